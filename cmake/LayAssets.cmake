@@ -1,0 +1,12 @@
+# Copies every file of SRC into DST where DST does not have it yet.
+if(NOT EXISTS "${SRC}")
+  return()
+endif()
+file(GLOB_RECURSE files RELATIVE "${SRC}" "${SRC}/*")
+foreach(f IN LISTS files)
+  if(NOT EXISTS "${DST}/${f}")
+    get_filename_component(dir "${DST}/${f}" DIRECTORY)
+    file(MAKE_DIRECTORY "${dir}")
+    file(COPY "${SRC}/${f}" DESTINATION "${dir}")
+  endif()
+endforeach()

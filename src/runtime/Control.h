@@ -1,0 +1,139 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "runtime/ControlPeer.h"
+#include "runtime/Event.h"
+
+namespace quillo::runtime {
+
+class Form;
+
+enum class ControlKind {
+    Form,
+    Label,
+    Image,
+    PictureBox,
+    Frame,
+    Shape,
+    Line,
+    TextBox,
+    ComboBox,
+    ListBox,
+    CheckBox,
+    Timer,
+    Menu,
+    FileListBox,
+    DirListBox,
+    TreeView,
+    ListView,
+    CommonDialog,
+    SysInfo,
+    PopupMenu,
+    WebBrowser,
+    Inet,
+    UserControl
+};
+
+// A control of a form: a name (and an index inside a control array), a container, a place in
+// twips, the common properties and the events every control has. Property changes reach the
+// control's peer; user input enters through the fire... calls.
+class Control {
+public:
+    Control(Form& form, ControlKind kind, std::string name, int index, Control* container);
+    virtual ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    ControlKind kind() const { return kind_; }
+    const std::string& Name() const { return name_; }
+    // The index inside a control array, -1 for a control that is not part of one.
+    int Index() const { return index_; }
+    Form& form() const { return *form_; }
+    // The form, a frame or a picture box; nullptr for a form.
+    Control* container() const { return container_; }
+    void setContainer(Control& container);
+
+    // Geometry in twips, relative to the container (a form's to the screen).
+    double Left() const { return left_; }
+    double Top() const { return top_; }
+    double Width() const { return width_; }
+    double Height() const { return height_; }
+    void setLeft(double value);
+    void setTop(double value);
+    void setWidth(double value);
+    void setHeight(double value);
+    // Sets the given values; a negative width or height keeps the current one.
+    void Move(double left, double top, double width = -1, double height = -1);
+
+    bool Visible() const { return visible_; }
+    virtual void setVisible(bool value);
+    bool Enabled() const { return enabled_; }
+    void setEnabled(bool value);
+    const std::string& Tag() const { return tag_; }
+    void setTag(std::string value) { tag_ = std::move(value); }
+    const std::string& ToolTipText() const { return toolTipText_; }
+    void setToolTipText(std::string value);
+    int MousePointer() const { return mousePointer_; }
+    void setMousePointer(int value);
+
+    void SetFocus();
+    void ZOrder(int position = 0);  // 0 brings to the front, 1 sends to the back
+
+    Event<> Click;
+    Event<> DblClick;
+    Event<int, int, double, double> MouseDown;  // Button, Shift, X, Y (twips)
+    Event<int, int, double, double> MouseMove;
+    Event<int, int, double, double> MouseUp;
+    Event<int&, int> KeyDown;  // KeyCode (set to 0 to swallow), Shift
+    Event<int&, int> KeyUp;
+    Event<int&> KeyPress;  // KeyAscii (set to 0 to swallow)
+    Event<> GotFocus;
+    Event<> LostFocus;
+
+    // User input, as the backend (or a test playing the user) delivers it. Each runs the
+    // control's handler inside the application's dispatch. The key calls return the key that
+    // remains after the handlers (0 when swallowed); the form sees keys first when it previews.
+    void fireClick();
+    void fireDblClick();
+    void fireMouseDown(int button, int shift, double x, double y);
+    void fireMouseMove(int button, int shift, double x, double y);
+    void fireMouseUp(int button, int shift, double x, double y);
+    int fireKeyDown(int keyCode, int shift);
+    int fireKeyUp(int keyCode, int shift);
+    int fireKeyPress(int keyAscii);
+    void fireGotFocus();
+    void fireLostFocus();
+
+    ControlPeer* peer() const { return peer_.get(); }
+    void attachPeer(std::unique_ptr<ControlPeer> peer) { peer_ = std::move(peer); }
+    void detachPeer();
+
+protected:
+    // Tells the peer that a property changed.
+    void changed(Property property);
+    // Stores a geometry value and tells the peer; true when it changed.
+    bool setGeometryValue(double& field, double value);
+    // Width or Height changed.
+    virtual void sizeChanged() {}
+
+private:
+    Form* form_;
+    ControlKind kind_;
+    std::string name_;
+    int index_;
+    Control* container_;
+    double left_ = 0;
+    double top_ = 0;
+    double width_ = 0;
+    double height_ = 0;
+    bool visible_ = true;
+    bool enabled_ = true;
+    std::string tag_;
+    std::string toolTipText_;
+    int mousePointer_ = 0;
+    std::unique_ptr<ControlPeer> peer_;
+};
+
+}  // namespace quillo::runtime

@@ -1,0 +1,145 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "runtime/Control.h"
+#include "runtime/ControlArray.h"
+#include "runtime/DrawList.h"
+#include "runtime/Picture.h"
+#include "runtime/Types.h"
+
+namespace quillo::runtime {
+
+class Application;
+
+// A window. Its controls are created in the derived form's constructor with add(); its handlers
+// are wired there too. Loading, showing and unloading go through the application, which owns it.
+class Form : public Control {
+public:
+    explicit Form(std::string name);
+    ~Form() override;
+
+    Application& application() const { return *app_; }
+    bool loaded() const { return loaded_; }
+
+    // Load (if needed) and make visible; a modal show returns when the form is hidden or unloaded.
+    void Show(ShowMode mode = ShowMode::Modeless);
+    void Hide();
+    // Unloads the form; safe from inside its own handlers (it is destroyed once they returned).
+    void Unload();
+
+    const std::string& Caption() const { return caption_; }
+    void setCaption(std::string value);
+    // 0 none (borderless), 1 fixed single, 2 sizable, 3 fixed dialog, 4 fixed tool window.
+    int BorderStyle() const { return borderStyle_; }
+    void setBorderStyle(int value);
+    Color BackColor() const { return backColor_; }
+    void setBackColor(Color value);
+    const Picture& getPicture() const { return picture_; }
+    void setPicture(const Picture& value);
+    WindowState getWindowState() const { return windowState_; }
+    void setWindowState(WindowState value);
+    bool KeyPreview() const { return keyPreview_; }
+    void setKeyPreview(bool value) { keyPreview_ = value; }
+    bool AutoRedraw() const { return autoRedraw_; }
+    void setAutoRedraw(bool value) { autoRedraw_ = value; }
+    bool ShowInTaskbar() const { return showInTaskbar_; }
+    void setShowInTaskbar(bool value) { showInTaskbar_ = value; }
+
+    // The inner drawing area in twips; a borderless form's is its whole size.
+    double ScaleWidth() const;
+    double ScaleHeight() const;
+    // A number that names the window for the window services and media commands.
+    long hWnd() const { return windowId_; }
+
+    void PaintPicture(const Picture& picture, double x, double y, double width = -1,
+                      double height = -1);
+    void Cls();
+    const DrawList& drawList() const { return drawList_; }
+    void Refresh();
+
+    // The controls of the form in creation order (containers before what they contain).
+    const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+    Control* findControl(const std::string& name, int index = -1) const;
+    Control* activeControl() const { return activeControl_; }
+
+    Event<> Initialize;
+    Event<> Load;
+    Event<> Activate;
+    Event<> Resize;
+    Event<> Paint;
+    Event<> Unloading;  // Form_Unload
+
+    void setVisible(bool value) override;
+
+    // Used by the application and the controls.
+    void markLoaded(bool loaded) { loaded_ = loaded; }
+    void setActiveControl(Control* control) { activeControl_ = control; }
+    void attachPeers();
+    void detachPeers();
+    template <class T>
+    T& adopt(std::unique_ptr<T> control);
+    void remove(Control& control);
+
+protected:
+    // Width or Height changed: Resize runs at once, also during Load.
+    void sizeChanged() override;
+    // Creates a control of this form; the form itself is the container when none is given.
+    template <class T>
+    T& add(std::string name, Control* container = nullptr, int index = -1) {
+        return adopt(std::make_unique<T>(*this, std::move(name), index, container ? container : this));
+    }
+    // Creates a control array with the given indices.
+    template <class T>
+    ControlArray<T> addArray(std::string name, std::initializer_list<int> indices,
+                             Control* container = nullptr) {
+        ControlArray<T> array(*this, std::move(name), container ? container : this);
+        for (int index : indices) array.Load(index);
+        return array;
+    }
+
+private:
+    Application* app_;
+    bool loaded_ = false;
+    std::string caption_;
+    int borderStyle_ = 0;
+    Color backColor_ = 0x8000000F;
+    Picture picture_;
+    WindowState windowState_ = WindowState::Normal;
+    bool keyPreview_ = false;
+    bool autoRedraw_ = false;
+    bool showInTaskbar_ = true;
+    long windowId_;
+    DrawList drawList_;
+    std::vector<std::unique_ptr<Control>> controls_;
+    Control* activeControl_ = nullptr;
+};
+
+template <class T>
+T& Form::adopt(std::unique_ptr<T> control) {
+    T& ref = *control;
+    controls_.push_back(std::move(control));
+    if (loaded_) attachPeers();
+    return ref;
+}
+
+template <class T>
+T& ControlArray<T>::Load(int index) {
+    if (contains(index)) return (*this)(index);
+    T& created = form_->adopt(std::make_unique<T>(*form_, name_, index, container_));
+    elements_[index] = &created;
+    return created;
+}
+
+template <class T>
+void ControlArray<T>::Unload(int index) {
+    auto found = elements_.find(index);
+    if (found == elements_.end()) return;
+    T* element = found->second;
+    elements_.erase(found);
+    form_->remove(*element);
+}
+
+}  // namespace quillo::runtime

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "runtime/Types.h"
+
+namespace quillo::runtime {
+
+class Form;
+
+// Window functions that a borderless window needs from the window system. Geometry is in pixels.
+class WindowServices {
+public:
+    virtual ~WindowServices() = default;
+    virtual void setTopmost(Form& form, bool topmost) = 0;
+    // Hands the current mouse press to the window system, which moves the window.
+    virtual void startSystemMove(Form& form) = 0;
+    // The same for resizing from an edge or corner; hitCode is one of the border codes 10 to 17
+    // (10 left, 11 right, 12 top, 13 top-left, 14 top-right, 15 bottom, 16 bottom-left,
+    // 17 bottom-right).
+    virtual void startSystemResize(Form& form, int hitCode) = 0;
+    // Shapes the window to a polygon (pixels, relative to the window, alternate fill rule); an
+    // empty polygon gives the window back its rectangle.
+    virtual void setWindowRegion(Form& form, const std::vector<PointPx>& polygon) = 0;
+    virtual PointPx cursorPos() = 0;
+    // The screen less the panels and task bars.
+    virtual RectPx workArea() = 0;
+};
+
+// Starts programs, never through a shell.
+class ProcessServices {
+public:
+    virtual ~ProcessServices() = default;
+    virtual bool start(const std::string& program, const std::vector<std::string>& arguments) = 0;
+    // Opens the desktop's mail client.
+    virtual bool openMailClient() = 0;
+};
+
+// The platform's plain message box.
+enum class MsgBoxButtons { OK, YesNo };
+enum class MsgBoxIcon { None, Critical, Question, Exclamation, Information };
+enum class MsgBoxResult { OK, Yes, No, Cancel };
+
+class DialogServices {
+public:
+    virtual ~DialogServices() = default;
+    virtual MsgBoxResult messageBox(const std::string& text, MsgBoxButtons buttons, MsgBoxIcon icon,
+                                    const std::string& title) = 0;
+    // filter: "Pictures|*.bmp;*.gif|All files|*.*"; empty result when cancelled.
+    virtual std::optional<std::string> openFile(const std::string& title, const std::string& filter,
+                                                const std::string& initialDir) = 0;
+    virtual std::optional<Color> chooseColor(Color initial) = 0;
+};
+
+// Sizes of text as the window system draws it, for labels that size themselves.
+class TextMetrics {
+public:
+    virtual ~TextMetrics() = default;
+    // wrapWidthPx 0 measures one line per line of the text; otherwise words wrap at that width.
+    virtual SizePx measure(const std::string& text, const Font& font, int wrapWidthPx) = 0;
+};
+
+}  // namespace quillo::runtime

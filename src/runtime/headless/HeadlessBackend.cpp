@@ -1,0 +1,156 @@
+#include "runtime/headless/HeadlessBackend.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "runtime/Application.h"
+#include "runtime/Form.h"
+
+namespace quillo::headless {
+
+std::string PeerName(const Control& control) {
+    if (control.kind() == ControlKind::Form) return control.Name();
+    std::string name = control.form().Name() + "." + control.Name();
+    if (control.Index() >= 0) name += "(" + std::to_string(control.Index()) + ")";
+    return name;
+}
+
+namespace {
+
+class RecordingPeer : public ControlPeer {
+public:
+    explicit RecordingPeer(std::vector<PeerEvent>& log) : log_(log) {}
+    void changed(Control& control, Property property) override {
+        log_.push_back({PeerName(control), property});
+    }
+
+private:
+    std::vector<PeerEvent>& log_;
+};
+
+}  // namespace
+
+void RecordingWindowServices::setTopmost(Form& form, bool topmost) {
+    log.push_back("topmost " + form.Name() + " " + (topmost ? "1" : "0"));
+}
+
+void RecordingWindowServices::startSystemMove(Form& form) { log.push_back("move " + form.Name()); }
+
+void RecordingWindowServices::startSystemResize(Form& form, int hitCode) {
+    log.push_back("resize " + form.Name() + " " + std::to_string(hitCode));
+}
+
+void RecordingWindowServices::setWindowRegion(Form& form, const std::vector<PointPx>& polygon) {
+    log.push_back("region " + form.Name() + " " + std::to_string(polygon.size()));
+    regions[form.Name()] = polygon;
+}
+
+bool RecordingProcessServices::start(const std::string& program,
+                                     const std::vector<std::string>& arguments) {
+    starts.push_back({program, arguments});
+    return succeed;
+}
+
+bool RecordingProcessServices::openMailClient() {
+    ++mailClientOpened;
+    return succeed;
+}
+
+MsgBoxResult ScriptedDialogServices::messageBox(const std::string& text, MsgBoxButtons buttons,
+                                                MsgBoxIcon icon, const std::string&) {
+    messages.push_back({text, buttons, icon});
+    if (!messageAnswers.empty()) {
+        MsgBoxResult answer = messageAnswers.front();
+        messageAnswers.pop_front();
+        return answer;
+    }
+    return buttons == MsgBoxButtons::YesNo ? MsgBoxResult::Yes : MsgBoxResult::OK;
+}
+
+std::optional<std::string> ScriptedDialogServices::openFile(const std::string&,
+                                                            const std::string& filter,
+                                                            const std::string&) {
+    fileFilters.push_back(filter);
+    if (fileAnswers.empty()) return std::nullopt;
+    auto answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+std::optional<Color> ScriptedDialogServices::chooseColor(Color) {
+    if (colorAnswers.empty()) return std::nullopt;
+    auto answer = colorAnswers.front();
+    colorAnswers.pop_front();
+    return answer;
+}
+
+SizePx FixedTextMetrics::measure(const std::string& text, const Font& font, int wrapWidthPx) {
+    double pixelsPerPoint = 96.0 / 72.0;
+    double charWidth = font.Size * pixelsPerPoint * 0.6 * (font.Bold ? 1.1 : 1.0);
+    int lineHeight = static_cast<int>(std::lround(font.Size * pixelsPerPoint * 1.5));
+    // Count characters, not bytes: continuation bytes of UTF-8 do not start a character.
+    int widest = 0;
+    int lines = 0;
+    int column = 0;
+    auto endLine = [&] {
+        widest = std::max(widest, column);
+        ++lines;
+        column = 0;
+    };
+    for (unsigned char c : text) {
+        if (c == '\r') continue;
+        if (c == '\n') {
+            endLine();
+            continue;
+        }
+        if ((c & 0xC0) == 0x80) continue;
+        ++column;
+        if (wrapWidthPx > 0 && column * charWidth > wrapWidthPx && column > 1) {
+            --column;
+            endLine();
+            column = 1;
+        }
+    }
+    endLine();
+    return {static_cast<int>(std::lround(widest * charWidth)), lines * lineHeight};
+}
+
+HeadlessBackend::HeadlessBackend() = default;
+
+std::unique_ptr<ControlPeer> HeadlessBackend::createPeer(Control&) {
+    return std::make_unique<RecordingPeer>(peerEvents);
+}
+
+void HeadlessBackend::runModal(Form& form, const std::function<bool()>& finished) {
+    modalsShown.push_back(form.Name());
+    auto scripts = modalScripts_.find(form.Name());
+    if (scripts != modalScripts_.end() && !scripts->second.empty()) {
+        auto script = std::move(scripts->second.front());
+        scripts->second.pop_front();
+        script(form);
+    }
+    if (!finished()) {
+        unansweredModals.push_back(form.Name());
+        form.setVisible(false);
+    }
+}
+
+void HeadlessBackend::answerModal(const std::string& formName, std::function<void(Form&)> script) {
+    modalScripts_[formName].push_back(std::move(script));
+}
+
+void HeadlessBackend::advance(std::int64_t milliseconds) {
+    Application& application = app();
+    std::int64_t target = now_ + milliseconds;
+    application.runPosted();
+    for (;;) {
+        auto due = application.nextDue();
+        if (!due || *due > target) break;
+        if (*due > now_) now_ = *due;
+        application.runDueTimers();
+        application.runPosted();
+    }
+    now_ = target;
+}
+
+}  // namespace quillo::headless

@@ -1,0 +1,127 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "runtime/Backend.h"
+
+namespace quillo::headless {
+
+using namespace quillo::runtime;
+
+// A change that a recording peer saw: which control, which property.
+struct PeerEvent {
+    std::string control;  // "form.control" or "form.control(index)"; a form is its own name
+    Property property;
+};
+
+// Window-service requests, in the order they were made ("topmost FormMenu 1", "move form1", ...).
+class RecordingWindowServices : public WindowServices {
+public:
+    void setTopmost(Form& form, bool topmost) override;
+    void startSystemMove(Form& form) override;
+    void startSystemResize(Form& form, int hitCode) override;
+    void setWindowRegion(Form& form, const std::vector<PointPx>& polygon) override;
+    PointPx cursorPos() override { return cursor; }
+    RectPx workArea() override { return area; }
+
+    std::vector<std::string> log;
+    std::map<std::string, std::vector<PointPx>> regions;  // by form name
+    PointPx cursor;
+    RectPx area{0, 0, 1024, 740};
+};
+
+struct ProcessStart {
+    std::string program;
+    std::vector<std::string> arguments;
+    bool operator==(const ProcessStart&) const = default;
+};
+
+class RecordingProcessServices : public ProcessServices {
+public:
+    bool start(const std::string& program, const std::vector<std::string>& arguments) override;
+    bool openMailClient() override;
+
+    std::vector<ProcessStart> starts;
+    int mailClientOpened = 0;
+    bool succeed = true;
+};
+
+// Answers the platform's dialogs from scripted answers, in order; with no answer left a message
+// box answers OK (or Yes) and a file or colour dialog is cancelled.
+class ScriptedDialogServices : public DialogServices {
+public:
+    MsgBoxResult messageBox(const std::string& text, MsgBoxButtons buttons, MsgBoxIcon icon,
+                            const std::string& title) override;
+    std::optional<std::string> openFile(const std::string& title, const std::string& filter,
+                                        const std::string& initialDir) override;
+    std::optional<Color> chooseColor(Color initial) override;
+
+    struct Shown {
+        std::string text;
+        MsgBoxButtons buttons;
+        MsgBoxIcon icon;
+    };
+    std::vector<Shown> messages;
+    std::deque<MsgBoxResult> messageAnswers;
+    std::deque<std::optional<std::string>> fileAnswers;
+    std::deque<std::optional<Color>> colorAnswers;
+    std::vector<std::string> fileFilters;
+};
+
+// Text measured as if every character were a box of fixed size: a width of 0.6 and a height of
+// 1.5 times the font's size in pixels, bold text 10 % wider.
+class FixedTextMetrics : public TextMetrics {
+public:
+    SizePx measure(const std::string& text, const Font& font, int wrapWidthPx) override;
+};
+
+// The backend for tests: a virtual clock, recording peers and services, scripted modal answers.
+class HeadlessBackend : public Backend {
+public:
+    HeadlessBackend();
+
+    std::int64_t now() override { return now_; }
+    TimeOfDay timeOfDay() override { return time; }
+    std::unique_ptr<ControlPeer> createPeer(Control& control) override;
+    void runModal(Form& form, const std::function<bool()>& finished) override;
+    void quit() override { quitRequested = true; }
+    ScreenInfo screen() override { return screenInfo; }
+    WindowServices& windows() override { return windowServices; }
+    ProcessServices& processes() override { return processServices; }
+    DialogServices& dialogs() override { return dialogServices; }
+    TextMetrics& textMetrics() override { return metrics; }
+
+    // Moves the virtual clock forward, running every timer that falls due on the way (at its own
+    // time, in order) and the posted work.
+    void advance(std::int64_t milliseconds);
+
+    // What a modal window does while it is shown: the script gets the form and may click,
+    // type and advance the clock. Scripts for a form name run in the order they were given; a
+    // modal window with no script left is hidden again at once (recorded in unansweredModals).
+    void answerModal(const std::string& formName, std::function<void(Form&)> script);
+
+    std::vector<PeerEvent> peerEvents;
+    std::vector<std::string> unansweredModals;
+    std::vector<std::string> modalsShown;
+    RecordingWindowServices windowServices;
+    RecordingProcessServices processServices;
+    ScriptedDialogServices dialogServices;
+    FixedTextMetrics metrics;
+    ScreenInfo screenInfo;
+    TimeOfDay time{9, 5, 7};
+    bool quitRequested = false;
+
+private:
+    std::int64_t now_ = 0;
+    std::map<std::string, std::deque<std::function<void(Form&)>>> modalScripts_;
+};
+
+// The name a recording peer gives a control: "form.control", with "(index)" for array elements.
+std::string PeerName(const Control& control);
+
+}  // namespace quillo::headless
