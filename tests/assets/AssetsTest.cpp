@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "runtime/Picture.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
@@ -42,40 +44,12 @@ uint16_t Le16(const std::string& b, size_t at) {
     return uint16_t(uint8_t(b[at]) | uint8_t(b[at + 1]) << 8);
 }
 
-uint32_t Be32(const std::string& b, size_t at) {
-    if (at + 4 > b.size()) return 0;
-    return uint32_t(uint8_t(b[at])) << 24 | uint32_t(uint8_t(b[at + 1])) << 16 |
-           uint32_t(uint8_t(b[at + 2])) << 8 | uint32_t(uint8_t(b[at + 3]));
-}
-
-struct PictureSize {
-    int widthPx = 0;
-    int heightPx = 0;
-};
-
-// The pixel size of a BMP or PNG file, found from its content (skin files have no extension),
-// or nothing when the file is missing or no such picture. Stands in for
-// quillo::runtime::LoadPicture (runtime/Picture.h), which gives the same widthPx and heightPx.
-std::optional<PictureSize> LoadPictureSize(const fs::path& path) {
-    auto bytes = ReadFile(path);
-    if (!bytes) return std::nullopt;
-    const std::string& b = *bytes;
-    if (b.size() >= 26 && b.compare(0, 2, "BM") == 0 && Le32(b, 2) == b.size()) {
-        const uint32_t header = Le32(b, 14);
-        const uint16_t bits = Le16(b, 28);
-        if (header < 40 || Le32(b, 10) >= b.size()) return std::nullopt;
-        if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
-            return std::nullopt;
-        const auto w = int32_t(Le32(b, 18));
-        const auto h = int32_t(Le32(b, 22));
-        if (w <= 0 || h == 0) return std::nullopt;
-        return PictureSize{w, h < 0 ? -h : h};
-    }
-    if (b.size() >= 24 && b.compare(0, 8, "\x89PNG\r\n\x1a\n") == 0 &&
-        b.compare(12, 4, "IHDR") == 0) {
-        return PictureSize{int(Be32(b, 16)), int(Be32(b, 20))};
-    }
-    return std::nullopt;
+// The pixel size of a picture file, found from its content (skin files have no extension), or
+// nothing when the file is missing or no picture.
+std::optional<quillo::runtime::Picture> LoadPictureSize(const fs::path& path) {
+    auto picture = quillo::runtime::LoadPicture(path.string());
+    if (!picture || picture->empty()) return std::nullopt;
+    return picture;
 }
 
 // The pieces of a text split at every ">" (the language loader's items).
