@@ -22,30 +22,20 @@ using Entries = std::vector<std::string>;
 
 }  // namespace
 
-TEST(FileIO, WritesAppendsAndReadsBackEveryByte) {
+TEST(FileIO, WritesAppendsAndReadsBackEveryByteWhateverTheLetterCase) {
     Harness harness;
-    std::string name = harness.path("list.txt");
-    std::string contents = "abc";
-    EXPECT_TRUE(quillo::FileIO("Write", name, contents));
-    EXPECT_EQ(harness.readFile("list.txt"), "abc\r\n");
-    contents = "d";
-    EXPECT_TRUE(quillo::FileIO("Append", name, contents));
-    EXPECT_EQ(harness.readFile("list.txt"), "abc\r\nd\r\n");
+    std::string contents("a\0b\xff\xe3\x81\x82", 7);
+    EXPECT_TRUE(quillo::FileIO("Write", harness.path("RN418.ini"), contents));
+    EXPECT_EQ(harness.readFile("RN418.ini"), contents + "\r\n");
+    std::string appended = "d";
+    EXPECT_TRUE(quillo::FileIO("Append", harness.path("rn418.INI"), appended));
+    EXPECT_EQ(harness.readFile("RN418.ini"), contents + "\r\nd\r\n");
+    EXPECT_FALSE(harness.fileExists("rn418.INI"));
     for (const char* action : {"GetBinary", "GetContents"}) {
         std::string read;
-        EXPECT_TRUE(quillo::FileIO(action, name, read));
-        EXPECT_EQ(read, "abc\r\nd\r\n") << action;
+        EXPECT_TRUE(quillo::FileIO(action, harness.path("rn418.ini"), read));
+        EXPECT_EQ(read, contents + "\r\nd\r\n") << action;
     }
-}
-
-TEST(FileIO, KeepsBinaryBytesAndFindsTheFileWhateverTheLetterCase) {
-    Harness harness;
-    std::string bytes("a\0b\xff\xe3\x81\x82", 7);
-    EXPECT_TRUE(quillo::FileIO("Write", harness.path("RN418.ini"), bytes));
-    std::string read;
-    EXPECT_TRUE(quillo::FileIO("GetBinary", harness.path("rn418.ini"), read));
-    EXPECT_EQ(read, bytes + "\r\n");
-    EXPECT_FALSE(harness.fileExists("rn418.ini"));
 }
 
 TEST(FileIO, ReportsEveryFailedReadOrWriteAndLeavesContentsAlone) {

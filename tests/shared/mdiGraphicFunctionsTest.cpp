@@ -116,75 +116,76 @@ TEST(DrawPicture, RefusesOtherTargetsAndUnloadableFilesWithItsMessagesOnlyWhenAs
     EXPECT_TRUE(board.drawList().ops().empty());
 }
 
-TEST(DrawPicture, StretchesOverTheScaleAreaOrTheWholeSize) {
+TEST(DrawPicture, PaintsStretchedCentredOrTiledWithOneFactorOfTwipsPerPixel) {
+    struct Case {
+        int mode;
+        bool useScale;
+        int border;  // two pixels on every side when set
+        double width, height;
+        int pictureWidth, pictureHeight;  // pixels
+        std::vector<Drawn> drawn;
+    };
+    const Case cases[] = {
+        {1, true, 1, 3000, 2000, 10, 20, {{0, 0, 2940, 1940}}},
+        {1, false, 1, 3000, 2000, 10, 20, {{0, 0, 3000, 2000}}},
+        {1, true, 0, 3000.5, 2001.5, 10, 20, {{0, 0, 3000, 2002}}},
+        {2, true, 0, 4001, 3000, 100, 50, {{1250.5, 1125, 1500, 750}}},
+        {2, true, 0, 1000, 600, 100, 50, {{-250, -75, 1500, 750}}},
+        {3,
+         true,
+         0,
+         4000,
+         1000,
+         100,
+         60,
+         {{0, 0, 1500, 900},
+          {0, 885, 1500, 900},
+          {1485, 0, 1500, 900},
+          {1485, 885, 1500, 900},
+          {2970, 0, 1500, 900},
+          {2970, 885, 1500, 900}}},
+        {3,
+         true,
+         0,
+         45,
+         30,
+         1,
+         1,
+         {{0, 0, 15, 15},
+          {0, 15, 15, 15},
+          {15, 0, 15, 15},
+          {15, 15, 15, 15},
+          {30, 0, 15, 15},
+          {30, 15, 15, 15}}},
+        {3, true, 0, 0, 1000, 10, 10, {}},
+        {0, true, 0, 3000, 2000, 10, 10, {}},
+        {4, true, 0, 3000, 2000, 10, 10, {}},
+        {-1, true, 0, 3000, 2000, 10, 10, {}},
+    };
+    for (const Case& c : cases) {
+        Harness harness;
+        Board& board = app().form<Board>();
+        harness.writeFile("a.gif", gif(c.pictureWidth, c.pictureHeight));
+        board.Picture1.setBorderStyle(c.border);
+        board.Picture1.Move(0, 0, c.width, c.height);
+        EXPECT_TRUE(
+            quillo::DrawPicture(board.Picture1, harness.path("a.gif"), c.mode, c.useScale, true))
+            << "mode " << c.mode << " width " << c.width;
+        EXPECT_EQ(drawn(board.Picture1.drawList()), c.drawn)
+            << "mode " << c.mode << " width " << c.width;
+        EXPECT_FALSE(board.Picture1.AutoRedraw());
+        EXPECT_TRUE(harness.backend().dialogServices.messages.empty());
+    }
+}
+
+TEST(DrawPicture, StretchesOverAFormsWholeSize) {
     Harness harness;
     Board& board = app().form<Board>();
     harness.writeFile("a.gif", gif(10, 20));
-    board.Picture1.Move(0, 0, 3000, 2000);  // a border of two pixels on every side
     board.Move(0, 0, 4500, 3300);
-    EXPECT_TRUE(quillo::DrawPicture(board.Picture1, harness.path("a.gif"), 1, true, true));
-    EXPECT_TRUE(quillo::DrawPicture(board.Picture1, harness.path("a.gif"), 1, false, true));
     EXPECT_TRUE(quillo::DrawPicture(board, harness.path("a.gif"), 1, true, true));
-    EXPECT_EQ(drawn(board.Picture1.drawList()),
-              (std::vector<Drawn>{{0, 0, 2940, 1940}, {0, 0, 3000, 2000}}));
     EXPECT_EQ(drawn(board.drawList()), (std::vector<Drawn>{{0, 0, 4500, 3300}}));
-    EXPECT_FALSE(board.Picture1.AutoRedraw());
     EXPECT_FALSE(board.AutoRedraw());
-    EXPECT_TRUE(harness.backend().dialogServices.messages.empty());
-}
-
-TEST(DrawPicture, CentresThePictureAtItsOwnSizeInTwips) {
-    Harness harness;
-    Board& board = app().form<Board>();
-    harness.writeFile("a.gif", gif(100, 50));
-    board.Picture1.setBorderStyle(0);
-    board.Picture1.Move(0, 0, 4001, 3000);
-    EXPECT_TRUE(quillo::DrawPicture(board.Picture1, harness.path("a.gif"), 2, true, true));
-    EXPECT_EQ(drawn(board.Picture1.drawList()), (std::vector<Drawn>{{1250.5, 1125, 1500, 750}}));
-}
-
-TEST(DrawPicture, TilesWithNeighboursOverlappingByOnePixel) {
-    Harness harness;
-    Board& board = app().form<Board>();
-    harness.writeFile("a.gif", gif(100, 60));
-    board.Picture1.setBorderStyle(0);
-    board.Picture1.Move(0, 0, 4000, 1000);
-    EXPECT_TRUE(quillo::DrawPicture(board.Picture1, harness.path("a.gif"), 3, true, true));
-    EXPECT_EQ(drawn(board.Picture1.drawList()), (std::vector<Drawn>{{0, 0, 1500, 900},
-                                                                    {0, 885, 1500, 900},
-                                                                    {1485, 0, 1500, 900},
-                                                                    {1485, 885, 1500, 900},
-                                                                    {2970, 0, 1500, 900},
-                                                                    {2970, 885, 1500, 900}}));
-    EXPECT_FALSE(board.Picture1.AutoRedraw());
-}
-
-TEST(DrawPicture, TilesAOnePixelPictureOnePixelAtATime) {
-    Harness harness;
-    Board& board = app().form<Board>();
-    harness.writeFile("dot.gif", gif(1, 1));
-    board.Picture1.setBorderStyle(0);
-    board.Picture1.Move(0, 0, 45, 30);
-    EXPECT_TRUE(quillo::DrawPicture(board.Picture1, harness.path("dot.gif"), 3, true, true));
-    EXPECT_EQ(drawn(board.Picture1.drawList()), (std::vector<Drawn>{{0, 0, 15, 15},
-                                                                    {0, 15, 15, 15},
-                                                                    {15, 0, 15, 15},
-                                                                    {15, 15, 15, 15},
-                                                                    {30, 0, 15, 15},
-                                                                    {30, 15, 15, 15}}));
-}
-
-TEST(DrawPicture, DrawsNothingForAnUnknownModeYetSucceeds) {
-    Harness harness;
-    Board& board = app().form<Board>();
-    harness.writeFile("a.gif", gif(10, 10));
-    board.Picture1.Move(0, 0, 3000, 2000);
-    for (int mode : {0, 4, -1, 32767}) {
-        EXPECT_TRUE(quillo::DrawPicture(board.Picture1, harness.path("a.gif"), mode, true, true))
-            << mode;
-    }
-    EXPECT_TRUE(board.Picture1.drawList().ops().empty());
-    EXPECT_TRUE(harness.backend().dialogServices.messages.empty());
 }
 
 TEST(DrawPicture, ReportsAFailureWhileDrawingWithTheCriticalMessage) {
