@@ -9,7 +9,9 @@
 namespace quillo {
 
 std::string GetFavoritesDirectory(long) {
-    const std::string& dataFolder = runtime::app().App().WindowsDir;
+    std::string dataFolder = runtime::app().App().WindowsDir;
+    while (dataFolder.size() > 1 && (dataFolder.back() == '/' || dataFolder.back() == '\\'))
+        dataFolder.pop_back();
     if (dataFolder.empty()) return "";
     std::string favorites = runtime::ResolvePath(dataFolder + "/Favorites");
     std::error_code error;
