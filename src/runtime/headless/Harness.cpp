@@ -46,10 +46,13 @@ std::string Harness::readFile(const std::string& relative) const {
     return content.str();
 }
 
-bool Harness::fileExists(const std::string& relative) const { return fs::exists(path(relative)); }
+bool Harness::fileExists(const std::string& relative) const {
+    return fs::exists(path(relative));
+}
 
 void Harness::layAssets(const std::string& assetsDir) const {
-    fs::copy(assetsDir, programFolder_, fs::copy_options::recursive | fs::copy_options::skip_existing);
+    fs::copy(assetsDir, programFolder_,
+             fs::copy_options::recursive | fs::copy_options::skip_existing);
 }
 
 void Harness::click(Control& control) {

@@ -11,7 +11,7 @@ namespace quillo::headless {
 // An application on the headless backend with a fresh temporary program folder and Windows
 // directory, both removed again at the end.
 class Harness {
-public:
+  public:
     explicit Harness(std::string commandLine = "", bool previousInstance = false);
     ~Harness();
     Harness(const Harness&) = delete;
@@ -35,7 +35,7 @@ public:
     static void click(Control& control);
     static void doubleClick(Control& control);
 
-private:
+  private:
     std::string root_;
     std::string programFolder_;
     std::string windowsDir_;
