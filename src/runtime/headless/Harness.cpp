@@ -6,6 +6,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "runtime/headless/User.h"
+
 namespace quillo::headless {
 
 namespace fs = std::filesystem;
@@ -56,15 +58,11 @@ void Harness::layAssets(const std::string& assetsDir) const {
 }
 
 void Harness::click(Control& control) {
-    control.fireMouseDown(vbLeftButton, 0, 0, 0);
-    control.fireMouseUp(vbLeftButton, 0, 0, 0);
-    control.fireClick();
+    User::click(control);
 }
 
 void Harness::doubleClick(Control& control) {
-    click(control);
-    control.fireDblClick();
-    control.fireMouseUp(vbLeftButton, 0, 0, 0);
+    User::doubleClick(control);
 }
 
 }  // namespace quillo::headless

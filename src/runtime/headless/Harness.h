@@ -31,7 +31,8 @@ class Harness {
     // Copies the program's shipped content (assets/) into the program folder.
     void layAssets(const std::string& assetsDir) const;
 
-    // Playing the user: a press and release of the left button followed by a click, typed keys.
+    // Playing the user (User has every gesture): a press and release of the left button
+    // followed by a click; the same with a double-click.
     static void click(Control& control);
     static void doubleClick(Control& control);
 
