@@ -11,7 +11,10 @@ namespace quillo::runtime {
 Form::Form(std::string name)
     : Control(*this, ControlKind::Form, std::move(name), -1, nullptr),
       app_(&app()),
-      windowId_(NewWindowId()) {}
+      windowId_(NewWindowId()) {
+    // A form is hidden until it is shown, also once it is loaded.
+    Control::setVisible(false);
+}
 
 Form::~Form() {
     // Controls go first, while the form they point to still exists.
