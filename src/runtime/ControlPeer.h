@@ -41,7 +41,7 @@ class ControlPeer {
     virtual void changed(Control& control, Property property) = 0;
     // The tree node or list item shown at x, y (twips, in the control's own coordinates): its
     // id, or 0 when there is none there. Only peers of tree views and list views are asked.
-    virtual long itemAt(Control& control, double x, double y) = 0;
+    virtual long itemAt(const Control& control, double x, double y) = 0;
 };
 
 }  // namespace quillo::runtime

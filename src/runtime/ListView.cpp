@@ -53,7 +53,7 @@ void ListView::setDropHighlight(ListItem* item) {
 
 ListItem* ListView::HitTest(double x, double y) const {
     if (!peer()) return nullptr;
-    return ListItems.byId(peer()->itemAt(const_cast<ListView&>(*this), x, y));
+    return ListItems.byId(peer()->itemAt(*this, x, y));
 }
 
 void ListView::StartLabelEdit() {

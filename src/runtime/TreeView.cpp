@@ -23,7 +23,7 @@ void TreeView::setDropHighlight(Node* node) {
 
 Node* TreeView::HitTest(double x, double y) const {
     if (!peer()) return nullptr;
-    return Nodes.byId(peer()->itemAt(const_cast<TreeView&>(*this), x, y));
+    return Nodes.byId(peer()->itemAt(*this, x, y));
 }
 
 void TreeView::StartLabelEdit() {

@@ -20,16 +20,16 @@ void RecordingPeer::changed(Control& control, Property property) {
     backend_.peerEvents.push_back({PeerName(control), property});
 }
 
-long RecordingPeer::itemAt(Control& control, double x, double y) {
+long RecordingPeer::itemAt(const Control& control, double x, double y) {
     if (x < 0 || y < 0 || (control.Width() > 0 && x >= control.Width())) return 0;
     double rowTwips = backend_.rowHeightPx * control.form().application().screen().TwipsPerPixelY;
     auto row = static_cast<std::size_t>(std::floor(y / rowTwips));
     if (control.kind() == ControlKind::TreeView) {
-        auto shown = static_cast<TreeView&>(control).visibleNodes();
+        auto shown = static_cast<const TreeView&>(control).visibleNodes();
         return row < shown.size() ? shown[row]->id() : 0;
     }
     if (control.kind() == ControlKind::ListView) {
-        const auto& items = static_cast<ListView&>(control).ListItems;
+        const auto& items = static_cast<const ListView&>(control).ListItems;
         ListItem* item = items(static_cast<int>(row) + 1);
         return item ? item->id() : 0;
     }

@@ -24,7 +24,7 @@ class RecordingPeer : public ControlPeer {
   public:
     explicit RecordingPeer(HeadlessBackend& backend) : backend_(backend) {}
     void changed(Control& control, Property property) override;
-    long itemAt(Control& control, double x, double y) override;
+    long itemAt(const Control& control, double x, double y) override;
 
   private:
     HeadlessBackend& backend_;
