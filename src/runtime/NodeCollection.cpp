@@ -20,27 +20,34 @@ void NodeCollection::insertSibling(std::vector<Node*>& siblings, Node* node, std
     if (sorted) sortByText(siblings);
 }
 
+bool NodeCollection::owns(const Node* node) const {
+    return std::any_of(nodes_.begin(), nodes_.end(),
+                       [&](const std::unique_ptr<Node>& owned) { return owned.get() == node; });
+}
+
+std::pair<Node*, std::size_t> NodeCollection::placeFor(Node* relative, int relationship) {
+    if (!relative) return {nullptr, relationship == tvwFirst ? 0 : roots_.size()};
+    if (relationship == tvwChild) return {relative, relative->children_.size()};
+    Node* parent = relative->parent_;
+    auto at = static_cast<std::size_t>(relative->place());
+    switch (relationship) {
+        case tvwFirst:
+            return {parent, 0};
+        case tvwNext:
+            return {parent, at + 1};
+        case tvwPrevious:
+            return {parent, at};
+        default:
+            return {parent, siblingsOf(parent).size()};
+    }
+}
+
 Node* NodeCollection::Add(Node* relative, int relationship, std::string key, std::string text) {
     if (!key.empty() && Item(key)) return nullptr;
-    if (relative && byId(relative->id()) != relative) return nullptr;
+    if (relative && !owns(relative)) return nullptr;
+    auto [parent, place] = placeFor(relative, relationship);
     nodes_.push_back(std::make_unique<Node>(*tree_, nextId_++, std::move(key), std::move(text)));
     Node* node = nodes_.back().get();
-    Node* parent = nullptr;
-    std::size_t place = 0;
-    if (!relative) {
-        place = relationship == tvwFirst ? 0 : roots_.size();
-    } else if (relationship == tvwChild) {
-        parent = relative;
-        place = relative->children_.size();
-    } else {
-        parent = relative->parent_;
-        std::size_t at = static_cast<std::size_t>(relative->place());
-        std::size_t count = siblingsOf(parent).size();
-        place = relationship == tvwFirst      ? 0
-                : relationship == tvwNext     ? at + 1
-                : relationship == tvwPrevious ? at
-                                              : count;
-    }
     node->parent_ = parent;
     insertSibling(siblingsOf(parent), node, place, parent ? parent->sorted_ : tree_->Sorted());
     tree_->nodesChanged();
@@ -88,7 +95,7 @@ void NodeCollection::collect(Node* node, std::vector<Node*>& subtree) const {
 }
 
 bool NodeCollection::Remove(Node* node) {
-    if (!node || byId(node->id()) != node) return false;
+    if (!node || !owns(node)) return false;
     std::vector<Node*> subtree;
     collect(node, subtree);
     for (Node* gone : subtree)

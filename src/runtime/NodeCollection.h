@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "runtime/Node.h"
@@ -46,6 +47,9 @@ class NodeCollection {
     std::vector<Node*>& siblingsOf(Node* parent) { return parent ? parent->children_ : roots_; }
 
   private:
+    bool owns(const Node* node) const;
+    // The parent and the place among its children where a new node goes.
+    std::pair<Node*, std::size_t> placeFor(Node* relative, int relationship);
     void collect(Node* node, std::vector<Node*>& subtree) const;
 
     TreeView* tree_;
