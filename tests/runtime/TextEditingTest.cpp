@@ -212,3 +212,20 @@ TEST(TextBoxes, HonourLockedMaxLengthAndMultiLine) {
     box.setText("set by code");
     EXPECT_EQ(box.Text(), "set by code");
 }
+
+TEST(ComboBoxes, AsDropDownListsTakeOnlyTextsOfTheirEntries) {
+    Harness harness;
+    auto& form = app().form<Boxes>();
+    auto& box = form.Combo;
+    box.setStyle(2);
+    box.AddItem("Quillo");
+    box.AddItem("Sea");
+    box.setText("Sea");
+    EXPECT_EQ(box.ListIndex(), 1);
+    box.setText("Forest");
+    User::type(box, "xy");
+    EXPECT_EQ(box.Text(), "Sea");
+    EXPECT_EQ(form.comboClicks, 1);
+    box.Clear();
+    EXPECT_EQ(box.Text(), "");
+}
