@@ -12,11 +12,11 @@ Application* current = nullptr;
 
 // Keeps the dispatch depth up while a handler or a modal loop runs.
 class DepthGuard {
-public:
+  public:
     explicit DepthGuard(int& depth) : depth_(depth) { ++depth_; }
     ~DepthGuard() { --depth_; }
 
-private:
+  private:
     int& depth_;
 };
 }  // namespace
@@ -26,14 +26,16 @@ Application& app() {
     return *current;
 }
 
-Application::Application(Backend& backend, AppInfo info) : backend_(&backend), info_(std::move(info)) {
+Application::Application(Backend& backend, AppInfo info)
+    : backend_(&backend), info_(std::move(info)) {
     if (current) throw std::logic_error("an application is running already");
     current = this;
     refreshScreen();
 }
 
 Application::~Application() {
-    for (auto& form : forms_) form->detachPeers();
+    for (auto& form : forms_)
+        form->detachPeers();
     timers_.clear();
     graveyard_.clear();
     forms_.clear();
@@ -85,7 +87,8 @@ void Application::unloadForm(Form& form) {
     if (!form.loaded()) return;
     form.markLoaded(false);
     for (const auto& control : form.controls())
-        if (control->kind() == ControlKind::Timer) timers_.erase(static_cast<Timer*>(control.get()));
+        if (control->kind() == ControlKind::Timer)
+            timers_.erase(static_cast<Timer*>(control.get()));
     form.detachPeers();
     for (auto it = defaults_.begin(); it != defaults_.end(); ++it)
         if (it->second == &form) {
@@ -152,7 +155,9 @@ void Application::timerChanged(Timer& timer) {
     backend_->scheduleChanged();
 }
 
-void Application::timerDestroyed(Timer& timer) { timers_.erase(&timer); }
+void Application::timerDestroyed(Timer& timer) {
+    timers_.erase(&timer);
+}
 
 void Application::post(std::function<void()> work) {
     posted_.push_back(std::move(work));

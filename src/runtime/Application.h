@@ -19,7 +19,7 @@ class Timer;
 
 // What the program knows about itself.
 struct AppInfo {
-    std::string Path;           // the program folder
+    std::string Path;  // the program folder
     std::string EXEName = "rn418";
     std::string Command;        // the command line after the program's name
     bool PrevInstance = false;  // another copy was running when this one started
@@ -37,7 +37,7 @@ struct Screen {
 // The running program: its forms, timers, posted work and modal loops, on one backend. There is
 // one application at a time; app() reaches it from anywhere in the program.
 class Application {
-public:
+  public:
     Application(Backend& backend, AppInfo info);
     ~Application();
     Application(const Application&) = delete;
@@ -90,7 +90,7 @@ public:
     double Rnd();
     void Randomize(unsigned seed) { random_.seed(seed); }
 
-private:
+  private:
     struct ArmedTimer {
         std::int64_t due;
         std::uint64_t sequence;

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "runtime/ControlPeer.h"
+#include "runtime/MenuRequest.h"
 #include "runtime/Services.h"
 #include "runtime/Types.h"
 
@@ -22,7 +23,7 @@ struct ScreenInfo {
 
 // The window system under the runtime: the headless one for tests, the Qt one for the program.
 class Backend {
-public:
+  public:
     virtual ~Backend() = default;
 
     // Milliseconds on the backend's clock; timers are due against it.
@@ -35,6 +36,9 @@ public:
     virtual std::unique_ptr<ControlPeer> createPeer(Control& control) = 0;
     // Runs a modal loop for the form until finished() holds; timers and other windows keep running.
     virtual void runModal(Form& form, const std::function<bool()>& finished) = 0;
+    // Shows a pop-up menu and waits until the user chose an enabled entry or dismissed it, while
+    // timers and other windows go on; returns the chosen entry's id, 0 when dismissed.
+    virtual long showPopupMenu(const MenuRequest& request) = 0;
     // The program ends: no window is left, or it asked to end.
     virtual void quit() = 0;
 

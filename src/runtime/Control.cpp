@@ -23,8 +23,12 @@ bool Control::setGeometryValue(double& field, double value) {
     return true;
 }
 
-void Control::setLeft(double value) { setGeometryValue(left_, value); }
-void Control::setTop(double value) { setGeometryValue(top_, value); }
+void Control::setLeft(double value) {
+    setGeometryValue(left_, value);
+}
+void Control::setTop(double value) {
+    setGeometryValue(top_, value);
+}
 void Control::setWidth(double value) {
     if (setGeometryValue(width_, value)) sizeChanged();
 }
@@ -73,6 +77,21 @@ void Control::SetFocus() {
 void Control::ZOrder(int position) {
     (void)position;
     changed(Property::ZOrder);
+}
+
+void Control::setDragMode(int value) {
+    dragMode_ = value;
+    changed(Property::DragDrop);
+}
+
+void Control::Drag(int action) {
+    dragging_ = action == 1;
+    changed(Property::DragDrop);
+}
+
+void Control::setOLEDropMode(int value) {
+    oleDropMode_ = value;
+    changed(Property::DragDrop);
 }
 
 void Control::detachPeer() {
@@ -138,6 +157,17 @@ void Control::fireGotFocus() {
 }
 void Control::fireLostFocus() {
     run(*this, [this] { LostFocus(); });
+}
+
+void Control::fireDragDrop(Control& source, double x, double y) {
+    if (source.dragging_) source.Drag(2);
+    run(*this, [&, this] { DragDrop(source, x, y); });
+}
+
+int Control::fireOLEDragDrop(DataObject& data, int button, int shift, double x, double y) {
+    int effect = 1;  // copy
+    run(*this, [&, this] { OLEDragDrop(data, effect, button, shift, x, y); });
+    return effect;
 }
 
 }  // namespace quillo::runtime

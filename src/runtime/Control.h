@@ -4,6 +4,7 @@
 #include <string>
 
 #include "runtime/ControlPeer.h"
+#include "runtime/DataObject.h"
 #include "runtime/Event.h"
 
 namespace quillo::runtime {
@@ -40,7 +41,7 @@ enum class ControlKind {
 // twips, the common properties and the events every control has. Property changes reach the
 // control's peer; user input enters through the fire... calls.
 class Control {
-public:
+  public:
     Control(Form& form, ControlKind kind, std::string name, int index, Control* container);
     virtual ~Control();
     Control(const Control&) = delete;
@@ -51,7 +52,7 @@ public:
     // The index inside a control array, -1 for a control that is not part of one.
     int Index() const { return index_; }
     Form& form() const { return *form_; }
-    // The form, a frame or a picture box; nullptr for a form.
+    // The form, a frame or a picture box; for a menu the menu that holds it; nullptr for a form.
     Control* container() const { return container_; }
     void setContainer(Control& container);
 
@@ -81,6 +82,17 @@ public:
     void SetFocus();
     void ZOrder(int position = 0);  // 0 brings to the front, 1 sends to the back
 
+    // 0 manual: the control is dragged only after Drag; 1 automatic: pressing it starts a drag.
+    int DragMode() const { return dragMode_; }
+    void setDragMode(int value);
+    // 1 (begin) starts dragging the control with the mouse, 0 (cancel) and 2 (end) stop it.
+    void Drag(int action = 1);
+    // True while a drag of this control can be dropped: automatic mode or a drag begun by Drag.
+    bool draggable() const { return dragMode_ == 1 || dragging_; }
+    // 0 none: files dropped from other programs are refused; 1 manual: they raise OLEDragDrop.
+    int OLEDropMode() const { return oleDropMode_; }
+    void setOLEDropMode(int value);
+
     Event<> Click;
     Event<> DblClick;
     Event<int, int, double, double> MouseDown;  // Button, Shift, X, Y (twips)
@@ -91,11 +103,15 @@ public:
     Event<int&> KeyPress;  // KeyAscii (set to 0 to swallow)
     Event<> GotFocus;
     Event<> LostFocus;
+    Event<Control&, double, double> DragDrop;  // Source, X, Y (twips)
+    // Data, Effect, Button, Shift, X, Y (twips)
+    Event<DataObject&, int&, int, int, double, double> OLEDragDrop;
 
     // User input, as the backend (or a test playing the user) delivers it. Each runs the
     // control's handler inside the application's dispatch. The key calls return the key that
     // remains after the handlers (0 when swallowed); the form sees keys first when it previews.
-    void fireClick();
+    // A click is what the control does when the user clicks it: a check box toggles first.
+    virtual void fireClick();
     void fireDblClick();
     void fireMouseDown(int button, int shift, double x, double y);
     void fireMouseMove(int button, int shift, double x, double y);
@@ -105,12 +121,20 @@ public:
     int fireKeyPress(int keyAscii);
     void fireGotFocus();
     void fireLostFocus();
+    // A control dragged here is dropped at x, y; the drag ends.
+    void fireDragDrop(Control& source, double x, double y);
+    // Files from another program are dropped at x, y; returns the effect the handler chose.
+    int fireOLEDragDrop(DataObject& data, int button, int shift, double x, double y);
+
+    // Expires when the control is destroyed: a backend checks it before it delivers the next
+    // event of a gesture whose earlier event may have unloaded the form.
+    std::weak_ptr<const void> lifetime() const { return life_; }
 
     ControlPeer* peer() const { return peer_.get(); }
     void attachPeer(std::unique_ptr<ControlPeer> peer) { peer_ = std::move(peer); }
     void detachPeer();
 
-protected:
+  protected:
     // Tells the peer that a property changed.
     void changed(Property property);
     // Stores a geometry value and tells the peer; true when it changed.
@@ -118,7 +142,7 @@ protected:
     // Width or Height changed.
     virtual void sizeChanged() {}
 
-private:
+  private:
     Form* form_;
     ControlKind kind_;
     std::string name_;
@@ -133,7 +157,11 @@ private:
     std::string tag_;
     std::string toolTipText_;
     int mousePointer_ = 0;
+    int dragMode_ = 0;
+    bool dragging_ = false;
+    int oleDropMode_ = 0;
     std::unique_ptr<ControlPeer> peer_;
+    std::shared_ptr<const int> life_ = std::make_shared<const int>(0);
 };
 
 }  // namespace quillo::runtime

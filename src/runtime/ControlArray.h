@@ -12,7 +12,7 @@ class Form;
 // not be contiguous.
 template <class T>
 class ControlArray {
-public:
+  public:
     ControlArray(Form& form, std::string name, Control* container)
         : form_(&form), name_(std::move(name)), container_(container) {}
 
@@ -37,7 +37,7 @@ public:
     auto begin() const { return elements_.begin(); }
     auto end() const { return elements_.end(); }
 
-private:
+  private:
     Form* form_;
     std::string name_;
     Control* container_;

@@ -26,15 +26,22 @@ enum class Property {
     WindowState,
     MousePointer,
     Focus,
-    Destroyed  // the form was unloaded: the peer lets go of its widget
+    Expansion,      // a tree node was expanded or collapsed
+    DropHighlight,  // the drop-highlighted tree node or list item
+    LabelEdit,      // a label edit of a tree node or list item started or ended
+    DragDrop,       // DragMode, OLEDropMode or the state of a drag started by Drag
+    Destroyed       // the form was unloaded: the peer lets go of its widget
 };
 
 // The backend's side of a control: it mirrors each change of the model and sends user input back
 // to the control as events.
 class ControlPeer {
-public:
+  public:
     virtual ~ControlPeer() = default;
     virtual void changed(Control& control, Property property) = 0;
+    // The tree node or list item shown at x, y (twips, in the control's own coordinates): its
+    // id, or 0 when there is none there. Only peers of tree views and list views are asked.
+    virtual long itemAt(const Control& control, double x, double y) = 0;
 };
 
 }  // namespace quillo::runtime

@@ -18,12 +18,12 @@ struct DrawOp {
 
 // What PaintPicture drew while AutoRedraw was on; the backend paints it over the background.
 class DrawList {
-public:
+  public:
     const std::vector<DrawOp>& ops() const { return ops_; }
     void add(DrawOp op) { ops_.push_back(std::move(op)); }
     void clear() { ops_.clear(); }
 
-private:
+  private:
     std::vector<DrawOp> ops_;
 };
 

@@ -7,7 +7,7 @@ namespace quillo::runtime {
 // An event slot of a control or form; the form wires it to its handler (PictureBack_Click).
 template <class... Args>
 class Event {
-public:
+  public:
     Event& operator=(std::function<void(Args...)> handler) {
         handler_ = std::move(handler);
         return *this;
@@ -18,7 +18,7 @@ public:
         if (handler_) handler_(std::forward<Args>(args)...);
     }
 
-private:
+  private:
     std::function<void(Args...)> handler_;
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "runtime/Application.h"
+#include "runtime/Menu.h"
 #include "runtime/WindowIds.h"
 
 namespace quillo::runtime {
@@ -10,7 +11,10 @@ namespace quillo::runtime {
 Form::Form(std::string name)
     : Control(*this, ControlKind::Form, std::move(name), -1, nullptr),
       app_(&app()),
-      windowId_(NewWindowId()) {}
+      windowId_(NewWindowId()) {
+    // A form is hidden until it is shown, also once it is loaded.
+    Control::setVisible(false);
+}
 
 Form::~Form() {
     // Controls go first, while the form they point to still exists.
@@ -29,7 +33,9 @@ void Form::Hide() {
     setVisible(false);
 }
 
-void Form::Unload() { app_->unloadForm(*this); }
+void Form::Unload() {
+    app_->unloadForm(*this);
+}
 
 void Form::setCaption(std::string value) {
     caption_ = std::move(value);
@@ -57,8 +63,12 @@ void Form::setWindowState(WindowState value) {
     changed(Property::WindowState);
 }
 
-double Form::ScaleWidth() const { return Width(); }
-double Form::ScaleHeight() const { return Height(); }
+double Form::ScaleWidth() const {
+    return Width();
+}
+double Form::ScaleHeight() const {
+    return Height();
+}
 
 void Form::PaintPicture(const Picture& picture, double x, double y, double width, double height) {
     if (picture.empty()) return;
@@ -68,12 +78,59 @@ void Form::PaintPicture(const Picture& picture, double x, double y, double width
     changed(Property::Draw);
 }
 
+namespace {
+
+// The visible children of a menu as entries; each entry's id is its place in chosen, from 1.
+std::vector<MenuEntry> menuEntries(const Menu& menu, std::vector<Menu*>& chosen) {
+    std::vector<MenuEntry> entries;
+    for (Menu* child : menu.children()) {
+        if (!child->Visible()) continue;
+        chosen.push_back(child);
+        MenuEntry entry{static_cast<long>(chosen.size()),
+                        child->Caption(),
+                        child->Enabled(),
+                        child->Checked(),
+                        {}};
+        entry.children = menuEntries(*child, chosen);
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+}  // namespace
+
+void Form::PopupMenu(Menu& menu) {
+    popup(menu, std::nullopt);
+}
+
+void Form::PopupMenu(Menu& menu, double x, double y) {
+    popup(menu, TwipsPoint{x, y});
+}
+
+void Form::popup(Menu& menu, std::optional<TwipsPoint> at) {
+    std::vector<Menu*> chosen;
+    MenuRequest request{this, at, std::nullopt, menuEntries(menu, chosen)};
+    if (request.entries.empty()) return;
+    // Timers run while the menu is open and may unload the form or its menus meanwhile.
+    std::vector<std::weak_ptr<const void>> alive;
+    for (Menu* item : chosen)
+        alive.push_back(item->lifetime());
+    long id = app_->backend().showPopupMenu(request);
+    if (id < 1 || id > static_cast<long>(chosen.size())) return;
+    auto place = static_cast<std::size_t>(id - 1);
+    if (alive[place].expired()) return;
+    Menu* item = chosen[place];
+    if (item->Enabled() && item->form().loaded()) item->fireClick();
+}
+
 void Form::Cls() {
     drawList_.clear();
     changed(Property::Draw);
 }
 
-void Form::Refresh() { changed(Property::Draw); }
+void Form::Refresh() {
+    changed(Property::Draw);
+}
 
 Control* Form::findControl(const std::string& name, int index) const {
     for (const auto& control : controls_)
@@ -98,7 +155,8 @@ void Form::attachPeers() {
 }
 
 void Form::detachPeers() {
-    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) (*it)->detachPeer();
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
+        (*it)->detachPeer();
     detachPeer();
 }
 

@@ -1,23 +1,26 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "runtime/Control.h"
 #include "runtime/ControlArray.h"
 #include "runtime/DrawList.h"
+#include "runtime/MenuRequest.h"
 #include "runtime/Picture.h"
 #include "runtime/Types.h"
 
 namespace quillo::runtime {
 
 class Application;
+class Menu;
 
 // A window. Its controls are created in the derived form's constructor with add(); its handlers
 // are wired there too. Loading, showing and unloading go through the application, which owns it.
 class Form : public Control {
-public:
+  public:
     explicit Form(std::string name);
     ~Form() override;
 
@@ -54,6 +57,11 @@ public:
     // A number that names the window for the window services and media commands.
     long hWnd() const { return windowId_; }
 
+    // Pops up the visible children of one of the form's menus, at the mouse pointer or at x, y
+    // (twips of the form's inner area), and waits; the chosen entry's Click runs before it returns.
+    void PopupMenu(Menu& menu);
+    void PopupMenu(Menu& menu, double x, double y);
+
     void PaintPicture(const Picture& picture, double x, double y, double width = -1,
                       double height = -1);
     void Cls();
@@ -83,24 +91,28 @@ public:
     T& adopt(std::unique_ptr<T> control);
     void remove(Control& control);
 
-protected:
+  protected:
     // Width or Height changed: Resize runs at once, also during Load.
     void sizeChanged() override;
     // Creates a control of this form; the form itself is the container when none is given.
     template <class T>
     T& add(std::string name, Control* container = nullptr, int index = -1) {
-        return adopt(std::make_unique<T>(*this, std::move(name), index, container ? container : this));
+        return adopt(
+            std::make_unique<T>(*this, std::move(name), index, container ? container : this));
     }
     // Creates a control array with the given indices.
     template <class T>
     ControlArray<T> addArray(std::string name, std::initializer_list<int> indices,
                              Control* container = nullptr) {
         ControlArray<T> array(*this, std::move(name), container ? container : this);
-        for (int index : indices) array.Load(index);
+        for (int index : indices)
+            array.Load(index);
         return array;
     }
 
-private:
+  private:
+    void popup(Menu& menu, std::optional<TwipsPoint> at);
+
     Application* app_;
     bool loaded_ = false;
     std::string caption_;

@@ -8,7 +8,7 @@ namespace quillo::runtime {
 // A picture without a window of its own. Without Stretch it takes the picture's size; with
 // Stretch the picture fills the control.
 class Image : public Control {
-public:
+  public:
     Image(Form& form, std::string name, int index, Control* container);
 
     const Picture& getPicture() const { return picture_; }
@@ -18,7 +18,7 @@ public:
     int BorderStyle() const { return borderStyle_; }
     void setBorderStyle(int value);
 
-private:
+  private:
     Picture picture_;
     bool stretch_ = false;
     int borderStyle_ = 0;

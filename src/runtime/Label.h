@@ -8,7 +8,7 @@ namespace quillo::runtime {
 // A text on a form. With AutoSize it takes the size of its caption as the backend measures it
 // (wrapped at its width when WordWrap is on).
 class Label : public Control {
-public:
+  public:
     Label(Form& form, std::string name, int index, Control* container);
 
     const std::string& Caption() const { return caption_; }
@@ -34,7 +34,7 @@ public:
     void setFontSize(double points);
     void setFontBold(bool bold);
 
-private:
+  private:
     void fitToText();
 
     std::string caption_;

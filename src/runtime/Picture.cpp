@@ -1,6 +1,7 @@
 #include "runtime/Picture.h"
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <fstream>
 #include <vector>
@@ -14,8 +15,12 @@ namespace {
 
 using Bytes = std::vector<unsigned char>;
 
-std::uint32_t le16(const Bytes& b, std::size_t at) { return b[at] | (b[at + 1] << 8); }
-std::uint32_t be16(const Bytes& b, std::size_t at) { return (b[at] << 8) | b[at + 1]; }
+std::uint32_t le16(const Bytes& b, std::size_t at) {
+    return b[at] | (b[at + 1] << 8);
+}
+std::uint32_t be16(const Bytes& b, std::size_t at) {
+    return (b[at] << 8) | b[at + 1];
+}
 std::int64_t le32(const Bytes& b, std::size_t at) {
     return static_cast<std::int32_t>(b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) |
                                      (static_cast<std::uint32_t>(b[at + 3]) << 24));
@@ -72,8 +77,8 @@ std::optional<SizePx> jpegSize(const Bytes& b) {
             continue;
         }
         std::size_t length = be16(b, at + 2);
-        bool startOfFrame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 &&
-                            marker != 0xC8 && marker != 0xCC;
+        bool startOfFrame =
+            marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
         if (startOfFrame) {
             if (at + 9 > b.size()) return std::nullopt;
             return SizePx{static_cast<int>(be16(b, at + 7)), static_cast<int>(be16(b, at + 5))};
@@ -100,8 +105,12 @@ std::optional<SizePx> icoSize(const Bytes& b) {
 
 }  // namespace
 
-long Picture::widthHimetric() const { return static_cast<long>(widthPx * 2540L / 96); }
-long Picture::heightHimetric() const { return static_cast<long>(heightPx * 2540L / 96); }
+long Picture::widthHimetric() const {
+    return std::lround(widthPx * 2540.0 / 96);
+}
+long Picture::heightHimetric() const {
+    return std::lround(heightPx * 2540.0 / 96);
+}
 
 std::optional<Picture> LoadPicture(const std::string& path) {
     if (path.empty()) return Picture{};

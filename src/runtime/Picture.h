@@ -14,7 +14,7 @@ struct Picture {
     PictureFormat format = PictureFormat::None;
     int widthPx = 0;
     int heightPx = 0;
-    // The size in hundredths of a millimetre, at 96 pixels per inch.
+    // The size in hundredths of a millimetre at 96 pixels per inch, rounded to whole ones.
     long widthHimetric() const;
     long heightHimetric() const;
     bool empty() const { return format == PictureFormat::None; }

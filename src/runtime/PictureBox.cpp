@@ -41,8 +41,12 @@ double PictureBox::borderTwips() const {
     return borderStyle_ == 0 ? 0 : 2 * form().application().screen().TwipsPerPixelX;
 }
 
-double PictureBox::ScaleWidth() const { return std::max(0.0, Width() - 2 * borderTwips()); }
-double PictureBox::ScaleHeight() const { return std::max(0.0, Height() - 2 * borderTwips()); }
+double PictureBox::ScaleWidth() const {
+    return std::max(0.0, Width() - 2 * borderTwips());
+}
+double PictureBox::ScaleHeight() const {
+    return std::max(0.0, Height() - 2 * borderTwips());
+}
 
 void PictureBox::PaintPicture(const Picture& picture, double x, double y, double width,
                               double height) {
@@ -58,7 +62,9 @@ void PictureBox::Cls() {
     changed(Property::Draw);
 }
 
-void PictureBox::Refresh() { changed(Property::Draw); }
+void PictureBox::Refresh() {
+    changed(Property::Draw);
+}
 
 Frame::Frame(Form& form, std::string name, int index, Control* container)
     : Control(form, ControlKind::Frame, std::move(name), index, container) {}

@@ -10,7 +10,7 @@ namespace quillo::runtime {
 // A window of its own inside a form: a background colour, a picture at its own size in the
 // top-left corner, what PaintPicture drew, and controls it contains. Media clips play inside it.
 class PictureBox : public Control {
-public:
+  public:
     PictureBox(Form& form, std::string name, int index, Control* container);
 
     const Picture& getPicture() const { return picture_; }
@@ -35,7 +35,7 @@ public:
     void Refresh();
     const DrawList& drawList() const { return drawList_; }
 
-private:
+  private:
     double borderTwips() const;
 
     Picture picture_;
@@ -49,7 +49,7 @@ private:
 
 // A container with an optional caption and border.
 class Frame : public Control {
-public:
+  public:
     Frame(Form& form, std::string name, int index, Control* container);
 
     const std::string& Caption() const { return caption_; }
@@ -59,7 +59,7 @@ public:
     Color BackColor() const { return backColor_; }
     void setBackColor(Color value);
 
-private:
+  private:
     std::string caption_;
     int borderStyle_ = 1;
     Color backColor_ = 0x8000000F;

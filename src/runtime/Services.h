@@ -12,7 +12,7 @@ class Form;
 
 // Window functions that a borderless window needs from the window system. Geometry is in pixels.
 class WindowServices {
-public:
+  public:
     virtual ~WindowServices() = default;
     virtual void setTopmost(Form& form, bool topmost) = 0;
     // Hands the current mouse press to the window system, which moves the window.
@@ -31,7 +31,7 @@ public:
 
 // Starts programs, never through a shell.
 class ProcessServices {
-public:
+  public:
     virtual ~ProcessServices() = default;
     virtual bool start(const std::string& program, const std::vector<std::string>& arguments) = 0;
     // Opens the desktop's mail client.
@@ -43,20 +43,31 @@ enum class MsgBoxButtons { OK, YesNo };
 enum class MsgBoxIcon { None, Critical, Question, Exclamation, Information };
 enum class MsgBoxResult { OK, Yes, No, Cancel };
 
+// What a file-open dialog shows at first.
+struct FileDialogRequest {
+    std::string title;
+    // Pairs of description and patterns: "Pictures|*.bmp;*.gif|All files|*.*".
+    std::string filter;
+    int filterIndex = 1;     // the pair shown first, counted from 1
+    std::string initialDir;  // a resolved path
+    // The proposed name; a name with wildcards ("*.tz3") narrows the listing instead.
+    std::string fileName;
+    long flags = 0;
+};
+
 class DialogServices {
-public:
+  public:
     virtual ~DialogServices() = default;
     virtual MsgBoxResult messageBox(const std::string& text, MsgBoxButtons buttons, MsgBoxIcon icon,
                                     const std::string& title) = 0;
-    // filter: "Pictures|*.bmp;*.gif|All files|*.*"; empty result when cancelled.
-    virtual std::optional<std::string> openFile(const std::string& title, const std::string& filter,
-                                                const std::string& initialDir) = 0;
+    // The chosen file's full path; nothing when cancelled.
+    virtual std::optional<std::string> openFile(const FileDialogRequest& request) = 0;
     virtual std::optional<Color> chooseColor(Color initial) = 0;
 };
 
 // Sizes of text as the window system draws it, for labels that size themselves.
 class TextMetrics {
-public:
+  public:
     virtual ~TextMetrics() = default;
     // wrapWidthPx 0 measures one line per line of the text; otherwise words wrap at that width.
     virtual SizePx measure(const std::string& text, const Font& font, int wrapWidthPx) = 0;

@@ -4,11 +4,12 @@
 
 namespace quillo::runtime {
 
-// A timer of a form. Setting Interval, or Enabled to True, starts a fresh countdown; an Interval
-// of 0 never fires; a handler may disable its own timer, and then no further tick arrives.
-// Timers of a form that is not loaded do not run.
+// A timer of a form. Setting Interval, or Enabled to True on a disabled timer, starts a fresh
+// countdown (Enabled set to True again on an enabled timer leaves its countdown alone); an
+// Interval of 0 never fires; a handler may disable its own timer, and then no further tick
+// arrives. Timers of a form that is not loaded do not run.
 class Timer : public Control {
-public:
+  public:
     Timer(Form& form, std::string name, int index, Control* container);
     ~Timer() override;
 
@@ -24,7 +25,7 @@ public:
     // Run by the application when the countdown ends.
     void fire();
 
-private:
+  private:
     int interval_ = 0;
     bool enabled_ = true;
 };

@@ -11,9 +11,15 @@ using Color = std::uint32_t;
 constexpr Color RGB(int red, int green, int blue) {
     return static_cast<Color>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
 }
-constexpr int RedOf(Color c) { return static_cast<int>(c & 0xFF); }
-constexpr int GreenOf(Color c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int BlueOf(Color c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int RedOf(Color c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int GreenOf(Color c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int BlueOf(Color c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 struct Font {
     std::string Name = "MS Sans Serif";

@@ -11,7 +11,7 @@ using quillo::headless::Harness;
 namespace {
 
 class Ticking : public Form {
-public:
+  public:
     Ticking() : Form("Ticking") {
         Timer1.Tick = [this] { ++ticks; };
         Load = [this] { ++loads; };

@@ -6,6 +6,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "runtime/headless/User.h"
+
 namespace quillo::headless {
 
 namespace fs = std::filesystem;
@@ -46,22 +48,21 @@ std::string Harness::readFile(const std::string& relative) const {
     return content.str();
 }
 
-bool Harness::fileExists(const std::string& relative) const { return fs::exists(path(relative)); }
+bool Harness::fileExists(const std::string& relative) const {
+    return fs::exists(path(relative));
+}
 
 void Harness::layAssets(const std::string& assetsDir) const {
-    fs::copy(assetsDir, programFolder_, fs::copy_options::recursive | fs::copy_options::skip_existing);
+    fs::copy(assetsDir, programFolder_,
+             fs::copy_options::recursive | fs::copy_options::skip_existing);
 }
 
 void Harness::click(Control& control) {
-    control.fireMouseDown(vbLeftButton, 0, 0, 0);
-    control.fireMouseUp(vbLeftButton, 0, 0, 0);
-    control.fireClick();
+    User::click(control);
 }
 
 void Harness::doubleClick(Control& control) {
-    click(control);
-    control.fireDblClick();
-    control.fireMouseUp(vbLeftButton, 0, 0, 0);
+    User::doubleClick(control);
 }
 
 }  // namespace quillo::headless

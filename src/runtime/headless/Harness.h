@@ -11,7 +11,7 @@ namespace quillo::headless {
 // An application on the headless backend with a fresh temporary program folder and Windows
 // directory, both removed again at the end.
 class Harness {
-public:
+  public:
     explicit Harness(std::string commandLine = "", bool previousInstance = false);
     ~Harness();
     Harness(const Harness&) = delete;
@@ -31,11 +31,12 @@ public:
     // Copies the program's shipped content (assets/) into the program folder.
     void layAssets(const std::string& assetsDir) const;
 
-    // Playing the user: a press and release of the left button followed by a click, typed keys.
+    // Playing the user (User has every gesture): a press and release of the left button
+    // followed by a click; the same with a double-click.
     static void click(Control& control);
     static void doubleClick(Control& control);
 
-private:
+  private:
     std::string root_;
     std::string programFolder_;
     std::string windowsDir_;

@@ -8,33 +8,13 @@
 
 namespace quillo::headless {
 
-std::string PeerName(const Control& control) {
-    if (control.kind() == ControlKind::Form) return control.Name();
-    std::string name = control.form().Name() + "." + control.Name();
-    if (control.Index() >= 0) name += "(" + std::to_string(control.Index()) + ")";
-    return name;
-}
-
-namespace {
-
-class RecordingPeer : public ControlPeer {
-public:
-    explicit RecordingPeer(std::vector<PeerEvent>& log) : log_(log) {}
-    void changed(Control& control, Property property) override {
-        log_.push_back({PeerName(control), property});
-    }
-
-private:
-    std::vector<PeerEvent>& log_;
-};
-
-}  // namespace
-
 void RecordingWindowServices::setTopmost(Form& form, bool topmost) {
     log.push_back("topmost " + form.Name() + " " + (topmost ? "1" : "0"));
 }
 
-void RecordingWindowServices::startSystemMove(Form& form) { log.push_back("move " + form.Name()); }
+void RecordingWindowServices::startSystemMove(Form& form) {
+    log.push_back("move " + form.Name());
+}
 
 void RecordingWindowServices::startSystemResize(Form& form, int hitCode) {
     log.push_back("resize " + form.Name() + " " + std::to_string(hitCode));
@@ -67,17 +47,16 @@ MsgBoxResult ScriptedDialogServices::messageBox(const std::string& text, MsgBoxB
     return buttons == MsgBoxButtons::YesNo ? MsgBoxResult::Yes : MsgBoxResult::OK;
 }
 
-std::optional<std::string> ScriptedDialogServices::openFile(const std::string&,
-                                                            const std::string& filter,
-                                                            const std::string&) {
-    fileFilters.push_back(filter);
+std::optional<std::string> ScriptedDialogServices::openFile(const FileDialogRequest& request) {
+    fileRequests.push_back(request);
     if (fileAnswers.empty()) return std::nullopt;
     auto answer = fileAnswers.front();
     fileAnswers.pop_front();
     return answer;
 }
 
-std::optional<Color> ScriptedDialogServices::chooseColor(Color) {
+std::optional<Color> ScriptedDialogServices::chooseColor(Color initial) {
+    colorRequests.push_back(initial);
     if (colorAnswers.empty()) return std::nullopt;
     auto answer = colorAnswers.front();
     colorAnswers.pop_front();
@@ -118,7 +97,35 @@ SizePx FixedTextMetrics::measure(const std::string& text, const Font& font, int 
 HeadlessBackend::HeadlessBackend() = default;
 
 std::unique_ptr<ControlPeer> HeadlessBackend::createPeer(Control&) {
-    return std::make_unique<RecordingPeer>(peerEvents);
+    return std::make_unique<RecordingPeer>(*this);
+}
+
+long FindMenuEntry(const std::vector<MenuEntry>& entries, const std::string& caption) {
+    for (const MenuEntry& entry : entries) {
+        if (entry.caption == caption) return entry.id;
+        if (long below = FindMenuEntry(entry.children, caption)) return below;
+    }
+    return 0;
+}
+
+long HeadlessBackend::showPopupMenu(const MenuRequest& request) {
+    std::size_t shown = menusShown.size();
+    menusShown.push_back({request.owner ? request.owner->Name() : "", request, 0});
+    if (menuScripts_.empty()) return 0;
+    auto script = std::move(menuScripts_.front());
+    menuScripts_.pop_front();
+    long answer = script(request);
+    menusShown[shown].answer = answer;
+    return answer;
+}
+
+void HeadlessBackend::answerMenu(std::function<long(const MenuRequest&)> script) {
+    menuScripts_.push_back(std::move(script));
+}
+
+void HeadlessBackend::answerMenu(const std::string& caption) {
+    answerMenu(
+        [caption](const MenuRequest& request) { return FindMenuEntry(request.entries, caption); });
 }
 
 void HeadlessBackend::runModal(Form& form, const std::function<bool()>& finished) {

@@ -4,24 +4,20 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "runtime/Backend.h"
+#include "runtime/headless/RecordingPeer.h"
 
 namespace quillo::headless {
 
 using namespace quillo::runtime;
 
-// A change that a recording peer saw: which control, which property.
-struct PeerEvent {
-    std::string control;  // "form.control" or "form.control(index)"; a form is its own name
-    Property property;
-};
-
 // Window-service requests, in the order they were made ("topmost FormMenu 1", "move form1", ...).
 class RecordingWindowServices : public WindowServices {
-public:
+  public:
     void setTopmost(Form& form, bool topmost) override;
     void startSystemMove(Form& form) override;
     void startSystemResize(Form& form, int hitCode) override;
@@ -42,7 +38,7 @@ struct ProcessStart {
 };
 
 class RecordingProcessServices : public ProcessServices {
-public:
+  public:
     bool start(const std::string& program, const std::vector<std::string>& arguments) override;
     bool openMailClient() override;
 
@@ -54,11 +50,10 @@ public:
 // Answers the platform's dialogs from scripted answers, in order; with no answer left a message
 // box answers OK (or Yes) and a file or colour dialog is cancelled.
 class ScriptedDialogServices : public DialogServices {
-public:
+  public:
     MsgBoxResult messageBox(const std::string& text, MsgBoxButtons buttons, MsgBoxIcon icon,
                             const std::string& title) override;
-    std::optional<std::string> openFile(const std::string& title, const std::string& filter,
-                                        const std::string& initialDir) override;
+    std::optional<std::string> openFile(const FileDialogRequest& request) override;
     std::optional<Color> chooseColor(Color initial) override;
 
     struct Shown {
@@ -70,25 +65,34 @@ public:
     std::deque<MsgBoxResult> messageAnswers;
     std::deque<std::optional<std::string>> fileAnswers;
     std::deque<std::optional<Color>> colorAnswers;
-    std::vector<std::string> fileFilters;
+    std::vector<FileDialogRequest> fileRequests;
+    std::vector<Color> colorRequests;  // the colour each colour dialog started from
 };
 
 // Text measured as if every character were a box of fixed size: a width of 0.6 and a height of
 // 1.5 times the font's size in pixels, bold text 10 % wider.
 class FixedTextMetrics : public TextMetrics {
-public:
+  public:
     SizePx measure(const std::string& text, const Font& font, int wrapWidthPx) override;
+};
+
+// A pop-up menu the backend was asked to show, and what it answered.
+struct ShownMenu {
+    std::string owner;  // the owner form's name
+    MenuRequest request;
+    long answer = 0;
 };
 
 // The backend for tests: a virtual clock, recording peers and services, scripted modal answers.
 class HeadlessBackend : public Backend {
-public:
+  public:
     HeadlessBackend();
 
     std::int64_t now() override { return now_; }
     TimeOfDay timeOfDay() override { return time; }
     std::unique_ptr<ControlPeer> createPeer(Control& control) override;
     void runModal(Form& form, const std::function<bool()>& finished) override;
+    long showPopupMenu(const MenuRequest& request) override;
     void quit() override { quitRequested = true; }
     ScreenInfo screen() override { return screenInfo; }
     WindowServices& windows() override { return windowServices; }
@@ -105,9 +109,20 @@ public:
     // modal window with no script left is hidden again at once (recorded in unansweredModals).
     void answerModal(const std::string& formName, std::function<void(Form&)> script);
 
+    // What the user does with the next pop-up menus, in order: the script gets the request and
+    // returns the id of the entry to choose (0 dismisses the menu); it may also click, type and
+    // advance the clock while the menu is open. With no script left a menu is dismissed.
+    void answerMenu(std::function<long(const MenuRequest&)> script);
+    // Chooses the first entry, depth first, whose caption is exactly this one.
+    void answerMenu(const std::string& caption);
+
+    // Tree and list rows are this tall for hit tests; the first row starts at the top.
+    int rowHeightPx = 16;
+
     std::vector<PeerEvent> peerEvents;
     std::vector<std::string> unansweredModals;
     std::vector<std::string> modalsShown;
+    std::vector<ShownMenu> menusShown;
     RecordingWindowServices windowServices;
     RecordingProcessServices processServices;
     ScriptedDialogServices dialogServices;
@@ -116,12 +131,13 @@ public:
     TimeOfDay time{9, 5, 7};
     bool quitRequested = false;
 
-private:
+  private:
     std::int64_t now_ = 0;
     std::map<std::string, std::deque<std::function<void(Form&)>>> modalScripts_;
+    std::deque<std::function<long(const MenuRequest&)>> menuScripts_;
 };
 
-// The name a recording peer gives a control: "form.control", with "(index)" for array elements.
-std::string PeerName(const Control& control);
+// The id of the first entry, depth first, whose caption is exactly caption; 0 when none.
+long FindMenuEntry(const std::vector<MenuEntry>& entries, const std::string& caption);
 
 }  // namespace quillo::headless
