@@ -4,10 +4,13 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "runtime/Backend.h"
+#include "runtime/headless/HeadlessWeb.h"
+#include "runtime/headless/ScriptedHttp.h"
 
 namespace quillo::headless {
 
@@ -95,6 +98,9 @@ public:
     ProcessServices& processes() override { return processServices; }
     DialogServices& dialogs() override { return dialogServices; }
     TextMetrics& textMetrics() override { return metrics; }
+    std::unique_ptr<WebEngine> createWebEngine(WebBrowser& browser) override;
+    std::unique_ptr<HttpTransfer> createHttpTransfer(Inet& inet) override;
+    std::unique_ptr<MediaPlayer> createMediaPlayer(const MediaOpenRequest& request) override;
 
     // Moves the virtual clock forward, running every timer that falls due on the way (at its own
     // time, in order) and the posted work.
@@ -104,6 +110,10 @@ public:
     // type and advance the clock. Scripts for a form name run in the order they were given; a
     // modal window with no script left is hidden again at once (recorded in unansweredModals).
     void answerModal(const std::string& formName, std::function<void(Form&)> script);
+
+    // Runs the work after this many virtual milliseconds (0: at the next advance), after the
+    // timers due at the same moment; work of the same moment runs in the order it was given.
+    void after(std::int64_t milliseconds, std::function<void()> work);
 
     std::vector<PeerEvent> peerEvents;
     std::vector<std::string> unansweredModals;
@@ -115,9 +125,23 @@ public:
     ScreenInfo screenInfo;
     TimeOfDay time{9, 5, 7};
     bool quitRequested = false;
+    HeadlessWeb web;
+    ScriptedHttp http;
+    // What the media devices were asked, in order (HeadlessMediaPlayer).
+    std::vector<std::string> mediaLog;
 
 private:
+    struct Work {
+        std::int64_t due;
+        std::uint64_t sequence;
+        std::function<void()> run;
+    };
+    std::optional<std::int64_t> nextWork() const;
+    void runDueWork();
+
     std::int64_t now_ = 0;
+    std::uint64_t workSequence_ = 0;
+    std::vector<Work> work_;
     std::map<std::string, std::deque<std::function<void(Form&)>>> modalScripts_;
 };
 
