@@ -71,7 +71,7 @@ void Control::SetFocus() {
 }
 
 void Control::ZOrder(int position) {
-    (void)position;
+    lastZOrder_ = position;
     changed(Property::ZOrder);
 }
 

@@ -80,6 +80,8 @@ public:
 
     void SetFocus();
     void ZOrder(int position = 0);  // 0 brings to the front, 1 sends to the back
+    // The position of the last ZOrder call, for the peer that restacks the control.
+    int lastZOrder() const { return lastZOrder_; }
 
     Event<> Click;
     Event<> DblClick;
@@ -133,6 +135,7 @@ private:
     std::string tag_;
     std::string toolTipText_;
     int mousePointer_ = 0;
+    int lastZOrder_ = 0;
     std::unique_ptr<ControlPeer> peer_;
 };
 

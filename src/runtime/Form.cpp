@@ -10,7 +10,10 @@ namespace quillo::runtime {
 Form::Form(std::string name)
     : Control(*this, ControlKind::Form, std::move(name), -1, nullptr),
       app_(&app()),
-      windowId_(NewWindowId()) {}
+      windowId_(NewWindowId()) {
+    // A loaded form stays hidden until it is shown.
+    Control::setVisible(false);
+}
 
 Form::~Form() {
     // Controls go first, while the form they point to still exists.
