@@ -45,6 +45,9 @@ class Browsing : public Form {
             events.push_back({"newwindow", "page", ""});
             ppDisp = Side.Object();
         };
+        Side.BeforeNavigate2 = [this](const BrowserObject& pDisp, const std::string& url, bool&) {
+            if (pDisp.isTopLevel()) sideAddresses.push_back(url);
+        };
         Side.DocumentComplete = [this](const BrowserObject& pDisp, const std::string&) {
             if (pDisp.isTopLevel()) ++sidePages;
         };
@@ -54,6 +57,7 @@ class Browsing : public Form {
     std::vector<Seen> events;
     int mainPages = 0;
     int sidePages = 0;
+    std::vector<std::string> sideAddresses;
 };
 
 // The browsers shown in a plain window, placed by their peers.
@@ -192,12 +196,18 @@ TEST(QtWebBrowser, ALinkToANewWindowLoadsInTheBrowserTheHandlerChose) {
     site.add("/opener.htm",
              "<html><body><a id='l' href='/pop.htm' target='_blank'>pop</a></body></html>");
     site.add("/pop.htm", "<html><head><title>Popped</title></head><body>new</body></html>");
+    site.add("/before.htm", "<html><head><title>Before</title></head><body>old</body></html>");
+    // The chosen browser already shows a page: the new window replaces it.
+    shown.form.Side.Navigate(site.url("/before.htm").toStdString());
+    ASSERT_TRUE(waitFor([&] { return shown.form.sidePages == 1; }));
     ASSERT_TRUE(shown.loadMain(site.url("/opener.htm").toStdString()));
     auto* engine = dynamic_cast<quillo::qt::QtWebEngine*>(shown.form.Main.engine());
     engine->page()->runJavaScript("document.getElementById('l').click()");
-    ASSERT_TRUE(waitFor([&] { return shown.form.sidePages > 0; }));
+    ASSERT_TRUE(waitFor([&] { return shown.form.sidePages > 1; }));
     EXPECT_EQ(shown.form.Side.LocationURL(), site.url("/pop.htm").toStdString());
     EXPECT_EQ(shown.form.Side.LocationName(), "Popped");
+    // The chosen browser sees where the new window heads before it goes there.
+    EXPECT_EQ(shown.form.sideAddresses.back(), site.url("/pop.htm").toStdString());
     EXPECT_EQ(shown.form.Main.LocationURL(), site.url("/opener.htm").toStdString());
     EXPECT_EQ(std::count_if(shown.form.events.begin(), shown.form.events.end(),
                             [](const Seen& e) { return e.name == "newwindow"; }),
