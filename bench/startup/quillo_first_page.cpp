@@ -1,6 +1,8 @@
 // Opens the page given as argument in a WebBrowser control on the Qt engine, shown in a window,
-// and prints "complete" at the page's first DocumentComplete.
+// and prints "complete" at the page's first DocumentComplete. With a second argument it saves a
+// picture of the window into that file a moment later, instead of leaving at once.
 #include <QApplication>
+#include <QTimer>
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
@@ -26,14 +28,16 @@ class QtWebBackend : public quillo::headless::HeadlessBackend {
 class Page : public Form {
   public:
     Page() : Form("Page") {
-        Browser.DocumentComplete = [](const BrowserObject& pDisp, const std::string&) {
+        Browser.DocumentComplete = [this](const BrowserObject& pDisp, const std::string&) {
             if (!pDisp.isTopLevel()) return;
             std::printf("complete\n");
             std::fflush(stdout);
-            std::_Exit(0);
+            if (!completed) std::_Exit(0);
+            completed();
         };
     }
     WebBrowser& Browser = add<WebBrowser>("Browser");
+    std::function<void()> completed;
 };
 
 }  // namespace
@@ -50,6 +54,15 @@ int main(int argc, char** argv) {
     page.Browser.attachPeer(quillo::qt::makeWebBrowserPeer(
         page.Browser, [&](Control&) { return &window; }, 15, 15));
     window.show();
+    if (argc > 2) {
+        QString picture = QString::fromLocal8Bit(argv[2]);
+        page.completed = [&window, picture] {
+            QTimer::singleShot(1000, [&window, picture] {
+                window.grab().save(picture);
+                QApplication::quit();
+            });
+        };
+    }
     page.Browser.Navigate(argv[1]);
     return qt.exec();
 }
