@@ -231,3 +231,25 @@ TEST(QtWebBrowser, AnUnknownHostLeavesTheBrowserOnTheCanceledPage) {
               "about:navigationcanceled#http://nowhere.invalid/page.htm");
     EXPECT_FALSE(shown.form.Main.Busy());
 }
+
+TEST(QtWebBrowser, ACancelInBeforeNavigate2KeepsThePageWhereItIs) {
+    Shown shown;
+    PageServer site;
+    site.add("/here.htm", "<html><body><a id='l' href='/there.htm'>go</a></body></html>");
+    site.add("/there.htm", "<html><body>there</body></html>");
+    ASSERT_TRUE(shown.loadMain(site.url("/here.htm").toStdString()));
+    std::vector<std::string> refused;
+    shown.form.Main.BeforeNavigate2 = [&](const BrowserObject&, const std::string& url,
+                                          bool& cancel) {
+        refused.push_back(url);
+        cancel = true;
+    };
+    auto* engine = dynamic_cast<quillo::qt::QtWebEngine*>(shown.form.Main.engine());
+    engine->page()->runJavaScript("document.getElementById('l').click()");
+    ASSERT_TRUE(waitFor([&] { return !refused.empty(); }));
+    shown.form.Main.Navigate(site.url("/there.htm").toStdString());
+    waitFor([] { return false; }, 1000);
+    EXPECT_EQ(refused.size(), 2u);
+    EXPECT_EQ(shown.form.Main.LocationURL(), site.url("/here.htm").toStdString());
+    EXPECT_EQ(shown.form.mainPages, 1);
+}
