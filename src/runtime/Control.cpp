@@ -75,7 +75,7 @@ void Control::SetFocus() {
 }
 
 void Control::ZOrder(int position) {
-    (void)position;
+    lastZOrder_ = position;
     changed(Property::ZOrder);
 }
 

@@ -81,6 +81,8 @@ class Control {
 
     void SetFocus();
     void ZOrder(int position = 0);  // 0 brings to the front, 1 sends to the back
+    // The position of the last ZOrder call, for the peer that restacks the control.
+    int lastZOrder() const { return lastZOrder_; }
 
     // 0 manual: the control is dragged only after Drag; 1 automatic: pressing it starts a drag.
     int DragMode() const { return dragMode_; }
@@ -160,6 +162,7 @@ class Control {
     int dragMode_ = 0;
     bool dragging_ = false;
     int oleDropMode_ = 0;
+    int lastZOrder_ = 0;
     std::unique_ptr<ControlPeer> peer_;
     std::shared_ptr<const int> life_ = std::make_shared<const int>(0);
 };

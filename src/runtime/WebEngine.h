@@ -9,13 +9,14 @@ namespace quillo::runtime {
 // The page engine behind a WebBrowser control, one per control, made by the backend.
 //
 // An engine reports through the control's fire... calls, in this order for a page with frames:
-// BeforeNavigate2 of the page (during the Navigate call; a cancel ends the navigation there),
-// DownloadBegin, CommandStateChange for back and forward while Busy, ProgressChange,
-// StatusTextChange, NavigateComplete2 of the page, BeforeNavigate2 and NavigateComplete2 of each
-// frame, DocumentComplete of each frame, DocumentComplete of the page (last), then, no longer
-// Busy, CommandStateChange, ProgressChange(-1, ...), DownloadComplete. A navigation that fails
-// leaves LocationURL at "about:navigationcanceled#" followed by the failed address and completes
-// with that address.
+// BeforeNavigate2 of the page (during the Navigate call; a cancel ends the navigation there);
+// then, Busy, DownloadBegin, CommandStateChange for back (2) and forward (1), ProgressChange,
+// StatusTextChange; NavigateComplete2 of the page; BeforeNavigate2 and NavigateComplete2 of each
+// frame; DocumentComplete of each frame (inner frames before the frame holding them); then, no
+// longer Busy and with ReadyState 4, DocumentComplete of the page; last StatusTextChange,
+// ProgressChange(-1, ...), CommandStateChange for back and forward, DownloadComplete. A
+// navigation that fails leaves LocationURL at "about:navigationcanceled#" followed by the failed
+// address and completes the page with that address.
 class WebEngine {
   public:
     virtual ~WebEngine() = default;

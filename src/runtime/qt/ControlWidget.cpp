@@ -1,0 +1,155 @@
+#include "runtime/qt/ControlWidget.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyleHints>
+#include <cmath>
+
+#include "runtime/Control.h"
+#include "runtime/qt/InputCodes.h"
+#include "runtime/qt/ModelSync.h"
+#include "runtime/qt/PixelScale.h"
+
+namespace quillo::qt {
+
+bool ControlWidget::systemTookPress_ = false;
+QPointF ControlWidget::lastPressGlobal_;
+
+ControlWidget::ControlWidget(runtime::Control& control, QWidget* parent)
+    : QWidget(parent), control_(&control) {
+    setMouseTracking(true);  // MouseMove also reports moves without a button held
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void ControlWidget::detach() {
+    control_ = nullptr;
+}
+
+PixelScale ControlWidget::scale() const {
+    return PixelScale::of(*control_);
+}
+
+double ControlWidget::twipsX(const QPointF& position) const {
+    return scale().toTwips(static_cast<int>(std::floor(position.x())) - clientOrigin().x());
+}
+
+double ControlWidget::twipsY(const QPointF& position) const {
+    return scale().toTwips(static_cast<int>(std::floor(position.y())) - clientOrigin().y());
+}
+
+bool ControlWidget::isSecondClick(const QMouseEvent& event) const {
+    if (!hadPress_ || event.button() != Qt::LeftButton) return false;
+    const QStyleHints* hints = QGuiApplication::styleHints();
+    if (event.timestamp() - lastPressTime_ >=
+        static_cast<quint64>(hints->mouseDoubleClickInterval()))
+        return false;
+    QPointF moved = event.position() - lastPressPosition_;
+    return std::abs(moved.x()) <= hints->mouseDoubleClickDistance() &&
+           std::abs(moved.y()) <= hints->mouseDoubleClickDistance();
+}
+
+void ControlWidget::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    if (!control_) return;
+    lastPressGlobal_ = event->globalPosition();
+    systemTookPress_ = false;
+    int button = ButtonBits(event->button());
+    if (button == 0) return;
+    if (isSecondClick(*event)) {
+        hadPress_ = false;  // a third press starts afresh
+        inDoubleClick_ = true;
+        control_->fireDblClick();
+        return;
+    }
+    hadPress_ = event->button() == Qt::LeftButton;
+    lastPressTime_ = event->timestamp();
+    lastPressPosition_ = event->position();
+    inDoubleClick_ = false;
+    control_->fireMouseDown(button, ShiftBits(event->modifiers()), twipsX(event->position()),
+                            twipsY(event->position()));
+}
+
+void ControlWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+    // Usually the press before this event was already seen as the second click.
+    if (!control_ || inDoubleClick_ || event->button() != Qt::LeftButton) return;
+    hadPress_ = false;
+    inDoubleClick_ = true;
+    control_->fireDblClick();
+}
+
+void ControlWidget::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (!control_) return;
+    bool secondClick = inDoubleClick_;
+    inDoubleClick_ = false;
+    if (systemTookPress_) {
+        systemTookPress_ = false;
+        return;
+    }
+    int button = ButtonBits(event->button());
+    if (button == 0) return;
+    control_->fireMouseUp(button, ShiftBits(event->modifiers()), twipsX(event->position()),
+                          twipsY(event->position()));
+    // The handler may have unloaded the form: the control is gone then.
+    if (!control_ || secondClick) return;
+    bool clickButton = event->button() == Qt::LeftButton || event->button() == Qt::RightButton;
+    if (clickButton && rect().contains(event->position().toPoint())) control_->fireClick();
+}
+
+void ControlWidget::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    if (!control_ || systemTookPress_) return;
+    control_->fireMouseMove(ButtonBits(event->buttons()), ShiftBits(event->modifiers()),
+                            twipsX(event->position()), twipsY(event->position()));
+}
+
+void ControlWidget::keyPressEvent(QKeyEvent* event) {
+    // Keys stop at the control that has them; the form sees them first only when it previews.
+    event->accept();
+    if (!control_) return;
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    bool reaches = true;
+    if (int code = VirtualKeyCode(event->key(), modifiers); code != 0) {
+        reaches = control_->fireKeyDown(code, ShiftBits(modifiers)) != 0;
+        if (!control_) return;
+    }
+    const QString text = event->text();
+    bool altOnly = (modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier);
+    if (text.isEmpty() || altOnly || text.at(0) == QChar(0x7F)) {
+        if (reaches) keyToWidget(*event);
+        return;
+    }
+    const char32_t typed = text.toUcs4().value(0);
+    const int left = control_->fireKeyPress(static_cast<int>(typed));
+    if (!control_ || left == 0 || !reaches) return;
+    if (static_cast<char32_t>(left) == typed) {
+        keyToWidget(*event);
+        return;
+    }
+    // The handler typed another character in place of this one.
+    const char32_t replacement = static_cast<char32_t>(left);
+    QKeyEvent changed(event->type(), event->key(), modifiers, QString::fromUcs4(&replacement, 1),
+                      event->isAutoRepeat(), static_cast<quint16>(event->count()));
+    keyToWidget(changed);
+}
+
+void ControlWidget::keyReleaseEvent(QKeyEvent* event) {
+    event->accept();
+    // The window system repeats a held key as release and press pairs; only the last release is
+    // the key coming up.
+    if (!control_ || event->isAutoRepeat()) return;
+    if (int code = VirtualKeyCode(event->key(), event->modifiers()); code != 0)
+        control_->fireKeyUp(code, ShiftBits(event->modifiers()));
+}
+
+void ControlWidget::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (!control_ || ModelSync::active() || control_->kind() == runtime::ControlKind::Form) return;
+    control_->SetFocus();
+}
+
+void ControlWidget::keyToWidget(QKeyEvent&) {}
+
+}  // namespace quillo::qt

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QPointF>
+#include <QWidget>
+
+namespace quillo::runtime {
+class Control;
+}
+
+namespace quillo::qt {
+
+class PixelScale;
+
+// The widget of a control: it paints from the control's current values and turns the user's
+// mouse and keyboard input into the control's events. Once detached (the control is going) it
+// neither paints from nor sends to the control.
+class ControlWidget : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ControlWidget(runtime::Control& control, QWidget* parent = nullptr);
+
+    runtime::Control* control() const { return control_; }
+    void detach();
+
+    // Where the drawing area starts: the origin of contained controls and of mouse coordinates.
+    virtual QPoint clientOrigin() const { return {}; }
+    // Controls drawn on their container (labels, images) lie below the windowed ones there.
+    virtual bool windowless() const { return false; }
+
+    // The press in progress was handed to the window system's move or size loop: like the
+    // platform's loop, it takes the release, so neither MouseUp nor Click follows.
+    static void pressTakenBySystem() { systemTookPress_ = true; }
+    // Where the last press happened, in global pixels.
+    static QPointF lastPressPosition() { return lastPressGlobal_; }
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+    // A key that the handlers let through reaches the widget's own handling here; controls
+    // without one (pictures, labels, forms) have nothing to do with it.
+    virtual void keyToWidget(QKeyEvent& event);
+    PixelScale scale() const;
+
+  private:
+    double twipsX(const QPointF& position) const;
+    double twipsY(const QPointF& position) const;
+    bool isSecondClick(const QMouseEvent& event) const;
+
+    runtime::Control* control_;
+    // The press before, for telling a double click: a second left press soon and near enough
+    // is the double click itself and raises DblClick instead of MouseDown, as on the platform.
+    bool hadPress_ = false;
+    quint64 lastPressTime_ = 0;
+    QPointF lastPressPosition_;
+    bool inDoubleClick_ = false;
+
+    static bool systemTookPress_;
+    static QPointF lastPressGlobal_;
+};
+
+}  // namespace quillo::qt

@@ -1,0 +1,109 @@
+#include "runtime/qt/FormWidget.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <QTimer>
+
+#include "runtime/Application.h"
+#include "runtime/Form.h"
+#include "runtime/qt/ModelSync.h"
+#include "runtime/qt/PixelScale.h"
+#include "runtime/qt/Pixmaps.h"
+#include "runtime/qt/QtColors.h"
+
+namespace quillo::qt {
+
+FormWidget::FormWidget(runtime::Form& form) : ControlWidget(form, nullptr) {
+    setAttribute(Qt::WA_QuitOnClose, false);  // the forms decide when the program ends
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+runtime::Form* FormWidget::form() const {
+    return static_cast<runtime::Form*>(control());
+}
+
+void FormWidget::paintEvent(QPaintEvent*) {
+    runtime::Form* owner = form();
+    if (!owner) return;
+    QPainter painter(this);
+    painter.fillRect(rect(), ToQColor(owner->BackColor()));
+    QPixmap picture = PixmapOf(owner->getPicture());
+    if (!picture.isNull()) painter.drawPixmap(0, 0, picture);
+    PaintDrawList(painter, owner->drawList(), scale(), QPoint());
+    // The platform raises Paint when the window comes up or is uncovered, and not while
+    // AutoRedraw keeps the drawing for it.
+    const bool forModel = modelUpdatePending_;
+    modelUpdatePending_ = false;
+    if (!owner->AutoRedraw() && !forModel) schedulePaintEvent();
+}
+
+void FormWidget::updateFromModel() {
+    modelUpdatePending_ = true;
+    update();
+}
+
+void FormWidget::schedulePaintEvent() {
+    if (paintEventPending_) return;
+    paintEventPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        paintEventPending_ = false;
+        runtime::Form* owner = form();
+        if (!owner || !owner->loaded()) return;
+        owner->application().dispatch([owner] { owner->Paint(); });
+    });
+}
+
+void FormWidget::moveEvent(QMoveEvent*) {
+    reportGeometry();
+}
+
+void FormWidget::resizeEvent(QResizeEvent*) {
+    reportGeometry();
+}
+
+void FormWidget::reportGeometry() {
+    runtime::Form* owner = form();
+    if (!owner || reporting_ || ModelSync::active() || !isVisible() || isMinimized()) return;
+    // The user (or the window manager) moved or sized the window. A move and a resize come as
+    // two events of one change, so the whole new geometry is taken at the first; places the
+    // model already holds are echoes of its own changes.
+    const PixelScale pixels = scale();
+    const QRect now(pos(), size());
+    reporting_ = true;
+    if (pixels.toPixels(owner->Left()) != now.x()) owner->setLeft(pixels.toTwips(now.x()));
+    if (pixels.toPixels(owner->Top()) != now.y()) owner->setTop(pixels.toTwips(now.y()));
+    if (pixels.toPixels(owner->Width()) != now.width())
+        owner->setWidth(pixels.toTwips(now.width()));
+    // A Resize handler may unload the form: the control is gone then.
+    if (form() && pixels.toPixels(owner->Height()) != now.height())
+        owner->setHeight(pixels.toTwips(now.height()));
+    reporting_ = false;
+    if (!form()) return;
+    // A Resize handler may have set a geometry of its own; the window takes it now.
+    const QRect wanted(pixels.toPixels(owner->Left()), pixels.toPixels(owner->Top()),
+                       pixels.toPixels(owner->Width()), pixels.toPixels(owner->Height()));
+    if (wanted != now && owner->peer()) owner->peer()->changed(*owner, runtime::Property::Geometry);
+}
+
+void FormWidget::changeEvent(QEvent* event) {
+    ControlWidget::changeEvent(event);
+    runtime::Form* owner = form();
+    if (event->type() != QEvent::WindowStateChange || !owner || ModelSync::active()) return;
+    runtime::WindowState state = runtime::WindowState::Normal;
+    if (isMinimized())
+        state = runtime::WindowState::Minimized;
+    else if (isMaximized())
+        state = runtime::WindowState::Maximized;
+    if (state == owner->getWindowState()) return;
+    owner->setWindowState(state);
+    // The platform raises Resize when the user minimizes or restores a window.
+    owner->application().dispatch([owner] { owner->Resize(); });
+}
+
+void FormWidget::closeEvent(QCloseEvent* event) {
+    // The window system's close button unloads the form; the peer then lets the window go.
+    event->ignore();
+    if (runtime::Form* owner = form()) owner->Unload();
+}
+
+}  // namespace quillo::qt

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "runtime/qt/ControlWidget.h"
+
+namespace quillo::runtime {
+class Form;
+}
+
+namespace quillo::qt {
+
+// The top-level window of a form: its back colour, its picture at its own size in the top-left
+// corner and what PaintPicture drew. What the user does to the window (moving, sizing,
+// minimizing, closing) goes back to the form.
+class FormWidget : public ControlWidget {
+    Q_OBJECT
+  public:
+    explicit FormWidget(runtime::Form& form);
+
+    // True while the window's own move or resize is written into the form; the form's
+    // geometry is not mirrored back meanwhile.
+    bool reporting() const { return reporting_; }
+    // Repaints for a change of the form's colour, picture or drawing. Such a repaint raises no
+    // Paint event: a Paint handler that draws would otherwise raise the next one, forever.
+    void updateFromModel();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    runtime::Form* form() const;
+    void reportGeometry();
+    // Form_Paint runs after the repaint, outside Qt's painting.
+    void schedulePaintEvent();
+
+    bool paintEventPending_ = false;
+    bool modelUpdatePending_ = false;
+    bool reporting_ = false;
+};
+
+}  // namespace quillo::qt

@@ -1,0 +1,89 @@
+#include "runtime/qt/QtWindowServices.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QPolygon>
+#include <QRegion>
+#include <QScreen>
+#include <QWindow>
+
+#include "runtime/Form.h"
+#include "runtime/qt/ControlWidget.h"
+#include "runtime/qt/FormPeer.h"
+#include "runtime/qt/WindowDrag.h"
+
+namespace quillo::qt {
+
+Qt::Edges QtWindowServices::EdgesOf(int hitCode) {
+    switch (hitCode) {
+        case 10:
+            return Qt::LeftEdge;
+        case 11:
+            return Qt::RightEdge;
+        case 12:
+            return Qt::TopEdge;
+        case 13:
+            return Qt::TopEdge | Qt::LeftEdge;
+        case 14:
+            return Qt::TopEdge | Qt::RightEdge;
+        case 15:
+            return Qt::BottomEdge;
+        case 16:
+            return Qt::BottomEdge | Qt::LeftEdge;
+        case 17:
+            return Qt::BottomEdge | Qt::RightEdge;
+        default:
+            return {};
+    }
+}
+
+void QtWindowServices::setTopmost(runtime::Form& form, bool topmost) {
+    if (FormPeer* peer = FormPeer::of(form)) peer->setTopmost(topmost);
+}
+
+void QtWindowServices::startSystemMove(runtime::Form& form) {
+    QWidget* window = WidgetPeer::widgetOf(form);
+    if (!window) return;
+    QWindow* handle = window->windowHandle();
+    if (!handle || !handle->startSystemMove())
+        WindowDrag::start(window, {}, ControlWidget::lastPressPosition());
+    ControlWidget::pressTakenBySystem();
+}
+
+void QtWindowServices::startSystemResize(runtime::Form& form, int hitCode) {
+    QWidget* window = WidgetPeer::widgetOf(form);
+    Qt::Edges edges = EdgesOf(hitCode);
+    if (!window || !edges) return;
+    QWindow* handle = window->windowHandle();
+    if (!handle || !handle->startSystemResize(edges))
+        WindowDrag::start(window, edges, ControlWidget::lastPressPosition());
+    ControlWidget::pressTakenBySystem();
+}
+
+void QtWindowServices::setWindowRegion(runtime::Form& form,
+                                       const std::vector<runtime::PointPx>& polygon) {
+    QWidget* window = WidgetPeer::widgetOf(form);
+    if (!window) return;
+    if (polygon.empty()) {
+        window->clearMask();
+        return;
+    }
+    QPolygon outline;
+    for (const runtime::PointPx& point : polygon)
+        outline << QPoint(point.x, point.y);
+    window->setMask(QRegion(outline, Qt::OddEvenFill));
+}
+
+runtime::PointPx QtWindowServices::cursorPos() {
+    QPoint at = QCursor::pos();
+    return {at.x(), at.y()};
+}
+
+runtime::RectPx QtWindowServices::workArea() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return {};
+    QRect area = screen->availableGeometry();
+    return {area.x(), area.y(), area.width(), area.height()};
+}
+
+}  // namespace quillo::qt

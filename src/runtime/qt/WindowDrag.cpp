@@ -1,0 +1,72 @@
+#include "runtime/qt/WindowDrag.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+
+namespace quillo::qt {
+
+namespace {
+WindowDrag* current = nullptr;
+}  // namespace
+
+WindowDrag::WindowDrag(QWidget* window, Qt::Edges edges, QPointF pressGlobal)
+    : window_(window),
+      edges_(edges),
+      press_(pressGlobal),
+      startGeometry_(window->geometry()),
+      startPosition_(window->pos()) {}
+
+void WindowDrag::start(QWidget* window, Qt::Edges edges, QPointF pressGlobal) {
+    if (!window) return;
+    if (current) current->finish();
+    current = new WindowDrag(window, edges, pressGlobal);
+    QCoreApplication::instance()->installEventFilter(current);
+}
+
+bool WindowDrag::running() {
+    return current != nullptr;
+}
+
+bool WindowDrag::eventFilter(QObject* watched, QEvent* event) {
+    // Mouse events reach the window first and its widgets after; the widgets' copies decide.
+    if (!watched->isWidgetType()) return false;
+    if (event->type() == QEvent::MouseMove) {
+        follow(static_cast<QMouseEvent*>(event)->globalPosition());
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease) finish();
+    return false;
+}
+
+void WindowDrag::follow(QPointF global) {
+    if (!window_) {
+        finish();
+        return;
+    }
+    const QPoint delta = (global - press_).toPoint();
+    if (!edges_) {
+        window_->move(startPosition_ + delta);
+        return;
+    }
+    QRect geometry = startGeometry_;
+    const QSize least = window_->minimumSize().expandedTo(QSize(1, 1));
+    if (edges_ & Qt::LeftEdge)
+        geometry.setLeft(
+            std::min(geometry.left() + delta.x(), geometry.right() + 1 - least.width()));
+    if (edges_ & Qt::RightEdge)
+        geometry.setWidth(std::max(least.width(), geometry.width() + delta.x()));
+    if (edges_ & Qt::TopEdge)
+        geometry.setTop(
+            std::min(geometry.top() + delta.y(), geometry.bottom() + 1 - least.height()));
+    if (edges_ & Qt::BottomEdge)
+        geometry.setHeight(std::max(least.height(), geometry.height() + delta.y()));
+    window_->setGeometry(geometry);
+}
+
+void WindowDrag::finish() {
+    if (current == this) current = nullptr;
+    QCoreApplication::instance()->removeEventFilter(this);
+    deleteLater();
+}
+
+}  // namespace quillo::qt
