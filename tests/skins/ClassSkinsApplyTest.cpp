@@ -235,3 +235,20 @@ TEST_F(SkinApply, TheEditorsClipPreviewStartsAgainAfterTheCloseAll) {
                 " Style Child Parent " + std::to_string(editor().PictureImageBox.hWnd()),
             "Put " + alias + " Destination At 0 0 100 100", "play " + alias + " notify repeat"}));
 }
+
+TEST_F(SkinApply, TheShippedSkinQuilloDressesEveryControlWithAPicture) {
+    harness.layAssets(QUILLO_ASSETS_DIR);
+    skins->CallFromBrowserInit(main(), skinPath("Quillo") + "/Quillo.tz3");
+    const std::string quillo = skinPath("Quillo");
+    for (const std::string& name : kButtonNames) {
+        EXPECT_EQ(main().button(name).Tag(), quillo + "/" + name);
+        EXPECT_FALSE(main().button(name).getPicture().empty()) << name;
+    }
+    for (PictureBox* strip : {&main().PictureBottomLeft, &main().PictureBottomCenter,
+                              &main().PictureBottomRight})
+        EXPECT_EQ(strip->drawList().ops().size(), 1u) << strip->Name();
+    // The marker switches the corner to the numbered animations; it is a picture of its own.
+    EXPECT_EQ(main().PictureBottomLeft.Tag(), quillo + "/PictureBottomLeft.tzv");
+    EXPECT_TRUE(harness.backend().modalsShown.empty());
+    EXPECT_EQ(harness.readFile("skinlib.txt"), "Quillo\x02\r\n");
+}
