@@ -25,7 +25,7 @@ void TestWindow::Form_Load() {
     setCaption("Quillo");
     setBackColor(RGB(255, 236, 160));
     const Screen& screen = application().screen();
-    Move((screen.Width - 7200) / 2, (screen.Height - 5400) / 2, 7200, 5400);
+    Move((screen.Width - 10800) / 2, (screen.Height - 8100) / 2, 10800, 8100);
 
     Label1.setCaption("Quillo");
     Label1.setFont({"Impact", 28, true});
@@ -45,11 +45,13 @@ void TestWindow::Form_Load() {
     Label2.setBackStyle(0);
     Label2.setAutoSize(true);
     Label2.Move(150, 1500);
+    WebBrowser1.Navigate("www.quillo.example");
 }
 
 void TestWindow::Form_Resize() {
     Label1.Move(0, 240, Width(), 900);
     Picture1.Move(3000, 1200, Width() - 3300, Height() - 1500);
+    WebBrowser1.Move(0, 1900, Picture1.ScaleWidth(), Picture1.ScaleHeight() - 1900);
 }
 
 void TestWindow::Form_MouseMove(int, int, double x, double y) {

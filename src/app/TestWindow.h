@@ -6,12 +6,13 @@
 #include "runtime/Image.h"
 #include "runtime/Label.h"
 #include "runtime/PictureBox.h"
+#include "runtime/WebBrowser.h"
 
 namespace quillo {
 
 // A small borderless window built from runtime controls, shown until the program's start-up
-// form exists: a label, an image and a picture box holding a label of its own. Dragging moves
-// it, the edges size it, a double click or Escape closes it.
+// form exists: a label, an image and a picture box holding a label and the maker's home page.
+// Dragging moves it, the edges size it, a double click or Escape closes it.
 class TestWindow : public runtime::Form {
   public:
     // pictureFile: a picture for the image and the picture box.
@@ -21,6 +22,7 @@ class TestWindow : public runtime::Form {
     runtime::Image& Image1 = add<runtime::Image>("Image1");
     runtime::PictureBox& Picture1 = add<runtime::PictureBox>("Picture1");
     runtime::Label& Label2 = add<runtime::Label>("Label2", &Picture1);
+    runtime::WebBrowser& WebBrowser1 = add<runtime::WebBrowser>("WebBrowser1", &Picture1);
 
   private:
     void Form_Load();

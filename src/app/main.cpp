@@ -10,6 +10,7 @@
 #include "runtime/Application.h"
 #include "runtime/InstanceLock.h"
 #include "runtime/WindowsDirectory.h"
+#include "runtime/qt/MakersSite.h"
 #include "runtime/qt/QtBackend.h"
 
 using namespace quillo;
@@ -61,6 +62,7 @@ int main(int argc, char** argv) {
     info.WindowsDir = runtime::DefaultWindowsDirectory(info.Path);
     runtime::PrepareWindowsDirectory(info.WindowsDir);
 
+    qt::ServeMakersSite(QString::fromStdString(info.Path));
     qt::QtBackend backend;
     runtime::Application application(backend, info);
 

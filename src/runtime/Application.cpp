@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "runtime/MediaCommands.h"
 #include "runtime/Timer.h"
 
 namespace quillo::runtime {
@@ -34,8 +35,8 @@ Application::Application(Backend& backend, AppInfo info)
 }
 
 Application::~Application() {
-    for (auto& form : forms_)
-        form->detachPeers();
+    media_.reset();
+    for (auto& form : forms_) form->detachPeers();
     timers_.clear();
     graveyard_.clear();
     forms_.clear();
@@ -186,6 +187,11 @@ void Application::collectGarbage() {
         auto dead = std::move(graveyard_);
         graveyard_.clear();
     }
+}
+
+MediaCommands& Application::media() {
+    if (!media_) media_ = std::make_unique<MediaCommands>(*this);
+    return *media_;
 }
 
 double Application::Rnd() {

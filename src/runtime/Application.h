@@ -15,6 +15,7 @@
 
 namespace quillo::runtime {
 
+class MediaCommands;
 class Timer;
 
 // What the program knows about itself.
@@ -86,6 +87,9 @@ class Application {
     void dispatch(const std::function<void()>& handler);
     int dispatchDepth() const { return depth_; }
 
+    // The media command interpreter and its open devices.
+    MediaCommands& media();
+
     // Rnd: a number in [0, 1); Randomize reseeds.
     double Rnd();
     void Randomize(unsigned seed) { random_.seed(seed); }
@@ -99,6 +103,7 @@ class Application {
     void collectGarbage();
 
     Backend* backend_;
+    std::unique_ptr<MediaCommands> media_;
     AppInfo info_;
     Screen screen_;
     std::vector<std::unique_ptr<Form>> forms_;

@@ -13,6 +13,12 @@ namespace quillo::runtime {
 
 class Control;
 class Form;
+class HttpTransfer;
+class Inet;
+class MediaPlayer;
+class WebBrowser;
+class WebEngine;
+struct MediaOpenRequest;
 
 struct ScreenInfo {
     int widthPx = 1024;
@@ -47,6 +53,13 @@ class Backend {
     virtual ProcessServices& processes() = 0;
     virtual DialogServices& dialogs() = 0;
     virtual TextMetrics& textMetrics() = 0;
+
+    // The page engine of a browser control, asked once per control; nullptr leaves it empty.
+    virtual std::unique_ptr<WebEngine> createWebEngine(WebBrowser& browser);
+    // A transfer for one Execute of an Inet control; nullptr makes Execute fail.
+    virtual std::unique_ptr<HttpTransfer> createHttpTransfer(Inet& inet);
+    // A device for an Open media command; nullptr makes the command fail.
+    virtual std::unique_ptr<MediaPlayer> createMediaPlayer(const MediaOpenRequest& request);
 };
 
 }  // namespace quillo::runtime

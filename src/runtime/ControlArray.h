@@ -6,6 +6,7 @@
 
 namespace quillo::runtime {
 
+class Control;
 class Form;
 
 // Controls that share a name and differ by Index. Elements are created by the form; indices need

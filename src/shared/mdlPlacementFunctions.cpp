@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "runtime/Application.h"
+#include "runtime/Control.h"
 
 namespace quillo {
 
@@ -43,6 +44,12 @@ std::int32_t TwipsToPixels(std::int32_t Twips) {
     bool awayFromZero = twiceRemainder > factor || (twiceRemainder == factor && quotient % 2 != 0);
     if (awayFromZero) quotient += Twips < 0 ? -1 : 1;
     return static_cast<std::int32_t>(quotient);
+}
+
+void MoveInPixels(runtime::Control& control, std::int32_t left, std::int32_t top,
+                  std::int32_t width, std::int32_t height) {
+    control.Move(PixelsToTwips(left), PixelsToTwips(top), width < 0 ? -1 : PixelsToTwips(width),
+                 height < 0 ? -1 : PixelsToTwips(height));
 }
 
 }  // namespace quillo

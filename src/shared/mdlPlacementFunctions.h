@@ -3,6 +3,10 @@
 #include <cstdint>
 #include <optional>
 
+namespace quillo::runtime {
+class Control;
+}
+
 namespace quillo {
 
 // Pixels and twips. The factor is the screen's mean twips per pixel, rounded to the nearest whole
@@ -16,5 +20,10 @@ std::optional<std::int32_t> CheckedPixelsToTwips(std::int32_t Pixels);
 
 // Twips divided by the factor, rounded to the nearest whole number, halves to the even neighbour.
 std::int32_t TwipsToPixels(std::int32_t Twips);
+
+// Places a control at a rectangle given in pixels, converted at the moment of the call; a
+// negative width or height keeps the control's own.
+void MoveInPixels(runtime::Control& control, std::int32_t left, std::int32_t top,
+                  std::int32_t width = -1, std::int32_t height = -1);
 
 }  // namespace quillo

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "runtime/Label.h"
 #include "runtime/headless/Harness.h"
 
 using quillo::headless::Harness;
@@ -105,5 +106,36 @@ TEST(TwipsToPixels, DividesAndRoundsHalvesToEven) {
         Harness harness;
         setDpi(harness, c.dpiX, c.dpiY);
         EXPECT_EQ(quillo::TwipsToPixels(c.twips), c.pixels) << c.twips << " at " << c.dpiX;
+    }
+}
+
+TEST(MoveInPixels, PlacesAtTheScreensTwipsAndKeepsASizeLeftOut) {
+    // A label placed in a form of its own, so the form's layout plays no part.
+    class Holder : public quillo::runtime::Form {
+      public:
+        Holder() : Form("Holder") {}
+        quillo::runtime::Label& Label1 = add<quillo::runtime::Label>("Label1");
+    };
+    struct Case {
+        double dpi;
+        std::int32_t left, top, width, height;
+        double expectLeft, expectTop, expectWidth, expectHeight;
+    };
+    const Case cases[] = {
+        {96, 10, 20, 30, 40, 150, 300, 450, 600},
+        {120, 10, 20, 30, 40, 120, 240, 360, 480},
+        {96, 1, 2, -1, -1, 15, 30, 1000, 2000},
+        {96, -3, -4, 0, 0, -45, -60, 0, 0},
+    };
+    for (const Case& c : cases) {
+        Harness harness;
+        setDpi(harness, c.dpi, c.dpi);
+        auto& label = quillo::runtime::app().form<Holder>().Label1;
+        label.Move(0, 0, 1000, 2000);
+        quillo::MoveInPixels(label, c.left, c.top, c.width, c.height);
+        EXPECT_EQ(label.Left(), c.expectLeft) << c.dpi;
+        EXPECT_EQ(label.Top(), c.expectTop) << c.dpi;
+        EXPECT_EQ(label.Width(), c.expectWidth) << c.dpi;
+        EXPECT_EQ(label.Height(), c.expectHeight) << c.dpi;
     }
 }

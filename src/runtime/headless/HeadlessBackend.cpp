@@ -5,6 +5,11 @@
 
 #include "runtime/Application.h"
 #include "runtime/Form.h"
+#include "runtime/HttpTransfer.h"
+#include "runtime/WebEngine.h"
+#include "runtime/headless/HeadlessHttpTransfer.h"
+#include "runtime/headless/HeadlessMediaPlayer.h"
+#include "runtime/headless/HeadlessWebEngine.h"
 
 namespace quillo::headless {
 
@@ -146,15 +151,57 @@ void HeadlessBackend::answerModal(const std::string& formName, std::function<voi
     modalScripts_[formName].push_back(std::move(script));
 }
 
+std::unique_ptr<WebEngine> HeadlessBackend::createWebEngine(WebBrowser& browser) {
+    return std::make_unique<HeadlessWebEngine>(browser, *this);
+}
+
+std::unique_ptr<HttpTransfer> HeadlessBackend::createHttpTransfer(Inet& inet) {
+    return std::make_unique<HeadlessHttpTransfer>(inet, *this);
+}
+
+std::unique_ptr<MediaPlayer> HeadlessBackend::createMediaPlayer(const MediaOpenRequest& request) {
+    return std::make_unique<HeadlessMediaPlayer>(request, mediaLog);
+}
+
+void HeadlessBackend::after(std::int64_t milliseconds, std::function<void()> work) {
+    work_.push_back(
+        {now_ + std::max<std::int64_t>(0, milliseconds), ++workSequence_, std::move(work)});
+}
+
+std::optional<std::int64_t> HeadlessBackend::nextWork() const {
+    std::optional<std::int64_t> earliest;
+    for (const Work& work : work_)
+        if (!earliest || work.due < *earliest) earliest = work.due;
+    return earliest;
+}
+
+void HeadlessBackend::runDueWork() {
+    for (;;) {
+        auto next = std::min_element(work_.begin(), work_.end(), [](const Work& a, const Work& b) {
+            return a.due != b.due ? a.due < b.due : a.sequence < b.sequence;
+        });
+        if (next == work_.end() || next->due > now_) return;
+        auto run = std::move(next->run);
+        work_.erase(next);
+        app().dispatch(run);
+    }
+}
+
 void HeadlessBackend::advance(std::int64_t milliseconds) {
     Application& application = app();
     std::int64_t target = now_ + milliseconds;
     application.runPosted();
+    runDueWork();
+    application.runPosted();
     for (;;) {
         auto due = application.nextDue();
+        auto work = nextWork();
+        if (work && (!due || *work < *due)) due = work;
         if (!due || *due > target) break;
         if (*due > now_) now_ = *due;
         application.runDueTimers();
+        application.runPosted();
+        runDueWork();
         application.runPosted();
     }
     now_ = target;

@@ -10,6 +10,8 @@
 
 #include "runtime/Backend.h"
 #include "runtime/headless/RecordingPeer.h"
+#include "runtime/headless/HeadlessWeb.h"
+#include "runtime/headless/ScriptedHttp.h"
 
 namespace quillo::headless {
 
@@ -99,6 +101,9 @@ class HeadlessBackend : public Backend {
     ProcessServices& processes() override { return processServices; }
     DialogServices& dialogs() override { return dialogServices; }
     TextMetrics& textMetrics() override { return metrics; }
+    std::unique_ptr<WebEngine> createWebEngine(WebBrowser& browser) override;
+    std::unique_ptr<HttpTransfer> createHttpTransfer(Inet& inet) override;
+    std::unique_ptr<MediaPlayer> createMediaPlayer(const MediaOpenRequest& request) override;
 
     // Moves the virtual clock forward, running every timer that falls due on the way (at its own
     // time, in order) and the posted work.
@@ -118,6 +123,9 @@ class HeadlessBackend : public Backend {
 
     // Tree and list rows are this tall for hit tests; the first row starts at the top.
     int rowHeightPx = 16;
+    // Runs the work after this many virtual milliseconds (0: at the next advance), after the
+    // timers due at the same moment; work of the same moment runs in the order it was given.
+    void after(std::int64_t milliseconds, std::function<void()> work);
 
     std::vector<PeerEvent> peerEvents;
     std::vector<std::string> unansweredModals;
@@ -130,9 +138,23 @@ class HeadlessBackend : public Backend {
     ScreenInfo screenInfo;
     TimeOfDay time{9, 5, 7};
     bool quitRequested = false;
+    HeadlessWeb web;
+    ScriptedHttp http;
+    // What the media devices were asked, in order (HeadlessMediaPlayer).
+    std::vector<std::string> mediaLog;
 
   private:
+    struct Work {
+        std::int64_t due;
+        std::uint64_t sequence;
+        std::function<void()> run;
+    };
+    std::optional<std::int64_t> nextWork() const;
+    void runDueWork();
+
     std::int64_t now_ = 0;
+    std::uint64_t workSequence_ = 0;
+    std::vector<Work> work_;
     std::map<std::string, std::deque<std::function<void(Form&)>>> modalScripts_;
     std::deque<std::function<long(const MenuRequest&)>> menuScripts_;
 };

@@ -1,6 +1,10 @@
 #include "runtime/qt/QtBackend.h"
 
+#include "runtime/qt/QtHttpTransfer.h"
+#include "runtime/qt/QtMediaPlayer.h"
 #include "runtime/qt/QtPopupMenu.h"
+#include "runtime/qt/QtWebEngine.h"
+#include "runtime/qt/WidgetPeer.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -112,6 +116,20 @@ runtime::ScreenInfo QtBackend::screen() {
 
 long QtBackend::showPopupMenu(const runtime::MenuRequest& request) {
     return ShowPopupMenu(request);
+}
+
+std::unique_ptr<runtime::WebEngine> QtBackend::createWebEngine(runtime::WebBrowser& browser) {
+    return std::make_unique<QtWebEngine>(browser);
+}
+
+std::unique_ptr<runtime::HttpTransfer> QtBackend::createHttpTransfer(runtime::Inet& inet) {
+    return std::make_unique<QtHttpTransfer>(inet);
+}
+
+std::unique_ptr<runtime::MediaPlayer> QtBackend::createMediaPlayer(
+    const runtime::MediaOpenRequest& request) {
+    QWidget* parent = request.parent ? WidgetPeer::widgetOf(*request.parent) : nullptr;
+    return std::make_unique<QtMediaPlayer>(request, parent);
 }
 
 }  // namespace quillo::qt

@@ -32,6 +32,10 @@ class QtBackend : public runtime::Backend {
     std::unique_ptr<runtime::ControlPeer> createPeer(runtime::Control& control) override;
     void runModal(runtime::Form& form, const std::function<bool()>& finished) override;
     long showPopupMenu(const runtime::MenuRequest& request) override;
+    std::unique_ptr<runtime::WebEngine> createWebEngine(runtime::WebBrowser& browser) override;
+    std::unique_ptr<runtime::HttpTransfer> createHttpTransfer(runtime::Inet& inet) override;
+    std::unique_ptr<runtime::MediaPlayer> createMediaPlayer(
+        const runtime::MediaOpenRequest& request) override;
     // Ends the program's event loop (and every modal loop in it) once exec() runs it; before
     // that it only marks the program as ended.
     void quit() override;

@@ -1,0 +1,53 @@
+#include "runtime/qt/QtMediaPlayer.h"
+
+#include <QAudioOutput>
+#include <QMediaPlayer>
+#include <QUrl>
+#include <QVideoWidget>
+
+namespace quillo::qt {
+
+QtMediaPlayer::QtMediaPlayer(const runtime::MediaOpenRequest& request, QWidget* parent)
+    : player_(std::make_unique<QMediaPlayer>()) {
+    if (request.kind == runtime::MediaKind::Video) {
+        if (parent) {
+            video_ = new QVideoWidget(parent);
+            video_->setAspectRatioMode(Qt::IgnoreAspectRatio);
+            video_->setGeometry(parent->rect());
+            video_->hide();
+            player_->setVideoOutput(video_);
+        }
+    } else {
+        audio_ = std::make_unique<QAudioOutput>();
+        player_->setAudioOutput(audio_.get());
+    }
+    player_->setSource(QUrl::fromLocalFile(QString::fromStdString(request.file)));
+}
+
+QtMediaPlayer::~QtMediaPlayer() {
+    player_->stop();
+    player_->setVideoOutput(nullptr);
+    delete video_;
+}
+
+void QtMediaPlayer::setDestination(const runtime::RectPx& place) {
+    placed_ = true;
+    if (video_) video_->setGeometry(place.left, place.top, place.width, place.height);
+}
+
+void QtMediaPlayer::play(std::optional<int> fromMs, bool repeat) {
+    player_->setLoops(repeat ? QMediaPlayer::Infinite : 1);
+    if (fromMs) player_->setPosition(*fromMs);
+    if (video_) {
+        if (!placed_ && video_->parentWidget()) video_->setGeometry(video_->parentWidget()->rect());
+        video_->show();
+        video_->raise();
+    }
+    player_->play();
+}
+
+void QtMediaPlayer::stop() {
+    player_->stop();
+}
+
+}  // namespace quillo::qt

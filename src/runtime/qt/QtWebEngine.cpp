@@ -1,0 +1,464 @@
+#include "runtime/qt/QtWebEngine.h"
+
+#include <QDateTime>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+#include <QWebEngineHistory>
+#include <QWebEngineLoadingInfo>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineView>
+
+#include "runtime/HtmlComments.h"
+#include "runtime/WebBrowser.h"
+#include "runtime/qt/FrameScript.h"
+#include "runtime/qt/QtWebPage.h"
+
+namespace quillo::qt {
+
+using runtime::BrowserObject;
+using runtime::DocumentData;
+using runtime::FramePath;
+
+namespace {
+
+constexpr const char* kCanceled = "about:navigationcanceled#";
+constexpr const char* kScriptName = "quillo-frame-script";
+// How long the page's completion waits for frames that have not reported theirs.
+constexpr int kFrameGraceMs = 3000;
+// Reads ask for fresh snapshots at most this often.
+constexpr qint64 kRefreshMs = 500;
+
+// The token of this process's frame script; pages cannot know it.
+const QString& token() {
+    static const QString value = [] {
+        QString text = QStringLiteral("quillo:");
+        for (int i = 0; i < 4; ++i)
+            text += QString::number(QRandomGenerator::system()->generate64(), 36);
+        return text + QLatin1Char(':');
+    }();
+    return value;
+}
+
+void installFrameScript(QWebEngineProfile* profile) {
+    QWebEngineScriptCollection& scripts = *profile->scripts();
+    if (!scripts.find(QString::fromLatin1(kScriptName)).isEmpty()) return;
+    QWebEngineScript script;
+    script.setName(QString::fromLatin1(kScriptName));
+    script.setSourceCode(FrameScriptSource(token()));
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setWorldId(static_cast<quint32>(FrameScriptWorld()));
+    script.setRunsOnSubFrames(true);
+    scripts.insert(script);
+}
+
+FramePath pathOf(const QJsonValue& value) {
+    FramePath path;
+    for (const QJsonValue& index : value.toArray())
+        path.push_back(index.toInt());
+    return path;
+}
+
+bool startsWith(const FramePath& path, const FramePath& prefix) {
+    return path.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), path.begin());
+}
+
+std::optional<std::string> textOf(const QJsonValue& value) {
+    if (!value.isString()) return std::nullopt;
+    return value.toString().toStdString();
+}
+
+DocumentData canceledDocument(const std::string& address) {
+    DocumentData document;
+    document.url = address;
+    document.title = "Navigation canceled";
+    document.readyState = 4;
+    const std::string text = "This page could not be shown.";
+    document.all = std::vector<runtime::HtmlElementData>{{"HTML", "Navigation canceled\n" + text},
+                                                         {"HEAD", "Navigation canceled"},
+                                                         {"TITLE", "Navigation canceled"},
+                                                         {"BODY", text},
+                                                         {"P", text}};
+    document.body = runtime::HtmlBodyData{"BODY", text, "<p>" + text + "</p>",
+                                          "<body><p>" + text + "</p></body>"};
+    document.frameCount = 0;
+    return document;
+}
+
+}  // namespace
+
+QtWebEngine::QtWebEngine(runtime::WebBrowser& browser) : browser_(browser) {
+    QWebEngineProfile* profile = QWebEngineProfile::defaultProfile();
+    installFrameScript(profile);
+    auto alive = alive_;
+    QtWebPage::Hooks hooks;
+    hooks.navigationRequested = [this, alive](const QUrl& url, QWebEnginePage::NavigationType type,
+                                              bool isMainFrame) {
+        return !*alive || navigationRequested(url, static_cast<int>(type), isMainFrame);
+    };
+    hooks.windowRequested = [this, alive]() -> QWebEnginePage* {
+        return *alive ? windowRequested() : nullptr;
+    };
+    hooks.reported = [this, alive](const QString& json) {
+        if (*alive) reported(json);
+    };
+    page_ = new QtWebPage(profile, token(), std::move(hooks));
+    view_ = new QWebEngineView();
+    view_->setPage(page_);
+    view_->hide();
+
+    pageGrace_.setSingleShot(true);
+    pageGrace_.setInterval(kFrameGraceMs);
+    connect(&pageGrace_, &QTimer::timeout, this, [this] { completePage(true); });
+    connect(page_, &QWebEnginePage::loadStarted, this, &QtWebEngine::loadStarted);
+    connect(page_, &QWebEnginePage::loadingChanged, this, &QtWebEngine::loadingChanged);
+    connect(page_, &QWebEnginePage::loadProgress, this, [this](int progress) {
+        if (busy_ && progress < 100) browser_.fireProgressChange(progress, 100);
+    });
+    connect(page_, &QWebEnginePage::titleChanged, this,
+            [this](const QString& title) { browser_.fireTitleChange(title.toStdString()); });
+    connect(page_, &QWebEnginePage::linkHovered, this,
+            [this](const QString& url) { browser_.fireStatusTextChange(url.toStdString()); });
+}
+
+QtWebEngine::~QtWebEngine() {
+    *alive_ = false;
+    pageGrace_.stop();
+    if (page_) page_->disconnect(this);
+    // The page may be inside one of its own signals; let the event loop remove it.
+    if (view_) view_->deleteLater();
+    if (page_) page_->deleteLater();
+}
+
+QWidget* QtWebEngine::widget() const {
+    return view_;
+}
+QWebEnginePage* QtWebEngine::page() const {
+    return page_;
+}
+
+void QtWebEngine::navigate(const std::string& url) {
+    auto alive = alive_;
+    if (browser_.fireBeforeNavigate2(browser_.Object(), url) || !*alive) return;
+    skipTypedRequest_ = true;
+    page_->load(QUrl(QString::fromStdString(url)));
+}
+
+void QtWebEngine::goBack() {
+    page_->triggerAction(QWebEnginePage::Back);
+}
+void QtWebEngine::goForward() {
+    page_->triggerAction(QWebEnginePage::Forward);
+}
+void QtWebEngine::refresh() {
+    if (failedUrl_) {
+        page_->load(QUrl(QString::fromStdString(*failedUrl_)));
+        return;
+    }
+    page_->triggerAction(QWebEnginePage::Reload);
+}
+void QtWebEngine::stop() {
+    page_->triggerAction(QWebEnginePage::Stop);
+}
+
+std::string QtWebEngine::locationURL() {
+    if (failedUrl_) return kCanceled + *failedUrl_;
+    return page_->url().isEmpty() ? std::string() : page_->url().toString().toStdString();
+}
+
+std::string QtWebEngine::locationName() {
+    if (failedUrl_) return "Navigation canceled";
+    return page_->title().toStdString();
+}
+
+bool QtWebEngine::navigationRequested(const QUrl& url, int type, bool isMainFrame) {
+    std::string address = url.toString().toStdString();
+    if (isMainFrame) {
+        // The page's own BeforeNavigate2 of a Navigate call ran inside that call.
+        if (skipTypedRequest_ && type == QWebEnginePage::NavigationTypeTyped) {
+            skipTypedRequest_ = false;
+            return true;
+        }
+        return !browser_.fireBeforeNavigate2(browser_.Object(), address);
+    }
+    return !browser_.fireBeforeNavigate2(BrowserObject::unknownFrame(browser_), address);
+}
+
+QWebEnginePage* QtWebEngine::windowRequested() {
+    runtime::WebBrowser* target = browser_.fireNewWindow2();
+    if (!target) return nullptr;
+    auto* engine = dynamic_cast<QtWebEngine*>(target->engine());
+    return engine ? engine->page() : nullptr;
+}
+
+void QtWebEngine::loadStarted() {
+    auto alive = alive_;
+    busy_ = true;
+    readyState_ = 1;
+    navigation_ = {};
+    pageGrace_.stop();
+    browser_.fireDownloadBegin();
+    if (!*alive) return;
+    browser_.fireCommandStateChange(2, page_->history()->canGoBack());
+    if (!*alive) return;
+    browser_.fireCommandStateChange(1, page_->history()->canGoForward());
+    if (!*alive) return;
+    browser_.fireProgressChange(0, 100);
+    if (!*alive) return;
+    browser_.fireStatusTextChange("Opening page " + page_->requestedUrl().toString().toStdString() +
+                                  "...");
+}
+
+void QtWebEngine::loadingChanged(const QWebEngineLoadingInfo& info) {
+    switch (info.status()) {
+        case QWebEngineLoadingInfo::LoadSucceededStatus:
+            failedUrl_.reset();
+            // A page whose script never reports completes with what is known.
+            if (!navigation_.pageComplete) pageGrace_.start();
+            break;
+        case QWebEngineLoadingInfo::LoadFailedStatus:
+            // A stopped or replaced load is no failure, nor an error page of the server.
+            if (info.errorCode() == -3 ||
+                info.errorDomain() == QWebEngineLoadingInfo::HttpErrorDomain ||
+                info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain) {
+                if (!navigation_.pageComplete) pageGrace_.start();
+                break;
+            }
+            failed(info.url().toString().toStdString());
+            break;
+        case QWebEngineLoadingInfo::LoadStoppedStatus:
+            busy_ = false;
+            pageGrace_.stop();
+            if (readyState_ > 0) readyState_ = 4;
+            break;
+        default:
+            break;
+    }
+}
+
+void QtWebEngine::reported(const QString& json) {
+    QJsonObject message = QJsonDocument::fromJson(json.toUtf8()).object();
+    QString kind = message.value("kind").toString();
+    std::string url = message.value("url").toString().toStdString();
+    // Chromium's own error page is not the page the program sees.
+    if (url.rfind("chrome-error:", 0) == 0 || !message.value("path").isArray()) return;
+    FramePath path = pathOf(message.value("path"));
+    QString doc = message.value("doc").toString();
+    if (kind == "created") {
+        frameCreated(path, doc, url, message.value("origin").toString().toStdString());
+        return;
+    }
+    auto found = frames_.find(path);
+    if (found == frames_.end()) return;
+    Frame& frame = found->second;
+    if (doc != frame.doc && doc != QLatin1String("same")) return;  // an older document's report
+    if (kind == "source") {
+        frame.source = message.value("text").toString().toStdString();
+        updateComments(frame);
+        return;
+    }
+    if (kind != "snapshot" && kind != "complete") return;
+
+    DocumentData& data = frame.data;
+    data.url = url;
+    data.title = message.value("title").toString().toStdString();
+    data.readyState = message.value("state").toInt(1);
+    std::vector<runtime::HtmlElementData> all;
+    for (const QJsonValue& value : message.value("all").toArray()) {
+        QJsonObject element = value.toObject();
+        all.push_back({element.value("t").toString().toStdString(), textOf(element.value("x"))});
+    }
+    data.all = std::move(all);
+    frame.commentData.clear();
+    for (const QJsonValue& value : message.value("comments").toArray())
+        frame.commentData.push_back(value.toString().toStdString());
+    QJsonValue body = message.value("body");
+    if (body.isObject()) {
+        QJsonObject b = body.toObject();
+        data.body =
+            runtime::HtmlBodyData{b.value("tag").toString().toStdString(), textOf(b.value("text")),
+                                  textOf(b.value("inner")), textOf(b.value("outer"))};
+    } else {
+        data.body.reset();
+    }
+    data.frameCount = message.value("frames").toInt();
+    updateComments(frame);
+    if (path.empty() && data.readyState >= 3 && readyState_ < 3 && busy_) readyState_ = 3;
+    if (kind == "complete") frameCompleted(path, url);
+}
+
+void QtWebEngine::updateComments(Frame& frame) {
+    if (!frame.data.all) return;
+    std::vector<std::string> texts;
+    if (frame.source)
+        texts = runtime::MatchComments(frame.commentData, runtime::ScanComments(*frame.source));
+    std::size_t next = 0;
+    for (auto& element : *frame.data.all) {
+        if (element.tagName != "!") continue;
+        // Without the source there is no comment text to give.
+        element.text = next < texts.size() ? std::optional(texts[next]) : std::nullopt;
+        ++next;
+    }
+}
+
+void QtWebEngine::frameCreated(const FramePath& path, const QString& doc, const std::string& url,
+                               const std::string& origin) {
+    for (auto it = frames_.begin(); it != frames_.end();)
+        it = startsWith(it->first, path) ? frames_.erase(it) : std::next(it);
+    Frame& frame = frames_[path];
+    frame.doc = doc;
+    frame.url = url;
+    frame.origin = origin;
+    frame.data.url = url;
+    frame.data.readyState = 1;
+    auto alive = alive_;
+    if (path.empty()) {
+        loadingFrames_.clear();
+        if (readyState_ < 2) readyState_ = 2;
+        if (navigation_.navigated) return;
+        navigation_.navigated = true;
+        browser_.fireNavigateComplete2(browser_.Object(), url);
+        return;
+    }
+    loadingFrames_.insert(path);
+    browser_.fireNavigateComplete2(BrowserObject(browser_, path), url);
+}
+
+void QtWebEngine::frameCompleted(const FramePath& path, const std::string& url) {
+    Frame& frame = frames_[path];
+    if (frame.complete) return;
+    frame.complete = true;
+    if (path.empty()) {
+        navigation_.topComplete = true;
+        navigation_.url = url;
+        completePage(false);
+        return;
+    }
+    loadingFrames_.erase(path);
+    auto alive = alive_;
+    browser_.fireDocumentComplete(BrowserObject(browser_, path), url);
+    if (!*alive) return;
+    completePage(false);
+}
+
+void QtWebEngine::completePage(bool force) {
+    if (navigation_.pageComplete || failedUrl_) return;
+    if (!force && (!navigation_.topComplete || !loadingFrames_.empty())) {
+        if (navigation_.topComplete) pageGrace_.start();
+        return;
+    }
+    if (force && !busy_ && !navigation_.topComplete) return;
+    navigation_.pageComplete = true;
+    pageGrace_.stop();
+    auto alive = alive_;
+    std::string url =
+        navigation_.url.empty() ? page_->url().toString().toStdString() : navigation_.url;
+    if (!navigation_.navigated) {
+        navigation_.navigated = true;
+        browser_.fireNavigateComplete2(browser_.Object(), url);
+        if (!*alive) return;
+    }
+    browser_.fireProgressChange(100, 100);
+    if (!*alive) return;
+    busy_ = false;
+    readyState_ = 4;
+    browser_.fireDocumentComplete(browser_.Object(), url);
+    if (!*alive) return;
+    finish();
+}
+
+void QtWebEngine::failed(const std::string& url) {
+    auto alive = alive_;
+    pageGrace_.stop();
+    failedUrl_ = url;
+    frames_.clear();
+    loadingFrames_.clear();
+    std::string address = kCanceled + url;
+    failedDocument_ = canceledDocument(address);
+    busy_ = false;
+    readyState_ = 4;
+    navigation_.pageComplete = true;
+    if (!navigation_.navigated) {
+        navigation_.navigated = true;
+        browser_.fireNavigateComplete2(browser_.Object(), address);
+        if (!*alive) return;
+    }
+    browser_.fireDocumentComplete(browser_.Object(), address);
+    if (!*alive) return;
+    finish();
+}
+
+void QtWebEngine::finish() {
+    auto alive = alive_;
+    browser_.fireStatusTextChange("Done");
+    if (!*alive) return;
+    browser_.fireProgressChange(-1, 100);
+    if (!*alive) return;
+    browser_.fireCommandStateChange(2, page_->history()->canGoBack());
+    if (!*alive) return;
+    browser_.fireCommandStateChange(1, page_->history()->canGoForward());
+    if (!*alive) return;
+    browser_.fireDownloadComplete();
+}
+
+void QtWebEngine::refreshDocument() {
+    lastRefresh_ = QDateTime::currentMSecsSinceEpoch();
+    page_->runJavaScript(QStringLiteral("window.quilloRefresh && quilloRefresh()"),
+                         static_cast<quint32>(FrameScriptWorld()));
+}
+
+const DocumentData* QtWebEngine::document(const FramePath& path) {
+    if (failedUrl_) return path.empty() ? &failedDocument_ : nullptr;
+    auto found = frames_.find(path);
+    if (found == frames_.end() || !found->second.data.all) return nullptr;
+    if (QDateTime::currentMSecsSinceEpoch() - lastRefresh_ >= kRefreshMs) refreshDocument();
+    return &found->second.data;
+}
+
+bool QtWebEngine::writable(const FramePath& path) const {
+    if (failedUrl_) return false;
+    auto frame = frames_.find(path);
+    auto top = frames_.find({});
+    return frame != frames_.end() && top != frames_.end() && frame->second.data.all &&
+           frame->second.origin == top->second.origin;
+}
+
+bool QtWebEngine::write(const FramePath& path, const char* op, int index, const std::string& text) {
+    QJsonArray framePath;
+    for (int i : path)
+        framePath.append(i);
+    QJsonArray arguments{framePath, QString::fromLatin1(op), index, QString::fromStdString(text)};
+    QString call =
+        QStringLiteral("quilloWrite.apply(null, %1)")
+            .arg(QString::fromUtf8(QJsonDocument(arguments).toJson(QJsonDocument::Compact)));
+    page_->runJavaScript(call, static_cast<quint32>(FrameScriptWorld()));
+    return true;
+}
+
+bool QtWebEngine::setElementText(const FramePath& path, int index, const std::string& text) {
+    if (!writable(path)) return false;
+    auto& all = *frames_[path].data.all;
+    if (index < 0 || index >= static_cast<int>(all.size()) ||
+        !all[static_cast<std::size_t>(index)].text)
+        return false;
+    all[static_cast<std::size_t>(index)].text = text;
+    return write(path, "text", index, text);
+}
+
+bool QtWebEngine::setBodyInnerHtml(const FramePath& path, const std::string& html) {
+    if (!writable(path)) return false;
+    auto& body = frames_[path].data.body;
+    if (!body || !body->innerHtml) return false;
+    body->innerHtml = html;
+    return write(path, "inner", 0, html);
+}
+
+bool QtWebEngine::writeln(const FramePath& path, const std::string& html) {
+    if (!writable(path)) return false;
+    return write(path, "writeln", 0, html);
+}
+
+}  // namespace quillo::qt
