@@ -11,7 +11,11 @@
 #include "runtime/TextBox.h"
 #include "shared/MessageBox.h"
 #include "shared/ModuleFucns.h"
+#include "shared/ModuleLanguage.h"
+#include "skins/FormDesignEdit.h"
 #include "skins/FormGauge.h"
+#include "skins/FormLoading.h"
+#include "skins/FormSaveAs.h"
 
 namespace quillo {
 
@@ -107,7 +111,7 @@ void ClassSkins::CallFromBrowserInit(Form& form1, const std::string& ThemeName) 
             return;
         }
         if (attempt > 0) return;
-        showMessage(around_.MsgSkinLoadFailed());
+        showMessage(MsgSkinLoadFailed);
         std::string current = "<" + kDefaultSkin + ">";
         FileIO("Write", programFolder() + "/rn418.ini", current);
         theme = programFolder() + "/skins/" + kDefaultSkin + "/" + kDefaultSkin + ".tz3";
@@ -123,7 +127,7 @@ void ClassSkins::Init(Form& SourceForm) {
     SkinLibText = withoutLineBreaks(SkinLibText);
     SkinNames = splitEntries(SkinLibText);
 
-    Form& saveAs = around_.saveAs();
+    Form& saveAs = runtime::form<FormSaveAs>();
     auto* own = controlOf<ListBox>(SourceForm, "ListSkins");
     auto* saveAsList = &SourceForm == &saveAs ? nullptr : controlOf<ListBox>(saveAs, "ListSkins");
     for (ListBox* list : {own, saveAsList})
@@ -160,7 +164,7 @@ bool ClassSkins::LoadTheme(std::string Filename) {
     ThemeFields = ExtractAll("<", ">", "Insensitive", "Exclusive", "Closest", ThemeText);
     // 21 fields and the empty tail that ExtractAll adds.
     if (ThemeFields.size() != kDescriptorFields + 1) {
-        showMessage(around_.MsgBadThemeFile());
+        showMessage(MsgBadThemeFile);
         return false;
     }
     std::string name = GetFileTitle(Filename);
@@ -173,10 +177,11 @@ bool ClassSkins::LoadTheme(std::string Filename) {
         SkinLibText = withoutLineBreaks(SkinLibText + name + kEntryEnd);
         if (!writeSkinList()) return false;
     }
-    setNameBox(around_.skinManager(), name);
-    setNameBox(around_.saveAs(), name);
-    setNameBox(around_.skinEditor(), name);
-    Init(around_.skinManager());
+    // Writing the name boxes loads these windows, hidden, when they are not loaded yet.
+    runtime::form<FormLoading>().TextBoxSkinName.setText(name);
+    runtime::form<FormSaveAs>().TextBoxSkinName.setText(name);
+    runtime::form<FormDesignEdit>().TextBoxSkinName.setText(name);
+    Init(runtime::form<FormLoading>());
     return true;
 }
 

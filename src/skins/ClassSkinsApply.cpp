@@ -7,6 +7,7 @@
 #include "runtime/Form.h"
 #include "runtime/Image.h"
 #include "runtime/Label.h"
+#include "runtime/MediaCommands.h"
 #include "runtime/PathResolver.h"
 #include "runtime/PictureBox.h"
 #include "runtime/TextBox.h"
@@ -14,7 +15,9 @@
 #include "shared/mdiGraphicFunctions.h"
 #include "shared/mdlPlacementFunctions.h"
 #include "skins/ClassSkins.h"
+#include "skins/FormDesignEdit.h"
 #include "skins/FormGauge.h"
+#include "skins/FormLoading.h"
 
 namespace quillo {
 
@@ -70,6 +73,11 @@ Color colourValue(const std::string& text) {
     return static_cast<Color>(static_cast<std::uint64_t>(value));
 }
 
+// Media commands are sent and forgotten: a clip that cannot play simply does not.
+void sendMedia(const std::string& command) {
+    mciSendString(command);
+}
+
 int pixels(double twips) {
     return TwipsToPixels(static_cast<std::int32_t>(std::lround(twips)));
 }
@@ -77,10 +85,9 @@ int pixels(double twips) {
 }  // namespace
 
 std::string ClassSkins::skinFile(const std::string& field) const {
-    std::string name;
-    if (auto* box = controlOf<TextBox>(around_.skinManager(), "TextBoxSkinName"))
-        name = box->Text();
-    return programFolder() + "/skins/" + name + "/" + field;
+    // The folder is the one LoadTheme has just named in the skin manager.
+    return programFolder() + "/skins/" + runtime::form<FormLoading>().TextBoxSkinName.Text() + "/" +
+           field;
 }
 
 void ClassSkins::UpdateGauge(int Percent) {
@@ -121,26 +128,23 @@ void ClassSkins::PaintSkinPicture(PictureBox& Box, std::string& FileName) {
 
 void ClassSkins::openStripClip(Form& form1, PictureBox& strip, const std::string& file) {
     const std::string& alias = form1.Tag();
-    around_.sendMedia("Open " + std::string(1, kQuote) + file + kQuote + " Type AVIVideo Alias " +
-                      alias + " Style Child Parent " + std::to_string(strip.hWnd()));
-    around_.sendMedia("Put " + std::string(1, kQuote) + alias + kQuote + " Destination At 0 0 " +
-                      std::to_string(pixels(strip.Width())) + " " +
-                      std::to_string(pixels(strip.Height())));
+    sendMedia("Open " + std::string(1, kQuote) + file + kQuote + " Type AVIVideo Alias " + alias +
+              " Style Child Parent " + std::to_string(strip.hWnd()));
+    sendMedia("Put " + std::string(1, kQuote) + alias + kQuote + " Destination At 0 0 " +
+              std::to_string(pixels(strip.Width())) + " " + std::to_string(pixels(strip.Height())));
 }
 
 void ClassSkins::restartPreview() {
-    auto* preview = controlOf<PictureBox>(around_.skinEditor(), "PictureImageBox");
+    PictureBox* preview = &runtime::form<FormDesignEdit>().PictureImageBox;
     // Only a clip plays in the preview; a picture there was never stopped.
-    if (!preview || !endsWithAvi(preview->Tag())) return;
+    if (!endsWithAvi(preview->Tag())) return;
     auto* main = &around_.mainWindow();
     const std::string alias = std::string(1, kQuote) + main->Tag() + "CUSTOMIZE" + kQuote;
-    around_.sendMedia("Open " + std::string(1, kQuote) + preview->Tag() + kQuote +
-                      " Type AVIVideo Alias " + alias + " Style Child Parent " +
-                      std::to_string(preview->hWnd()));
-    around_.sendMedia("Put " + alias + " Destination At 0 0 " +
-                      std::to_string(pixels(preview->Width())) + " " +
-                      std::to_string(pixels(preview->Height())));
-    around_.sendMedia("play " + alias + " notify repeat");
+    sendMedia("Open " + std::string(1, kQuote) + preview->Tag() + kQuote + " Type AVIVideo Alias " +
+              alias + " Style Child Parent " + std::to_string(preview->hWnd()));
+    sendMedia("Put " + alias + " Destination At 0 0 " + std::to_string(pixels(preview->Width())) +
+              " " + std::to_string(pixels(preview->Height())));
+    sendMedia("play " + alias + " notify repeat");
 }
 
 void ClassSkins::applyColours(Form& form1) {
@@ -184,7 +188,7 @@ void ClassSkins::applyBottomLeft(Form& form1, bool clip) {
     auto* strip = controlOf<PictureBox>(form1, "PictureBottomLeft");
     std::string file = ThemeFields[kStripClipField];
     if (!clip) {
-        around_.sendMedia("Close All");
+        sendMedia("Close All");
         if (strip) PaintSkinPicture(*strip, file);
         return;
     }
@@ -196,10 +200,10 @@ void ClassSkins::applyBottomLeft(Form& form1, bool clip) {
         strip->Cls();
         strip->setBackColor(form1.BackColor());
     }
-    around_.sendMedia("Close All");
+    sendMedia("Close All");
     if (!strip || !inside) return;
     openStripClip(form1, *strip, file);
-    around_.sendMedia("play " + std::string(1, kQuote) + form1.Tag() + kQuote + " from 0");
+    sendMedia("play " + std::string(1, kQuote) + form1.Tag() + kQuote + " from 0");
 }
 
 void ClassSkins::UploadPicturesToBrowser(Form& form1) {
@@ -218,14 +222,14 @@ void ClassSkins::UploadPicturesToBrowser(Form& form1) {
         // The clip opens early so that it is ready to replay when the strip shows again.
         const std::string file = skinFile(clipField);
         if (strip) strip->setTag(file);
-        around_.sendMedia("Close All");
+        sendMedia("Close All");
         if (strip && staysInSkinFolder(clipField)) openStripClip(form1, *strip, file);
         if (replay) {
             replay->setInterval(kClipReplayInterval);
             replay->setEnabled(true);
         }
     } else {
-        around_.sendMedia("Close All");
+        sendMedia("Close All");
     }
 
     const bool starting = startup && startup->getEnabled();

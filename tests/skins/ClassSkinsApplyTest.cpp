@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "runtime/Application.h"
+#include "runtime/MediaCommands.h"
 #include "skins/FormGauge.h"
 #include "skins/SkinFixture.h"
 
@@ -76,7 +77,7 @@ TEST_F(SkinApply, EveryControlIsDressedFromItsFieldWithItsTagHoldingTheFullPath)
     EXPECT_EQ(w.LabelStatusBarMini.ForeColor(), 65280u);
     EXPECT_TRUE(w.PictureBottomLeft.Visible());
     EXPECT_TRUE(w.PictureBottomLeft.Enabled());
-    EXPECT_EQ(media, std::vector<std::string>(2, "Close All"));
+    EXPECT_TRUE(media().empty());
     EXPECT_EQ(arranged, 1);
 }
 
@@ -117,16 +118,16 @@ TEST_F(SkinApply, TheCornerFieldIsAClipOnlyWhenItEndsInAviInAnyLetterCase) {
         EXPECT_EQ(strip.drawList().ops().size(), c.clip ? 0u : 1u);
         EXPECT_EQ(main().Timer2.getEnabled(), c.clip);
         if (!c.clip) {
-            EXPECT_EQ(media, std::vector<std::string>(2, "Close All"));
+            EXPECT_TRUE(media().empty());
             continue;
         }
-        const std::string q = "\"";
-        const std::string open = "Open " + q + file(c.field) + q +
-                                 " Type AVIVideo Alias S090507 Style Child Parent " +
-                                 std::to_string(strip.hWnd());
-        const std::string put = "Put " + q + "S090507" + q + " Destination At 0 0 221 40";
-        EXPECT_EQ(media, (std::vector<std::string>{"Close All", open, put, "Close All", open, put,
-                                                   "play " + q + "S090507" + q + " from 0"}));
+        // Opened early, closed by the second Close All, opened again and played once.
+        const std::string clip = c.field + ": ";
+        const std::string open = clip + "open video in form1.PictureBottomLeft";
+        const std::string place = clip + "destination 0 0 221 40";
+        EXPECT_EQ(media(), (std::vector<std::string>{open, place, clip + "close", open, place,
+                                                     clip + "play from 0"}));
+        EXPECT_EQ(app().media().device("S090507")->parentWindow, strip.hWnd());
         EXPECT_EQ(main().Timer2.Interval(), 6000);
         EXPECT_EQ(strip.BackColor(), main().BackColor());
     }
@@ -204,7 +205,7 @@ TEST_F(SkinApply, AFieldNamingAFileOutsideTheSkinFolderCountsAsMissing) {
     EXPECT_TRUE(main().button("PictureBack").getPicture().empty());
     EXPECT_TRUE(main().button("PictureNext").getPicture().empty());
     EXPECT_TRUE(main().PictureBottomCenter.drawList().ops().empty());
-    EXPECT_EQ(media, std::vector<std::string>(2, "Close All"));
+    EXPECT_TRUE(media().empty());
     // The rest of the skin loads.
     EXPECT_EQ(main().button("PictureHome").getPicture().widthPx, 26);
     EXPECT_EQ(main().PictureBottomRight.drawList().ops().size(), 1u);
@@ -222,18 +223,30 @@ TEST_F(SkinApply, ASkinInASubFolderOfItsOwnFolderLoads) {
 
 TEST_F(SkinApply, TheEditorsClipPreviewStartsAgainAfterTheCloseAll) {
     harness.writeFile("clips/fish.avi", "RIFF....AVI ");
-    editor().PictureImageBox.Move(0, 0, 1500, 1500);
-    editor().PictureImageBox.setTag(harness.path("clips/fish.avi"));
+    PictureBox& preview = editor().PictureImageBox;
+    preview.Move(0, 0, 1500, 1500);
+    preview.setTag(harness.path("clips/fish.avi"));
+    mciSendString("Open \"" + preview.Tag() +
+                  "\" Type AVIVideo Alias \"S090507CUSTOMIZE\" Style Child Parent " +
+                  std::to_string(preview.hWnd()));
+    load(fieldsOf());
+    harness.backend().mediaLog.clear();
+    skins->UploadPicturesToBrowser(main());
+    EXPECT_EQ(media(),
+              (std::vector<std::string>{
+                  "fish.avi: close", "fish.avi: open video in FormDesignEdit.PictureImageBox",
+                  "fish.avi: destination 0 0 100 100", "fish.avi: play repeat"}));
+    ASSERT_NE(app().media().device("S090507CUSTOMIZE"), nullptr);
+    EXPECT_TRUE(app().media().device("S090507CUSTOMIZE")->repeat);
+}
+
+TEST_F(SkinApply, APictureInThePreviewIsLeftAlone) {
+    harness.writeFile("clips/fish.gif", gif(3, 3));
+    editor().PictureImageBox.setTag(harness.path("clips/fish.gif"));
     load(fieldsOf());
     skins->UploadPicturesToBrowser(main());
-    const std::string alias = "\"S090507CUSTOMIZE\"";
-    EXPECT_EQ(
-        media,
-        (std::vector<std::string>{
-            "Close All", "Close All",
-            "Open \"" + harness.path("clips/fish.avi") + "\" Type AVIVideo Alias " + alias +
-                " Style Child Parent " + std::to_string(editor().PictureImageBox.hWnd()),
-            "Put " + alias + " Destination At 0 0 100 100", "play " + alias + " notify repeat"}));
+    EXPECT_TRUE(media().empty());
+    EXPECT_EQ(app().media().size(), 0u);
 }
 
 TEST_F(SkinApply, TheShippedSkinQuilloDressesEveryControlWithAPicture) {
@@ -244,8 +257,8 @@ TEST_F(SkinApply, TheShippedSkinQuilloDressesEveryControlWithAPicture) {
         EXPECT_EQ(main().button(name).Tag(), quillo + "/" + name);
         EXPECT_FALSE(main().button(name).getPicture().empty()) << name;
     }
-    for (PictureBox* strip : {&main().PictureBottomLeft, &main().PictureBottomCenter,
-                              &main().PictureBottomRight})
+    for (PictureBox* strip :
+         {&main().PictureBottomLeft, &main().PictureBottomCenter, &main().PictureBottomRight})
         EXPECT_EQ(strip->drawList().ops().size(), 1u) << strip->Name();
     // The marker switches the corner to the numbered animations; it is a picture of its own.
     EXPECT_EQ(main().PictureBottomLeft.Tag(), quillo + "/PictureBottomLeft.tzv");

@@ -1,8 +1,10 @@
 #include "skins/SkinFixture.h"
 
 #include "runtime/Application.h"
+#include "runtime/MediaCommands.h"
 #include "runtime/headless/User.h"
 #include "shared/FormMessageBox.h"
+#include "shared/ModuleLanguage.h"
 
 namespace skintest {
 
@@ -58,21 +60,18 @@ SkinTest::SkinTest() {
 void SkinTest::restart() {
     for (Form* form : app().Forms())
         form->Unload();
-    media.clear();
+    app().media().closeAll();
+    harness.backend().mediaLog.clear();
+    quillo::MsgSkinLoadFailed = "The skin could not be loaded.";
+    quillo::MsgBadThemeFile = "This skin file is damaged.";
     messages.clear();
     arranged = 0;
     quillo::ClassSkins::Surroundings around;
     around.mainWindow = []() -> Form& { return app().form<MainWindow>(); };
-    around.skinManager = []() -> Form& { return app().form<SkinManager>(); };
-    around.saveAs = []() -> Form& { return app().form<SaveAs>(); };
-    around.skinEditor = []() -> Form& { return app().form<SkinEditor>(); };
-    around.MsgSkinLoadFailed = [] { return std::string("The skin could not be loaded."); };
-    around.MsgBadThemeFile = [] { return std::string("This skin file is damaged."); };
     around.ArrangeMainWindow = [this](Form& form) {
         EXPECT_EQ(form.Name(), "form1");
         ++arranged;
     };
-    around.sendMedia = [this](const std::string& command) { media.push_back(command); };
     skins = std::make_unique<quillo::ClassSkins>(around);
 }
 

@@ -17,6 +17,9 @@
 #include "runtime/headless/Harness.h"
 #include "shared/MessageBox.h"
 #include "skins/ClassSkins.h"
+#include "skins/FormDesignEdit.h"
+#include "skins/FormLoading.h"
+#include "skins/FormSaveAs.h"
 
 namespace skintest {
 
@@ -40,28 +43,6 @@ class MainWindow : public Form {
     Image& button(const std::string& name) { return *static_cast<Image*>(findControl(name)); }
 };
 
-class SkinManager : public Form {
-  public:
-    SkinManager() : Form("FormLoading") {}
-    ListBox& ListSkins = add<ListBox>("ListSkins");
-    TextBox& TextBoxSkinName = add<TextBox>("TextBoxSkinName");
-    CommonDialog& CommonDialog1 = add<CommonDialog>("CommonDialog1");
-};
-
-class SaveAs : public Form {
-  public:
-    SaveAs() : Form("FormSaveAs") {}
-    ListBox& ListSkins = add<ListBox>("ListSkins");
-    TextBox& TextBoxSkinName = add<TextBox>("TextBoxSkinName");
-};
-
-class SkinEditor : public Form {
-  public:
-    SkinEditor() : Form("FormDesignEdit") {}
-    TextBox& TextBoxSkinName = add<TextBox>("TextBoxSkinName");
-    PictureBox& PictureImageBox = add<PictureBox>("PictureImageBox");
-};
-
 // The picture buttons of descriptor fields 3 to 17, in field order.
 extern const std::vector<std::string> kButtonNames;
 
@@ -71,8 +52,8 @@ std::string gif(int width, int height);
 std::string descriptor(const std::vector<std::string>& fields);
 std::vector<std::string> listEntries(const ListBox& list);
 
-// An application with the skin windows, an engine wired to them, a media log and a record of
-// the messages the engine showed (each answered with OK).
+// An application with an engine on a stand-in main window, the language pack's two skin
+// messages, and a record of the messages the engine showed (each answered with OK).
 class SkinTest : public ::testing::Test {
   protected:
     SkinTest();
@@ -91,13 +72,13 @@ class SkinTest : public ::testing::Test {
     void answerMessages(int n);
 
     MainWindow& main() { return app().form<MainWindow>(); }
-    SkinManager& manager() { return app().form<SkinManager>(); }
-    SaveAs& saveAs() { return app().form<SaveAs>(); }
-    SkinEditor& editor() { return app().form<SkinEditor>(); }
+    quillo::FormLoading& manager() { return app().form<quillo::FormLoading>(); }
+    quillo::FormSaveAs& saveAs() { return app().form<quillo::FormSaveAs>(); }
+    quillo::FormDesignEdit& editor() { return app().form<quillo::FormDesignEdit>(); }
+    const std::vector<std::string>& media() { return harness.backend().mediaLog; }
     std::vector<Form*> gauges() const;
 
     quillo::headless::Harness harness;
-    std::vector<std::string> media;
     std::vector<std::string> messages;
     int arranged = 0;
     std::unique_ptr<quillo::ClassSkins> skins;
