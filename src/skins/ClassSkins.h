@@ -23,18 +23,13 @@ class FormGauge;
 // name on the window it is given.
 class ClassSkins {
   public:
-    // What the engine reaches outside itself. The skin windows are loaded (hidden) when first
-    // referred to; the message texts are the language pack's; media commands go to the media
-    // interpreter, whose results the engine never reads.
+    // The main window as the engine reaches it from anywhere: form1, whose MessageBox1 shows
+    // the engine's messages and whose Tag is the media alias of the corner clips; and the main
+    // window's layout, run after a skin is applied. The skin windows, the language pack's
+    // messages and the media commands it reaches directly.
     struct Surroundings {
-        std::function<runtime::Form&()> mainWindow;   // form1, which carries MessageBox1
-        std::function<runtime::Form&()> skinManager;  // FormLoading
-        std::function<runtime::Form&()> saveAs;       // FormSaveAs
-        std::function<runtime::Form&()> skinEditor;   // FormDesignEdit
-        std::function<std::string()> MsgSkinLoadFailed;
-        std::function<std::string()> MsgBadThemeFile;
+        std::function<runtime::Form&()> mainWindow;
         std::function<void(runtime::Form&)> ArrangeMainWindow;
-        std::function<void(const std::string&)> sendMedia;
     };
 
     explicit ClassSkins(Surroundings surroundings);
