@@ -1,6 +1,17 @@
 #include "mainwindow/RNfunctions.h"
 
+#include <algorithm>
+#include <vector>
+
+#include "mainwindow/form1.h"
+#include "runtime/Application.h"
+#include "runtime/PathResolver.h"
+#include "runtime/Utf8.h"
+#include "shared/mdlPlacementFunctions.h"
+
 namespace quillo {
+
+using runtime::CodePointCount;
 
 std::int32_t BorderWidth = 0;
 std::int32_t BrowserInsetWidth = 0;
@@ -12,5 +23,70 @@ std::int32_t BrowserTopGap = 0;
 std::int32_t BrowserBottomGap = 0;
 std::int32_t BrowserLeftInset = 0;
 std::int32_t SidePaneAllowance = 0;
+
+int WindowMaximized = 0;
+
+void ArrangeMainWindow(form1& frm) {
+    if (frm.getWindowState() == runtime::WindowState::Minimized) return;
+    const double margin = PixelsToTwips(11);
+    const double top = PixelsToTwips(33);
+    const double height = frm.Height() - top - PixelsToTwips(110);
+    if (height <= 0) return;
+    double left = margin;
+    if (frm.WebBrowser1.Visible()) {
+        frm.WebBrowser1.Move(margin, top, PixelsToTwips(186), height);
+        left += PixelsToTwips(184);  // the main pane overlaps the side pane's last 2 px
+    }
+    const double width = frm.Width() - left - margin;
+    if (width > 0) frm.WebBrowser2.Move(left, top, width, height);
+}
+
+void AddUrlToHistory(runtime::ComboBox& box, std::string address) {
+    for (int i = 0; i < box.ListCount(); ++i)
+        if (box.List(i) == address) return;
+    if (address.find('>') != std::string::npos) return;
+    std::erase(address, ',');
+    box.AddItem(std::move(address));
+}
+
+std::string StripHttpPrefix(const std::string& address) {
+    constexpr std::string_view prefix = "http://";
+    if (runtime::LowerAscii(runtime::CodePointSlice(address, 0, 7)) != prefix) return {};
+    // Only the scheme goes: an address that carries "http://" further on (a redirect's
+    // parameter) keeps it there.
+    if (address.starts_with(prefix)) return address.substr(prefix.size());
+    return address;
+}
+
+bool AutoCompleteCombo(runtime::ComboBox& box, const std::string& prefix) {
+    const int length = CodePointCount(prefix);
+    if (length < 4) return false;
+    for (int i = 0; i < box.ListCount(); ++i) {
+        std::string entry = box.List(i);
+        if (CodePointCount(entry) > length && entry.starts_with(prefix)) {
+            box.setText(std::move(entry));
+            return true;
+        }
+    }
+    return false;
+}
+
+namespace {
+
+bool startCopy(std::vector<std::string> arguments) {
+    const runtime::AppInfo& info = runtime::app().App();
+    return runtime::app().backend().processes().start(info.Path + "/" + info.EXEName,
+                                                      std::move(arguments));
+}
+
+}  // namespace
+
+bool StartProgramCopy() {
+    return startCopy({});
+}
+
+bool StartProgramCopy(const std::string& address) {
+    return startCopy({"<" + address + ">"});
+}
 
 }  // namespace quillo

@@ -4,6 +4,9 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <optional>
+
+#include "runtime/WebBrowser.h"
 
 namespace quillo {
 
@@ -205,6 +208,135 @@ class PhraseAutomaton {
 bool IsForbiddenText(std::string_view text) {
     static const PhraseAutomaton automaton;
     return !text.empty() && automaton.occursIn(text);
+}
+
+bool HasText(const runtime::HtmlElement& element) {
+    return element.Text().has_value();
+}
+
+bool HasInnerHtml(const runtime::HtmlElement& element) {
+    return element.innerHTML().has_value();
+}
+
+bool HasOuterHtml(const runtime::HtmlElement& element) {
+    return element.outerHTML().has_value();
+}
+
+bool HasAll(const runtime::HtmlDocument& document) {
+    return document.All().has_value();
+}
+
+bool HasDocument(const runtime::BrowserObject& browser) {
+    return browser.Document().has_value();
+}
+
+bool HasFrames(const runtime::HtmlDocument& document) {
+    return document.Frames().has_value();
+}
+
+bool HasBody(const runtime::HtmlDocument& document) {
+    return document.body().has_value();
+}
+
+namespace {
+
+using runtime::BrowserObject;
+using runtime::HtmlDocument;
+using runtime::HtmlElement;
+
+constexpr std::string_view kPieceBreak = "\r\n";
+
+// A page object that is not at least loaded has nothing to judge yet; one whose state cannot be
+// read counts as not loaded.
+bool isLoaded(const BrowserObject& browser) {
+    std::optional<int> state = browser.ReadyState();
+    return state && *state >= 2;
+}
+
+// The documents a page's text lives in: those of its frames when it has any, else its own.
+template <class Visit>
+void forEachPageDocument(const BrowserObject& browser, Visit&& visit) {
+    std::optional<std::vector<BrowserObject>> frames;
+    if (HasDocument(browser))
+        if (std::optional<HtmlDocument> document = browser.Document();
+            document && HasFrames(*document))
+            frames = document->Frames();
+    if (frames && !frames->empty()) {
+        for (const BrowserObject& frame : *frames)
+            if (HasDocument(frame))
+                if (std::optional<HtmlDocument> document = frame.Document()) visit(*document);
+        return;
+    }
+    if (HasDocument(browser))
+        if (std::optional<HtmlDocument> document = browser.Document()) visit(*document);
+}
+
+void appendPiece(std::string& text, const std::optional<std::string>& piece) {
+    if (!piece) return;
+    text += kPieceBreak;
+    text += *piece;
+}
+
+void appendDocumentText(const HtmlDocument& document, std::string& text) {
+    if (HasAll(document))
+        if (std::optional<std::vector<HtmlElement>> all = document.All())
+            for (const HtmlElement& element : *all)
+                if (HasText(element)) appendPiece(text, element.Text());
+    if (HasBody(document))
+        if (std::optional<HtmlElement> body = document.body()) {
+            if (HasInnerHtml(*body)) appendPiece(text, body->innerHTML());
+            if (HasOuterHtml(*body)) appendPiece(text, body->outerHTML());
+        }
+}
+
+void blankDocument(const HtmlDocument& document) {
+    if (HasAll(document))
+        if (std::optional<std::vector<HtmlElement>> all = document.All())
+            for (const HtmlElement& element : *all)
+                if (HasText(element)) element.setText("");
+    if (HasBody(document))
+        if (std::optional<HtmlElement> body = document.body(); body && HasInnerHtml(*body))
+            body->setInnerHTML("");
+}
+
+}  // namespace
+
+std::string GetPageText(const BrowserObject& browser) {
+    std::string text;
+    if (!isLoaded(browser)) return text;
+    forEachPageDocument(
+        browser, [&text](const HtmlDocument& document) { appendDocumentText(document, text); });
+    return text;
+}
+
+bool BlankPage(const BrowserObject& browser, std::string_view html) {
+    if (!isLoaded(browser)) return false;
+    forEachPageDocument(browser, blankDocument);
+    std::optional<HtmlDocument> document = browser.Document();
+    return document && document->writeln(std::string(html));
+}
+
+std::string GetCommentText(const BrowserObject& browser) {
+    std::string text;
+    if (!isLoaded(browser) || !HasDocument(browser)) return text;
+    std::optional<HtmlDocument> document = browser.Document();
+    if (!document || !HasAll(*document)) return text;
+    std::optional<std::vector<HtmlElement>> all = document->All();
+    if (!all) return text;
+    for (const HtmlElement& element : *all) {
+        if (element.tagName() != "!" || !HasText(element)) continue;
+        if (std::optional<std::string> comment = element.Text()) {
+            text += *comment;
+            text += kPieceBreak;
+        }
+    }
+    return text;
+}
+
+void BlockPage(runtime::WebBrowser& browser) {
+    // A page whose document cannot be written is still sent away.
+    BlankPage(browser.Object(), BlockedPageWarning);
+    browser.Navigate(std::string(BlockedPage));
 }
 
 }  // namespace quillo

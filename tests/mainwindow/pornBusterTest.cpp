@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "mainwindow/pornBuster.h"
+#include "runtime/Application.h"
+#include "runtime/WebBrowser.h"
+#include "runtime/headless/Harness.h"
 
 using quillo::ForbiddenPatterns;
 using quillo::IsForbiddenText;
@@ -106,4 +111,218 @@ TEST(ContentFilter, AgreesWithAPlainSearchOnRandomTexts) {
             text += pieces[random() % pieces.size()];
         ASSERT_EQ(IsForbiddenText(text), holdsAPhrase(text)) << text;
     }
+}
+
+namespace {
+
+using quillo::GetCommentText;
+using quillo::GetPageText;
+using quillo::headless::Harness;
+using quillo::headless::ScriptedPage;
+using quillo::runtime::HtmlBodyData;
+
+// A window with one browser, to read and write the documents of scripted pages.
+class Viewer : public quillo::runtime::Form {
+  public:
+    Viewer() : Form("Viewer") {}
+    quillo::runtime::WebBrowser& Browser = add<quillo::runtime::WebBrowser>("Browser");
+};
+
+ScriptedPage flatPage() {
+    ScriptedPage page;
+    page.elements = {{"HTML", "Hello kids"}, {"P", "Hello"}, {"!", "<!-- note -->"}, {"B", "kids"}};
+    page.body = HtmlBodyData{"BODY", "Hello kids", "<p>Hello</p><b>kids</b>",
+                             "<body><p>Hello</p><b>kids</b></body>"};
+    return page;
+}
+
+const std::string kFlatText =
+    "\r\nHello kids\r\nHello\r\n<!-- note -->\r\nkids\r\n<p>Hello</p><b>kids</b>"
+    "\r\n<body><p>Hello</p><b>kids</b></body>";
+
+// A page of two frames, the second one foreign; the frameset holds text of its own.
+void addFramedPage(Harness& harness) {
+    ScriptedPage top;
+    top.elements = {{"FRAMESET", "Frameset text"}};
+    top.frames = {"http://f.test/a", "http://f.test/b"};
+    harness.backend().web.add("http://f.test/", top);
+    ScriptedPage a;
+    a.elements = {{"P", "Frame text"}, {"!", "<!-- frame note -->"}};
+    harness.backend().web.add("http://f.test/a", a);
+    ScriptedPage b = flatPage();
+    b.readable = false;
+    harness.backend().web.add("http://f.test/b", b);
+}
+
+Viewer& open(Harness& harness, const std::string& address) {
+    auto& viewer = quillo::runtime::app().form<Viewer>();
+    viewer.Browser.Navigate(address);
+    harness.advance(0);
+    return viewer;
+}
+
+}  // namespace
+
+TEST(PageText, TakesEveryElementInDocumentOrderThenTheBodysInnerAndOuterMarkup) {
+    Harness harness;
+    harness.backend().web.add("http://p.test/", flatPage());
+    auto& viewer = open(harness, "http://p.test/");
+    EXPECT_EQ(GetPageText(viewer.Browser.Object()), kFlatText);
+}
+
+TEST(PageText, LeavesOutWhatCannotBeRead) {
+    struct Case {
+        std::set<std::string> failing;
+        std::string text;
+    };
+    for (const Case& c : std::vector<Case>{
+             {{"All"}, "\r\n<p>Hello</p><b>kids</b>\r\n<body><p>Hello</p><b>kids</b></body>"},
+             {{"body"}, "\r\nHello kids\r\nHello\r\n<!-- note -->\r\nkids"},
+             {{"innerhtml"},
+              "\r\nHello kids\r\nHello\r\n<!-- note -->\r\nkids"
+              "\r\n<body><p>Hello</p><b>kids</b></body>"},
+             {{"outerhtml"},
+              "\r\nHello kids\r\nHello\r\n<!-- note -->\r\nkids\r\n<p>Hello</p><b>kids</b>"},
+             {{"Text"}, "\r\n<p>Hello</p><b>kids</b>\r\n<body><p>Hello</p><b>kids</b></body>"},
+             {{"Frames"}, kFlatText},
+             {{"Document"}, ""},
+             {{"All", "body"}, ""},
+         }) {
+        Harness harness;
+        harness.backend().web.add("http://p.test/", flatPage());
+        auto& viewer = open(harness, "http://p.test/");
+        harness.backend().web.failing = c.failing;
+        EXPECT_EQ(GetPageText(viewer.Browser.Object()), c.text) << *c.failing.begin();
+    }
+}
+
+TEST(PageText, JudgesAPageWithFramesOnItsReadableFramesOnly) {
+    Harness harness;
+    addFramedPage(harness);
+    auto& viewer = open(harness, "http://f.test/");
+    EXPECT_EQ(GetPageText(viewer.Browser.Object()), "\r\nFrame text\r\n<!-- frame note -->");
+    // A frame's own completion hands over that frame alone.
+    EXPECT_EQ(GetPageText(quillo::runtime::BrowserObject(viewer.Browser, {0})),
+              "\r\nFrame text\r\n<!-- frame note -->");
+    EXPECT_EQ(GetPageText(quillo::runtime::BrowserObject(viewer.Browser, {1})), "");
+    // Without a readable frame list the frameset's own text counts.
+    harness.backend().web.failing = {"Frames"};
+    EXPECT_EQ(GetPageText(viewer.Browser.Object()), "\r\nFrameset text");
+}
+
+TEST(PageText, IsEmptyWhileThePageIsStillLoading) {
+    Harness harness;
+    harness.backend().web.add("http://p.test/", flatPage());
+    auto& viewer = quillo::runtime::app().form<Viewer>();
+    viewer.Browser.Navigate("http://p.test/");
+    EXPECT_EQ(viewer.Browser.ReadyState(), 1);
+    EXPECT_EQ(GetPageText(viewer.Browser.Object()), "");
+    EXPECT_EQ(GetCommentText(viewer.Browser.Object()), "");
+    EXPECT_EQ(GetPageText(quillo::runtime::BrowserObject()), "");
+}
+
+TEST(PageText, StartsEveryPieceWithALineBreakSoTheBlankBoundedPhrasesNeedARealBlank) {
+    struct Case {
+        const char* element;
+        bool forbidden;
+    };
+    for (Case c : std::vector<Case>{{"cum laude", false},
+                                    {"tits of blue", false},
+                                    {"magna cum laude", true},
+                                    {"blue tits and robins", true},
+                                    {"Adult Check now", true}}) {
+        Harness harness;
+        ScriptedPage page;
+        page.elements = {{"P", c.element}};
+        harness.backend().web.add("http://p.test/", page);
+        auto& viewer = open(harness, "http://p.test/");
+        EXPECT_EQ(IsForbiddenText(GetPageText(viewer.Browser.Object())), c.forbidden) << c.element;
+    }
+}
+
+TEST(CommentText, GivesEachCommentOfThePagesOwnDocumentFollowedByALineBreak) {
+    Harness harness;
+    harness.backend().web.addHtml("http://c.test/",
+                                  "<body>Hi<!-- <! FRM\x02Sea -->there<!--two--></body>");
+    harness.backend().web.addHtml("http://n.test/", "<body>No comments</body>");
+    addFramedPage(harness);
+    auto& viewer = open(harness, "http://c.test/");
+    EXPECT_EQ(GetCommentText(viewer.Browser.Object()), "<!-- <! FRM\x02Sea -->\r\n<!--two-->\r\n");
+    harness.backend().web.failing = {"Text"};
+    EXPECT_EQ(GetCommentText(viewer.Browser.Object()), "");
+    harness.backend().web.failing = {"All"};
+    EXPECT_EQ(GetCommentText(viewer.Browser.Object()), "");
+    harness.backend().web.failing.clear();
+    open(harness, "http://n.test/");
+    EXPECT_EQ(GetCommentText(viewer.Browser.Object()), "");
+    // The frames' comments belong to the frames.
+    open(harness, "http://f.test/");
+    EXPECT_EQ(GetCommentText(viewer.Browser.Object()), "");
+    EXPECT_EQ(GetCommentText(quillo::runtime::BrowserObject(viewer.Browser, {0})),
+              "<!-- frame note -->\r\n");
+}
+
+TEST(BlankPage, EmptiesTheTextsAndTheBodyThenWritesTheWarning) {
+    Harness harness;
+    harness.backend().web.add("http://p.test/", flatPage());
+    auto& viewer = open(harness, "http://p.test/");
+    EXPECT_TRUE(quillo::BlankPage(viewer.Browser.Object(), quillo::BlockedPageWarning));
+    std::string text = GetPageText(viewer.Browser.Object());
+    EXPECT_NE(text.find("This is a site you do not want to visit."), std::string::npos);
+    EXPECT_EQ(text.find("kids"), std::string::npos);
+    EXPECT_FALSE(IsForbiddenText(text));
+}
+
+TEST(BlankPage, EmptiesEveryReadableFrameAndWritesIntoTheFrameset) {
+    Harness harness;
+    addFramedPage(harness);
+    auto& viewer = open(harness, "http://f.test/");
+    harness.backend().web.failing = {"writeln"};
+    EXPECT_FALSE(quillo::BlankPage(viewer.Browser.Object(), "<p>gone</p>"));
+    EXPECT_EQ(GetPageText(viewer.Browser.Object()), "\r\n\r\n");
+    harness.backend().web.failing.clear();
+    EXPECT_TRUE(quillo::BlankPage(viewer.Browser.Object(), "<p>gone</p>"));
+    EXPECT_NE(GetPageText(viewer.Browser.Object()).find("gone"), std::string::npos);
+}
+
+TEST(BlankPage, LeavesAPageThatIsStillLoadingAlone) {
+    Harness harness;
+    harness.backend().web.add("http://p.test/", flatPage());
+    auto& viewer = open(harness, "http://p.test/");
+    harness.backend().web.addHtml("http://q.test/", "<body>Next</body>");
+    viewer.Browser.Navigate("http://q.test/");
+    EXPECT_FALSE(quillo::BlankPage(viewer.Browser.Object(), "<p>gone</p>"));
+    harness.advance(0);
+    EXPECT_EQ(GetPageText(viewer.Browser.Object()).find("gone"), std::string::npos);
+}
+
+TEST(Probes, TellWhetherTheirMemberCanBeRead) {
+    Harness harness;
+    harness.backend().web.add("http://p.test/", flatPage());
+    auto& viewer = open(harness, "http://p.test/");
+    auto probe = [&](const std::string& failing) {
+        harness.backend().web.failing = {failing};
+        std::vector<bool> results;
+        auto object = viewer.Browser.Object();
+        results.push_back(quillo::HasDocument(object));
+        auto document = quillo::runtime::HtmlDocument(viewer.Browser, {});
+        results.push_back(quillo::HasFrames(document));
+        results.push_back(quillo::HasAll(document));
+        results.push_back(quillo::HasBody(document));
+        auto body = quillo::runtime::HtmlElement::body(viewer.Browser, {});
+        results.push_back(quillo::HasInnerHtml(body));
+        results.push_back(quillo::HasOuterHtml(body));
+        results.push_back(
+            quillo::HasText(quillo::runtime::HtmlElement::element(viewer.Browser, {}, 1)));
+        return results;
+    };
+    using Results = std::vector<bool>;
+    EXPECT_EQ(probe("none"), (Results{true, true, true, true, true, true, true}));
+    EXPECT_EQ(probe("Document"), (Results{false, false, false, false, false, false, false}));
+    EXPECT_EQ(probe("Frames"), (Results{true, false, true, true, true, true, true}));
+    EXPECT_EQ(probe("All"), (Results{true, true, false, true, true, true, false}));
+    EXPECT_EQ(probe("body"), (Results{true, true, true, false, false, false, true}));
+    EXPECT_EQ(probe("innerhtml"), (Results{true, true, true, true, false, true, true}));
+    EXPECT_EQ(probe("outerhtml"), (Results{true, true, true, true, true, false, true}));
+    EXPECT_EQ(probe("Text"), (Results{true, true, true, true, true, true, false}));
 }

@@ -1,0 +1,52 @@
+#include "mainwindow/FormBabyBrowser.h"
+
+#include "mainwindow/RNfunctions.h"
+
+namespace quillo {
+
+FormBabyBrowser::FormBabyBrowser() : Form("FormBabyBrowser") {
+    setCaption("Baby Quillo");
+    setBorderStyle(2);
+    WebBrowserBaby.Move(0, 0, 9000, 6000);
+    setWidth(WebBrowserBaby.Width() + 360);
+    setHeight(WebBrowserBaby.Height() + 600);
+    WebBrowserBaby.BeforeNavigate2 = [this](const runtime::BrowserObject& pDisp,
+                                            const std::string& url,
+                                            bool&) { WebBrowserBaby_BeforeNavigate2(pDisp, url); };
+    WebBrowserBaby.DocumentComplete = [this](const runtime::BrowserObject&, const std::string&) {
+        WebBrowserBaby_DocumentComplete();
+    };
+    WebBrowserBaby.DownloadComplete = [this] { WebBrowserBaby_DownloadComplete(); };
+    Paint = [this] { Form_Paint(); };
+}
+
+void FormBabyBrowser::WebBrowserBaby_BeforeNavigate2(const runtime::BrowserObject& pDisp,
+                                                     const std::string& URL) {
+    // The pop-up's own address starts one copy; the frames it loads start none.
+    if (!pDisp.isTopLevel()) return;
+    if (!URL.starts_with("about:blank")) {
+        // The navigation goes on unseen here until the next pop-up discards this window.
+        StartProgramCopy(URL);
+        return;
+    }
+    Show();
+}
+
+void FormBabyBrowser::WebBrowserBaby_DocumentComplete() {
+    fitToBrowser();
+}
+
+void FormBabyBrowser::WebBrowserBaby_DownloadComplete() {
+    fitToBrowser();
+}
+
+void FormBabyBrowser::fitToBrowser() {
+    setWidth(WebBrowserBaby.Width() + 360);
+    setHeight(WebBrowserBaby.Height() + 600);
+}
+
+void FormBabyBrowser::Form_Paint() {
+    if (!WebBrowserBaby.Visible()) Hide();
+}
+
+}  // namespace quillo

@@ -1,0 +1,314 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Program.h"
+#include "designs/frmMBrowser.h"
+#include "mainwindow/FormBabyBrowser.h"
+#include "mainwindow/Variables.h"
+#include "mainwindow/pornBuster.h"
+
+using namespace quillo;
+using namespace quillo::testing;
+using quillo::runtime::app;
+
+namespace {
+
+using Entries = std::vector<std::string>;
+using Elements = std::vector<runtime::HtmlElement>;
+
+std::vector<frmMBrowser*> designWindows() {
+    std::vector<frmMBrowser*> windows;
+    for (runtime::Form* form : app().Forms())
+        if (form->Name() == "frmMBrowser") windows.push_back(static_cast<frmMBrowser*>(form));
+    return windows;
+}
+
+// The program with the addresses shown in its address bar written into a log.
+struct WatchedProgram : Program {
+    WatchedProgram() {
+        start();
+        main().ComboURL.Change = [this] { shown.push_back(main().ComboURL.Text()); };
+    }
+    Entries shown;
+};
+
+void addFramedSite(HeadlessWeb& web, const std::string& rightText) {
+    web.addHtml("http://www.framed.test",
+                "<html><head><title>Frames</title></head><frameset cols='50%,50%'>"
+                "<frame src='/left.htm'><frame src='/right.htm'></frameset></html>");
+    web.addHtml("http://www.framed.test/left.htm",
+                "<html><body><p>Left side</p><!-- left design --></body></html>");
+    web.addHtml("http://www.framed.test/right.htm",
+                "<html><body><p>" + rightText + "</p><!-- right design --></body></html>");
+}
+
+}  // namespace
+
+TEST(PageRoad, ACondemnedFrameBlanksTheWholePageAndSendsTheBrowserToTheBlockedPage) {
+    WatchedProgram program;
+    addFramedSite(program.web(), "Read about XXX here");
+    form1& main = program.main();
+    std::string textWhenLeaving;
+    // The last download to begin is the blocked page's: what the condemned page shows then.
+    main.WebBrowser2.DownloadBegin = [&] {
+        textWhenLeaving.clear();
+        if (auto document = main.WebBrowser2.Document())
+            for (const runtime::HtmlElement& element : document->All().value_or(Elements{}))
+                textWhenLeaving += element.Text().value_or("") + "|";
+    };
+    main.ComboURL.setText("http://www.framed.test");
+    program.shown.clear();
+    program.typeAddress("\r");
+    EXPECT_EQ(main.WebBrowser2.LocationURL(), kBlockedAddress);
+    EXPECT_NE(textWhenLeaving.find("This is a site you do not want to visit."), std::string::npos);
+    EXPECT_EQ(textWhenLeaving.find("XXX"), std::string::npos);
+    EXPECT_EQ(textWhenLeaving.find("Left side"), std::string::npos);
+    // The page's own completion never came: the left frame, then the condemned one, then away.
+    EXPECT_EQ(program.shown,
+              (Entries{"http://www.framed.test/left.htm", "http://www.framed.test/right.htm",
+                       "http://www.framed.test/left.htm", kBlockedAddress,
+                       "http://www.framed.test/right.htm", kBlockedAddress}));
+    EXPECT_EQ(program.history(), Entries{"www.framed.test"});
+}
+
+TEST(PageRoad, APageWithFramesIsJudgedOnEachFrameAsItCompletesAndShowsItsAddressLast) {
+    WatchedProgram program;
+    addFramedSite(program.web(), "Right side");
+    MorphingEnabled = false;
+    program.main().WebBrowser2.Navigate("http://www.framed.test");
+    program.advance(0);
+    EXPECT_EQ(program.main().WebBrowser2.LocationURL(), "http://www.framed.test");
+    EXPECT_EQ(program.shown,
+              (Entries{"http://www.framed.test", "http://www.framed.test/left.htm",
+                       "http://www.framed.test/right.htm", "http://www.framed.test/left.htm",
+                       "http://www.framed.test/right.htm", "http://www.framed.test"}));
+}
+
+TEST(PageRoad, TheCaptureTimerPollsEverySecondUntilThePageGivesText) {
+    Program program;
+    form1& main = program.start();
+    program.web().addHtml("http://www.slow.test", "<body>Hello</body>").loadMs = 4500;
+    program.web().failing = {"All", "body"};
+    main.WebBrowser2.Navigate("http://www.slow.test");
+    EXPECT_TRUE(main.tmrHTMLCapture.getEnabled());
+    program.advance(2000);
+    EXPECT_TRUE(main.tmrHTMLCapture.getEnabled());
+    program.advance(500);
+    program.web().failing.clear();
+    EXPECT_TRUE(main.tmrHTMLCapture.getEnabled());
+    program.advance(500);
+    EXPECT_FALSE(main.tmrHTMLCapture.getEnabled());
+    EXPECT_EQ(main.WebBrowser2.ReadyState(), 3);
+}
+
+TEST(PageRoad, APageThatNeverGivesTextIsPolledUntilItCompletes) {
+    Program program;
+    form1& main = program.start();
+    program.web().addHtml("http://www.slow.test", "<body>Hello</body>").loadMs = 3500;
+    program.web().failing = {"All", "body"};
+    main.WebBrowser2.Navigate("http://www.slow.test");
+    program.advance(3499);
+    EXPECT_TRUE(main.tmrHTMLCapture.getEnabled());
+    program.advance(1);
+    EXPECT_FALSE(main.tmrHTMLCapture.getEnabled());
+    EXPECT_EQ(main.WebBrowser2.LocationURL(), "http://www.slow.test");
+}
+
+TEST(PageRoad, TheCaptureTimerBlocksAForbiddenPageBeforeItCompletes) {
+    Program program;
+    form1& main = program.start();
+    program.web().addHtml("http://www.slow.test", "<body>Adult check</body>").loadMs = 5000;
+    main.WebBrowser2.Navigate("http://www.slow.test");
+    program.advance(999);
+    EXPECT_EQ(main.WebBrowser2.LocationURL(), "http://www.slow.test");
+    program.advance(1);
+    EXPECT_EQ(main.WebBrowser2.LocationURL(), kBlockedAddress);
+    EXPECT_FALSE(main.tmrHTMLCapture.getEnabled());
+    program.advance(10000);
+    EXPECT_EQ(main.WebBrowser2.LocationURL(), kBlockedAddress);
+    EXPECT_EQ(main.ComboURL.Text(), kBlockedAddress);
+}
+
+TEST(PageRoad, APassingPageWithCommentsOpensOneHiddenDesignWindowForItsAddress) {
+    Program program;
+    form1& main = program.start();
+    program.web().addHtml("http://www.design.test/",
+                          "<body>Shapes<!-- <! FRM\x02Sea --><!--two--></body>");
+    for (int visit = 0; visit < 2; ++visit) {
+        main.WebBrowser2.Navigate("http://www.design.test/");
+        program.advance(0);
+        ASSERT_EQ(designWindows().size(), 1u) << visit;
+    }
+    frmMBrowser& window = *designWindows().front();
+    EXPECT_EQ(window.Tag(), "http://www.design.test/");
+    EXPECT_EQ(window.DesignText, "<!-- <! FRM\x02Sea -->\r\n<!--two-->\r\n");
+    EXPECT_FALSE(window.Visible());
+}
+
+TEST(PageRoad, OpensNoDesignWindowForABlockedPageAPageWithoutCommentsOrWithDesignsSwitchedOff) {
+    struct Case {
+        const char* html;
+        bool morphing;
+    };
+    for (Case c : std::vector<Case>{
+             {"<body>Nude pictures<!-- design --></body>", true},
+             {"<body>No design here</body>", true},
+             {"<body>Shapes<!-- design --></body>", false},
+         }) {
+        Program program;
+        form1& main = program.start();
+        program.web().addHtml("http://www.design.test/", c.html);
+        MorphingEnabled = c.morphing;
+        main.WebBrowser2.Navigate("http://www.design.test/");
+        program.advance(0);
+        EXPECT_TRUE(designWindows().empty()) << c.html;
+    }
+    Program program;
+    form1& main = program.start();
+    program.web().addHtml("http://www.design.test/", "<body>Nude pictures<!-- design --></body>");
+    main.WebBrowser2.Navigate("http://www.design.test/");
+    program.advance(0);
+    EXPECT_EQ(main.WebBrowser2.LocationURL(), kBlockedAddress);
+}
+
+TEST(PageRoad, InAPageWithFramesTheFirstFrameWithCommentsOpensTheDesignWindowOfThePage) {
+    Program program;
+    form1& main = program.start();
+    addFramedSite(program.web(), "Right side");
+    main.WebBrowser2.Navigate("http://www.framed.test");
+    program.advance(0);
+    ASSERT_EQ(designWindows().size(), 1u);
+    EXPECT_EQ(designWindows().front()->Tag(), "http://www.framed.test");
+    EXPECT_EQ(designWindows().front()->DesignText, "<!-- left design -->\r\n");
+}
+
+TEST(PageRoad, TheShippedPagesOfTheMakersSitePassAndOpenNoDesignWindow) {
+    Program program;
+    form1& main = program.start();
+    EXPECT_EQ(main.WebBrowser2.LocationURL(), kHomeAddress);
+    for (const std::string& address : {kHitCounterAddress, kBlockedAddress}) {
+        main.WebBrowser2.Navigate(address);
+        program.advance(0);
+        EXPECT_EQ(main.WebBrowser2.LocationURL(), address);
+        EXPECT_FALSE(GetPageText(main.WebBrowser2.Object()).empty());
+    }
+    EXPECT_TRUE(designWindows().empty());
+}
+
+TEST(PageRoad, AboutAddressesNeverReachTheAddressBarButStartTheCornerAnimation) {
+    Program program;
+    form1& main = program.start();
+    main.ComboURL.setText("typed");
+    main.WebBrowser2.Navigate("about:blank");
+    EXPECT_TRUE(main.Timer2.getEnabled());
+    EXPECT_EQ(main.Timer2.Interval(), 1);
+    program.advance(0);
+    EXPECT_EQ(main.ComboURL.Text(), "typed");
+    EXPECT_EQ(main.WebBrowser2.LocationURL(), "about:blank");
+    program.advance(1);
+    EXPECT_FALSE(main.Timer2.getEnabled());
+}
+
+TEST(PageRoad, TheAddressBarTakesTheFocusOnlyOnceStartUpIsOver) {
+    Program program;
+    StartProgram();
+    program.advance(500);
+    form1& main = program.main();
+    main.WebBrowser2.Navigate("http://www.quillo.example");
+    EXPECT_EQ(main.ComboURL.Text(), kHomeAddress);
+    EXPECT_EQ(main.activeControl(), nullptr);
+    program.advance(1000);
+    EXPECT_EQ(main.activeControl(), &main.ComboURL);
+}
+
+TEST(PageRoad, ProgressShowsWholePercentsAndStatusTextsKeepTheLastNonEmptyOne) {
+    Program program;
+    form1& main = program.start();
+    EXPECT_EQ(main.LabelStatusBarMini.Caption(), "100% Done");
+    EXPECT_EQ(main.LabelStatusBarMain.Caption(), "Done");
+    struct Progress {
+        std::int32_t progress, max;
+        const char* shown;
+    };
+    for (Progress p : std::vector<Progress>{{50, 200, "25% Done"},
+                                            {0, 100, "25% Done"},
+                                            {3, 7, "42% Done"},
+                                            {-1, 100, "42% Done"},
+                                            {5, 0, "42% Done"},
+                                            {1, 3, "33% Done"},
+                                            {2147483647, 2147483647, "100% Done"},
+                                            {199, 200, "99% Done"}}) {
+        main.WebBrowser2.fireProgressChange(p.progress, p.max);
+        EXPECT_EQ(main.LabelStatusBarMini.Caption(), p.shown) << p.progress << "/" << p.max;
+    }
+    main.LabelStatusBarMain.setHeight(1);
+    main.WebBrowser2.fireStatusTextChange("Opening page");
+    EXPECT_EQ(main.LabelStatusBarMain.Caption(), "Opening page");
+    main.WebBrowser2.fireStatusTextChange("");
+    EXPECT_EQ(main.LabelStatusBarMain.Caption(), "Opening page");
+    runtime::SizePx letter = program.backend().metrics.measure("I", runtime::Font{}, 0);
+    EXPECT_EQ(main.LabelStatusBarMain.Height(), letter.height * 15);
+}
+
+TEST(PopUps, APopUpOfTheMainPageStartsOneProgramCopyForItsAddressAndStaysHidden) {
+    Program program;
+    form1& main = program.start();
+    addFramedSite(program.web(), "Right side");
+    ASSERT_TRUE(EngineOf(main.WebBrowser2).openNewWindow("http://www.framed.test"));
+    program.advance(0);
+    auto* popUp = app().loadedForm<FormBabyBrowser>();
+    ASSERT_NE(popUp, nullptr);
+    EXPECT_EQ(popUp->Caption(), "Baby Quillo");
+    EXPECT_FALSE(popUp->Visible());
+    EXPECT_EQ(popUp->WebBrowserBaby.LocationURL(), "http://www.framed.test");
+    EXPECT_EQ(program.starts(),
+              (std::vector<ProcessStart>{{program.programFile(), {"<http://www.framed.test>"}}}));
+    EXPECT_EQ(main.WebBrowser2.LocationURL(), kHomeAddress);
+}
+
+TEST(PopUps, ABlankPopUpShowsInThePopUpWindowSizedToItsBrowser) {
+    Program program;
+    form1& main = program.start();
+    ASSERT_TRUE(EngineOf(main.WebBrowser2).openNewWindow("about:blank"));
+    auto& popUp = *app().loadedForm<FormBabyBrowser>();
+    EXPECT_TRUE(popUp.Visible());
+    popUp.WebBrowserBaby.setWidth(4000);
+    popUp.WebBrowserBaby.setHeight(3000);
+    program.advance(0);
+    EXPECT_EQ(popUp.Width(), 4360);
+    EXPECT_EQ(popUp.Height(), 3600);
+    EXPECT_TRUE(program.starts().empty());
+    // Its browser hidden by the page, the window hides itself when it repaints.
+    popUp.WebBrowserBaby.setVisible(false);
+    app().dispatch([&popUp] { popUp.Paint(); });
+    EXPECT_FALSE(popUp.Visible());
+}
+
+TEST(PopUps, ASecondPopUpDiscardsTheFirstPopUpWindow) {
+    Program program;
+    form1& main = program.start();
+    ASSERT_TRUE(EngineOf(main.WebBrowser2).openNewWindow("about:blank"));
+    program.advance(0);
+    auto first = app().loadedForm<FormBabyBrowser>()->lifetime();
+    ASSERT_TRUE(EngineOf(main.WebBrowser2).openNewWindow("http://www.quillo.example"));
+    program.advance(0);
+    EXPECT_TRUE(first.expired());
+    auto* second = app().loadedForm<FormBabyBrowser>();
+    ASSERT_NE(second, nullptr);
+    EXPECT_FALSE(second->Visible());
+    EXPECT_EQ(program.starts().size(), 1u);
+}
+
+TEST(PopUps, APopUpOfTheSidePaneOpensInTheMainPage) {
+    Program program;
+    form1& main = program.start();
+    program.web().addHtml("http://www.kids.test/", "<body>Kids</body>");
+    ASSERT_TRUE(EngineOf(main.WebBrowser1).openNewWindow("http://www.kids.test/"));
+    program.advance(0);
+    EXPECT_EQ(main.WebBrowser2.LocationURL(), "http://www.kids.test/");
+    EXPECT_EQ(main.WebBrowser1.LocationURL(), kHitCounterAddress);
+    EXPECT_EQ(app().loadedForm<FormBabyBrowser>(), nullptr);
+    EXPECT_TRUE(program.starts().empty());
+}
