@@ -6,6 +6,7 @@
 #include "runtime/qt/ImageWidget.h"
 #include "runtime/qt/LabelWidget.h"
 #include "runtime/qt/PictureBoxWidget.h"
+#include "runtime/qt/TextBoxWidget.h"
 
 namespace quillo::qt {
 
@@ -24,6 +25,8 @@ std::unique_ptr<runtime::ControlPeer> CreatePeer(runtime::Control& control,
             return PictureBoxWidget::createPeer(control);
         case ControlKind::Frame:
             return FrameWidget::createPeer(control);
+        case ControlKind::TextBox:
+            return TextBoxWidget::createPeer(control);
         case ControlKind::Timer:  // runs on the backend's clock, nothing to show
         default:
             return nullptr;
