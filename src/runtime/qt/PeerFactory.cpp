@@ -1,6 +1,7 @@
 #include "runtime/qt/PeerFactory.h"
 
 #include "runtime/Form.h"
+#include "runtime/qt/ComboBoxWidget.h"
 #include "runtime/qt/FormPeer.h"
 #include "runtime/qt/FrameWidget.h"
 #include "runtime/qt/ImageWidget.h"
@@ -27,6 +28,8 @@ std::unique_ptr<runtime::ControlPeer> CreatePeer(runtime::Control& control,
             return FrameWidget::createPeer(control);
         case ControlKind::TextBox:
             return TextBoxWidget::createPeer(control);
+        case ControlKind::ComboBox:
+            return ComboBoxWidget::createPeer(control);
         case ControlKind::Timer:  // runs on the backend's clock, nothing to show
         default:
             return nullptr;
