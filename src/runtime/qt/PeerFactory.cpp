@@ -6,6 +6,7 @@
 #include "runtime/qt/FrameWidget.h"
 #include "runtime/qt/ImageWidget.h"
 #include "runtime/qt/LabelWidget.h"
+#include "runtime/qt/ListBoxWidget.h"
 #include "runtime/qt/PictureBoxWidget.h"
 #include "runtime/qt/TextBoxWidget.h"
 
@@ -30,6 +31,8 @@ std::unique_ptr<runtime::ControlPeer> CreatePeer(runtime::Control& control,
             return TextBoxWidget::createPeer(control);
         case ControlKind::ComboBox:
             return ComboBoxWidget::createPeer(control);
+        case ControlKind::ListBox:
+            return ListBoxWidget::createPeer(control);
         case ControlKind::Timer:  // runs on the backend's clock, nothing to show
         default:
             return nullptr;
