@@ -1,6 +1,7 @@
 #include "runtime/qt/PeerFactory.h"
 
 #include "runtime/Form.h"
+#include "runtime/qt/CheckBoxWidget.h"
 #include "runtime/qt/ComboBoxWidget.h"
 #include "runtime/qt/FormPeer.h"
 #include "runtime/qt/FrameWidget.h"
@@ -33,6 +34,8 @@ std::unique_ptr<runtime::ControlPeer> CreatePeer(runtime::Control& control,
             return ComboBoxWidget::createPeer(control);
         case ControlKind::ListBox:
             return ListBoxWidget::createPeer(control);
+        case ControlKind::CheckBox:
+            return CheckBoxWidget::createPeer(control);
         case ControlKind::Timer:  // runs on the backend's clock, nothing to show
         default:
             return nullptr;
