@@ -29,6 +29,8 @@ class ControlWidget : public QWidget {
     // Controls drawn on their container (labels, images) lie below the windowed ones there.
     virtual bool windowless() const { return false; }
 
+    // The widget's rectangle for the place the model gives, both in pixels of the container.
+    virtual QRect placement(const QRect& place) const { return place; }
     // Brings what only this kind of control shows (text, entries, value) in line with the model
     // after the common handling of a change; the caller holds the ModelSync mark.
     virtual void mirror(runtime::Property) {}

@@ -7,8 +7,10 @@
 #include "runtime/qt/FrameWidget.h"
 #include "runtime/qt/ImageWidget.h"
 #include "runtime/qt/LabelWidget.h"
+#include "runtime/qt/LineWidget.h"
 #include "runtime/qt/ListBoxWidget.h"
 #include "runtime/qt/PictureBoxWidget.h"
+#include "runtime/qt/ShapeWidget.h"
 #include "runtime/qt/TextBoxWidget.h"
 
 namespace quillo::qt {
@@ -36,6 +38,10 @@ std::unique_ptr<runtime::ControlPeer> CreatePeer(runtime::Control& control,
             return ListBoxWidget::createPeer(control);
         case ControlKind::CheckBox:
             return CheckBoxWidget::createPeer(control);
+        case ControlKind::Shape:
+            return ShapeWidget::createPeer(control);
+        case ControlKind::Line:
+            return LineWidget::createPeer(control);
         case ControlKind::Timer:  // runs on the backend's clock, nothing to show
         default:
             return nullptr;

@@ -111,7 +111,7 @@ void WidgetPeer::applyGeometry() {
     rect.translate(origin);
     rect.setWidth(std::max(0, rect.width()));
     rect.setHeight(std::max(0, rect.height()));
-    widget_->setGeometry(rect);
+    widget_->setGeometry(widget_->placement(rect));
 }
 
 void WidgetPeer::applyVisible() {
