@@ -1,11 +1,8 @@
 #include "runtime/qt/EntryListWidget.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QStyleHints>
-#include <cmath>
 
 #include "runtime/Control.h"
 #include "runtime/qt/InputCodes.h"
@@ -70,33 +67,16 @@ int EntryListWidget::rowAt(const QPointF& position, bool& inRows) const {
     return index.isValid() ? index.row() : -1;
 }
 
-bool EntryListWidget::isSecondPress(const QMouseEvent& event) const {
-    if (!hadPress_ || event.button() != Qt::LeftButton) return false;
-    const QStyleHints* hints = QGuiApplication::styleHints();
-    if (event.timestamp() - lastPressTime_ >=
-        static_cast<quint64>(hints->mouseDoubleClickInterval()))
-        return false;
-    const QPointF moved = event.position() - lastPressPosition_;
-    return std::abs(moved.x()) <= hints->mouseDoubleClickDistance() &&
-           std::abs(moved.y()) <= hints->mouseDoubleClickDistance();
-}
-
 bool EntryListWidget::mouseInput(QMouseEvent& event) {
     bool inRows = false;
     const int row = rowAt(event.position(), inRows);
     const bool left = event.button() == Qt::LeftButton;
     switch (event.type()) {
         case QEvent::MouseButtonPress:
-            if (inRows && isSecondPress(event)) {
-                hadPress_ = false;
-                inDoubleClick_ = true;
+            if (secondPress(event) && inRows) {
                 if (row >= 0) rowDoubleClicked(row);
                 return true;
             }
-            hadPress_ = left;
-            inDoubleClick_ = false;
-            lastPressTime_ = event.timestamp();
-            lastPressPosition_ = event.position();
             reportMouse(event);
             if (!inRows || !control() || !list_) return false;
             list_->setFocus(Qt::MouseFocusReason);
@@ -104,11 +84,7 @@ bool EntryListWidget::mouseInput(QMouseEvent& event) {
             return true;
         case QEvent::MouseButtonDblClick:
             // Usually the press before it was already seen as the second click.
-            if (inRows && left && !inDoubleClick_ && row >= 0) {
-                hadPress_ = false;
-                inDoubleClick_ = true;
-                rowDoubleClicked(row);
-            }
+            if (inRows && row >= 0 && lateDoubleClick(event)) rowDoubleClicked(row);
             return inRows;
         default:
             reportMouse(event);

@@ -45,15 +45,8 @@ class EntryListWidget : public HostWidget {
     void applyChoice();
     // The row under a point of this widget, -1 for none or outside the rows' area.
     int rowAt(const QPointF& position, bool& inRows) const;
-    bool isSecondPress(const QMouseEvent& event) const;
 
     QPointer<QListWidget> list_;
-    // The press before, for telling the second press of a double click, which raises DblClick
-    // in place of MouseDown and Click.
-    quint64 lastPressTime_ = 0;
-    QPointF lastPressPosition_;
-    bool hadPress_ = false;
-    bool inDoubleClick_ = false;
 };
 
 }  // namespace quillo::qt

@@ -1,8 +1,10 @@
 #include "runtime/qt/HostWidget.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleHints>
 #include <cmath>
 
 #include "runtime/Control.h"
@@ -108,6 +110,29 @@ void HostWidget::reportMouse(const QMouseEvent& event) {
             target->fireMouseMove(ButtonBits(event.buttons()), shift, x, y);
             break;
     }
+}
+
+bool HostWidget::secondPress(const QMouseEvent& event) {
+    const QStyleHints* hints = QGuiApplication::styleHints();
+    const QPointF moved = event.position() - lastPressPosition_;
+    const bool second = hadPress_ && event.button() == Qt::LeftButton &&
+                        event.timestamp() - lastPressTime_ <
+                            static_cast<quint64>(hints->mouseDoubleClickInterval()) &&
+                        std::abs(moved.x()) <= hints->mouseDoubleClickDistance() &&
+                        std::abs(moved.y()) <= hints->mouseDoubleClickDistance();
+    // A third press starts afresh.
+    hadPress_ = !second && event.button() == Qt::LeftButton;
+    inDoubleClick_ = second;
+    lastPressTime_ = event.timestamp();
+    lastPressPosition_ = event.position();
+    return second;
+}
+
+bool HostWidget::lateDoubleClick(const QMouseEvent& event) {
+    if (inDoubleClick_ || event.button() != Qt::LeftButton) return false;
+    hadPress_ = false;
+    inDoubleClick_ = true;
+    return true;
 }
 
 void HostWidget::keyPressEvent(QKeyEvent* event) {

@@ -36,12 +36,25 @@ class HostWidget : public ControlWidget {
     virtual bool mouseInput(QMouseEvent& event);
     // Raises MouseDown, MouseMove or MouseUp for the event, without any Click.
     void reportMouse(const QMouseEvent& event);
+    // Notes a press of the mouse on the rows of a list or tree; true when it is the second
+    // press of a double click (soon after and near the first), which raises DblClick in place
+    // of MouseDown and the rows' own click.
+    bool secondPress(const QMouseEvent& event);
+    // A double-click event from Qt: true when the press before it was not already taken as the
+    // second press.
+    bool lateDoubleClick(const QMouseEvent& event);
+    // Between the second press of a double click and its release, which clicks nothing.
+    bool inDoubleClick() const { return inDoubleClick_; }
 
   private:
     QPointer<QWidget> inner_;
     // The part that a key arrived at, which gets it back when the handlers let it through.
     QPointer<QWidget> keyTarget_;
     bool forwarding_ = false;
+    quint64 lastPressTime_ = 0;
+    QPointF lastPressPosition_;
+    bool hadPress_ = false;
+    bool inDoubleClick_ = false;
 };
 
 }  // namespace quillo::qt

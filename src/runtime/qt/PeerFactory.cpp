@@ -12,6 +12,7 @@
 #include "runtime/qt/PictureBoxWidget.h"
 #include "runtime/qt/ShapeWidget.h"
 #include "runtime/qt/TextBoxWidget.h"
+#include "runtime/qt/TreeViewWidget.h"
 
 namespace quillo::qt {
 
@@ -42,6 +43,8 @@ std::unique_ptr<runtime::ControlPeer> CreatePeer(runtime::Control& control,
             return ShapeWidget::createPeer(control);
         case ControlKind::Line:
             return LineWidget::createPeer(control);
+        case ControlKind::TreeView:
+            return TreeViewWidget::createPeer(control);
         case ControlKind::Timer:  // runs on the backend's clock, nothing to show
         default:
             return nullptr;

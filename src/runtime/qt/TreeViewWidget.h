@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QPointer>
+#include <QTreeWidget>
+#include <memory>
+#include <unordered_map>
+
+#include "runtime/ControlPeer.h"
+#include "runtime/qt/HostWidget.h"
+
+class QLineEdit;
+
+namespace quillo::runtime {
+class Node;
+class TreeView;
+}  // namespace quillo::runtime
+
+namespace quillo::qt {
+
+// A tree view: a QTreeWidget showing the model's nodes, their expansion, the selected and the
+// drop-highlighted node. Clicks, expanding and keys go to the model, and the tree then shows
+// what the model made of them. A label edit is a field laid over the node while the model has
+// one going; Enter or leaving the field ends it with the typed text, Escape abandons it.
+class TreeViewWidget : public HostWidget {
+    Q_OBJECT
+  public:
+    explicit TreeViewWidget(runtime::TreeView& tree);
+    static std::unique_ptr<runtime::ControlPeer> createPeer(runtime::Control& control);
+
+    void mirror(runtime::Property property) override;
+    long itemAt(double x, double y) const override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool mouseInput(QMouseEvent& event) override;
+    void keyToWidget(QKeyEvent& event) override;
+
+  private:
+    runtime::TreeView* tree() const;
+    runtime::Node* nodeOf(const QTreeWidgetItem* item) const;
+    QTreeWidgetItem* itemOf(const runtime::Node* node) const;
+    void applyNodes();
+    void addNodes(const std::vector<runtime::Node*>& nodes, QTreeWidgetItem* parent);
+    void applyExpansion();
+    void applySelection();
+    void applyDropHighlight();
+    void applyLabelEdit();
+    // The user expanded or collapsed a node in Qt's own way (the keyboard).
+    void userExpanded(QTreeWidgetItem* item, bool expanded);
+    // Ends the label edit in progress: with the field's text, or abandoned.
+    void finishEdit(bool keep);
+    QPoint inViewport(const QPointF& position) const;
+
+    QPointer<QTreeWidget> view_;
+    std::unordered_map<long, QTreeWidgetItem*> items_;
+    long highlighted_ = 0;
+    QPointer<QLineEdit> editor_;
+};
+
+}  // namespace quillo::qt
