@@ -2,7 +2,6 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <cmath>
 #include <optional>
@@ -33,6 +32,7 @@ TreeViewWidget::TreeViewWidget(runtime::TreeView& tree) : HostWidget(tree) {
     view_->setFocusPolicy(Qt::StrongFocus);
     setInner(view_);
     watch(view_->viewport());
+    editor_.finished = [this](std::optional<std::string> text) { editFinished(std::move(text)); };
     connect(view_, &QTreeWidget::itemExpanded, this,
             [this](QTreeWidgetItem* item) { userExpanded(item, true); });
     connect(view_, &QTreeWidget::itemCollapsed, this,
@@ -136,36 +136,19 @@ void TreeViewWidget::applyDropHighlight() {
 void TreeViewWidget::applyLabelEdit() {
     QTreeWidgetItem* item = itemOf(tree()->editingNode());
     if (!item) {
-        // The model ended the edit (or the node went): the field goes without a word.
-        if (editor_) {
-            QLineEdit* field = editor_;
-            editor_ = nullptr;
-            field->hide();
-            field->deleteLater();
-        }
+        editor_.close();
         return;
     }
-    if (editor_) return;
+    if (editor_.isOpen()) return;
     view_->scrollToItem(item);
-    editor_ = new QLineEdit(view_->viewport());
-    editor_->setText(item->text(0));
-    editor_->selectAll();
     QRect place = view_->visualItemRect(item);
     place.setRight(view_->viewport()->width() - 1);
-    editor_->setGeometry(place);
-    editor_->installEventFilter(this);
-    editor_->show();
-    editor_->setFocus(Qt::OtherFocusReason);
+    editor_.open(view_->viewport(), place, item->text(0));
 }
 
-void TreeViewWidget::finishEdit(bool keep) {
-    if (!editor_ || !control()) return;
-    QLineEdit* field = editor_;
-    editor_ = nullptr;
-    const std::string text = field->text().toStdString();
-    field->hide();
-    field->deleteLater();
-    tree()->endLabelEdit(keep ? std::optional<std::string>(text) : std::nullopt);
+void TreeViewWidget::editFinished(std::optional<std::string> text) {
+    if (!control()) return;
+    tree()->endLabelEdit(std::move(text));
     // Abandoned or cancelled, the node shows its old text again.
     if (control() && view_) {
         ModelSync sync;
@@ -175,22 +158,6 @@ void TreeViewWidget::finishEdit(bool keep) {
         applyDropHighlight();
         view_->setFocus(Qt::OtherFocusReason);
     }
-}
-
-bool TreeViewWidget::eventFilter(QObject* watched, QEvent* event) {
-    if (editor_ && watched == editor_) {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) {
-                finishEdit(key != Qt::Key_Escape);
-                return true;
-            }
-        } else if (event->type() == QEvent::FocusOut) {
-            finishEdit(true);
-        }
-        return false;
-    }
-    return HostWidget::eventFilter(watched, event);
 }
 
 QPoint TreeViewWidget::inViewport(const QPointF& position) const {
@@ -211,22 +178,22 @@ long TreeViewWidget::itemAt(double x, double y) const {
 bool TreeViewWidget::mouseInput(QMouseEvent& event) {
     const QPoint point = inViewport(event.position());
     const bool inRows = view_->viewport()->rect().contains(point);
-    QTreeWidgetItem* item = inRows ? view_->itemAt(point) : nullptr;
-    Node* node = nodeOf(item);
     switch (event.type()) {
         case QEvent::MouseButtonPress: {
             if (!inRows) {
                 reportMouse(event);
                 return false;
             }
-            if (editor_) finishEdit(true);
-            if (!control()) return true;
+            // Taking the focus ends a label edit, which may rebuild the rows.
+            view_->setFocus(Qt::MouseFocusReason);
+            if (!control() || !view_) return true;
             if (secondPress(event)) {
                 control()->fireDblClick();
                 return true;
             }
-            view_->setFocus(Qt::MouseFocusReason);
             reportMouse(event);
+            QTreeWidgetItem* item = view_ ? view_->itemAt(point) : nullptr;
+            Node* node = nodeOf(item);
             if (!control() || !node || event.button() != Qt::LeftButton) return true;
             // Left of the node's text lies its button for opening and closing.
             if (point.x() < view_->visualItemRect(item).left()) {

@@ -7,8 +7,7 @@
 
 #include "runtime/ControlPeer.h"
 #include "runtime/qt/HostWidget.h"
-
-class QLineEdit;
+#include "runtime/qt/LabelEditor.h"
 
 namespace quillo::runtime {
 class Node;
@@ -31,7 +30,6 @@ class TreeViewWidget : public HostWidget {
     long itemAt(double x, double y) const override;
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     bool mouseInput(QMouseEvent& event) override;
     void keyToWidget(QKeyEvent& event) override;
 
@@ -47,14 +45,14 @@ class TreeViewWidget : public HostWidget {
     void applyLabelEdit();
     // The user expanded or collapsed a node in Qt's own way (the keyboard).
     void userExpanded(QTreeWidgetItem* item, bool expanded);
-    // Ends the label edit in progress: with the field's text, or abandoned.
-    void finishEdit(bool keep);
+    // The user ended the label edit: with the typed text, or abandoned.
+    void editFinished(std::optional<std::string> text);
     QPoint inViewport(const QPointF& position) const;
 
     QPointer<QTreeWidget> view_;
     std::unordered_map<long, QTreeWidgetItem*> items_;
     long highlighted_ = 0;
-    QPointer<QLineEdit> editor_;
+    LabelEditor editor_;
 };
 
 }  // namespace quillo::qt

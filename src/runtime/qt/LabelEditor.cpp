@@ -1,0 +1,51 @@
+#include "runtime/qt/LabelEditor.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace quillo::qt {
+
+void LabelEditor::open(QWidget* parent, const QRect& place, const QString& text) {
+    close();
+    field_ = new QLineEdit(parent);
+    field_->setText(text);
+    field_->selectAll();
+    field_->setGeometry(place);
+    field_->installEventFilter(this);
+    field_->show();
+    field_->setFocus(Qt::OtherFocusReason);
+}
+
+void LabelEditor::close() {
+    if (!field_) return;
+    QLineEdit* field = field_;
+    field_ = nullptr;
+    field->removeEventFilter(this);
+    field->hide();
+    // It may be inside its own key handling.
+    field->deleteLater();
+}
+
+void LabelEditor::finish(bool keep) {
+    if (!field_) return;
+    const std::string text = field_->text().toStdString();
+    close();
+    if (finished) finished(keep ? std::optional<std::string>(text) : std::nullopt);
+}
+
+bool LabelEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != field_) return false;
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            finish(key != Qt::Key_Escape);
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusOut) {
+        finish(true);
+    }
+    return false;
+}
+
+}  // namespace quillo::qt
