@@ -9,6 +9,7 @@
 #include "runtime/qt/LabelWidget.h"
 #include "runtime/qt/LineWidget.h"
 #include "runtime/qt/ListBoxWidget.h"
+#include "runtime/qt/ListViewWidget.h"
 #include "runtime/qt/PictureBoxWidget.h"
 #include "runtime/qt/ShapeWidget.h"
 #include "runtime/qt/TextBoxWidget.h"
@@ -45,6 +46,8 @@ std::unique_ptr<runtime::ControlPeer> CreatePeer(runtime::Control& control,
             return LineWidget::createPeer(control);
         case ControlKind::TreeView:
             return TreeViewWidget::createPeer(control);
+        case ControlKind::ListView:
+            return ListViewWidget::createPeer(control);
         case ControlKind::Timer:  // runs on the backend's clock, nothing to show
         default:
             return nullptr;
