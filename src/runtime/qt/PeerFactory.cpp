@@ -3,6 +3,8 @@
 #include "runtime/Form.h"
 #include "runtime/qt/CheckBoxWidget.h"
 #include "runtime/qt/ComboBoxWidget.h"
+#include "runtime/qt/DirListBoxWidget.h"
+#include "runtime/qt/FileListBoxWidget.h"
 #include "runtime/qt/FormPeer.h"
 #include "runtime/qt/FrameWidget.h"
 #include "runtime/qt/ImageWidget.h"
@@ -48,6 +50,10 @@ std::unique_ptr<runtime::ControlPeer> CreatePeer(runtime::Control& control,
             return TreeViewWidget::createPeer(control);
         case ControlKind::ListView:
             return ListViewWidget::createPeer(control);
+        case ControlKind::FileListBox:
+            return FileListBoxWidget::createPeer(control);
+        case ControlKind::DirListBox:
+            return DirListBoxWidget::createPeer(control);
         case ControlKind::Timer:  // runs on the backend's clock, nothing to show
         default:
             return nullptr;
