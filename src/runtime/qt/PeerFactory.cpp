@@ -12,6 +12,7 @@
 #include "runtime/qt/LineWidget.h"
 #include "runtime/qt/ListBoxWidget.h"
 #include "runtime/qt/ListViewWidget.h"
+#include "runtime/qt/MenuPeer.h"
 #include "runtime/qt/PictureBoxWidget.h"
 #include "runtime/qt/ShapeWidget.h"
 #include "runtime/qt/TextBoxWidget.h"
@@ -54,6 +55,8 @@ std::unique_ptr<runtime::ControlPeer> CreatePeer(runtime::Control& control,
             return FileListBoxWidget::createPeer(control);
         case ControlKind::DirListBox:
             return DirListBoxWidget::createPeer(control);
+        case ControlKind::Menu:
+            return MenuPeer::createPeer(control);
         case ControlKind::Timer:  // runs on the backend's clock, nothing to show
         default:
             return nullptr;
