@@ -126,6 +126,8 @@ TEST_F(TreeViews, ALabelEditStartedByTheProgramEndsWithTheTypedText) {
     ASSERT_NE(field, nullptr);
     EXPECT_EQ(field->text(), "Plants");
     QTest::keyClicks(field, "Trees");
+    QTest::keyClick(field, Qt::Key_Up);  // the field ignores it; the tree must not move
+    EXPECT_EQ(form->Tree1.SelectedItem(), &node("plants"));
     QTest::keyClick(field, Qt::Key_Return);
     EXPECT_EQ(form->log, (Log{"AfterLabelEdit Trees"}));
     EXPECT_EQ(node("plants").Text(), "Trees");

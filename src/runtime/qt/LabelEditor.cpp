@@ -36,13 +36,19 @@ void LabelEditor::finish(bool keep) {
 
 bool LabelEditor::eventFilter(QObject* watched, QEvent* event) {
     if (watched != field_) return false;
-    if (event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (event->type() == QEvent::KeyPress &&
+            (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter)) {
             finish(key != Qt::Key_Escape);
             return true;
         }
-    } else if (event->type() == QEvent::FocusOut) {
+        // Keys stay with the field: one it ignores would otherwise move the list below.
+        field_->event(event);
+        event->accept();
+        return true;
+    }
+    if (event->type() == QEvent::FocusOut) {
         finish(true);
     }
     return false;

@@ -2,7 +2,6 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTextBlock>
 #include <algorithm>
 
 #include "runtime/TextBox.h"
