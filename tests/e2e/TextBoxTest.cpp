@@ -146,3 +146,19 @@ TEST_F(TextBoxes, AClickOnTheEditorRaisesClickAndFocusOnItIsTheControls) {
     EXPECT_EQ(form->activeControl(), &form->Text2);
     EXPECT_TRUE(editor->hasFocus());
 }
+
+TEST_F(TextBoxes, TheSelectionOutlivesTheFocus) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(widgetOf(*form)));
+    form->Text1.setText("hello");
+    form->Text1.SetFocus();
+    form->Text1.setSelStart(1);
+    form->Text1.setSelLength(3);
+    widgetOf(form->Text2)->findChild<QLineEdit*>()->setFocus(Qt::MouseFocusReason);
+    settle();
+    EXPECT_EQ(form->activeControl(), &form->Text2);
+    EXPECT_EQ(form->Text1.SelStart(), 1);
+    EXPECT_EQ(form->Text1.SelLength(), 3);
+    form->Text1.SetFocus();
+    settle();
+    EXPECT_EQ(line()->selectedText(), "ell");
+}

@@ -79,6 +79,7 @@ void TextBoxWidget::mirror(Property property) {
             applyText();
             break;
         case Property::Selection:
+        case Property::Focus:
             applySelection();
             break;
         case Property::Style:
@@ -171,9 +172,22 @@ void TextBoxWidget::applyLook() {
     editor->setFont(ToQFont(box()->getFont()));
 }
 
+bool TextBoxWidget::eventFilter(QObject* watched, QEvent* event) {
+    // Qt's field drops its selection when it loses the focus; the platform's keeps it, and
+    // programs read SelStart and SelLength after the user clicked elsewhere.
+    if (event->type() == QEvent::FocusOut && watched == inner() && !leaving_) {
+        HostWidget::eventFilter(watched, event);
+        leaving_ = true;
+        watched->event(event);
+        leaving_ = false;
+        return true;
+    }
+    return HostWidget::eventFilter(watched, event);
+}
+
 void TextBoxWidget::userChanged() {
     runtime::TextBox* model = box();
-    if (!model || ModelSync::active()) return;
+    if (!model || ModelSync::active() || leaving_) return;
     const bool multiLine = model->MultiLine();
     const QString shown = editorText();
     std::string text = FromEditorText(shown, multiLine);

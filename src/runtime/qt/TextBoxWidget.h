@@ -25,6 +25,9 @@ class TextBoxWidget : public HostWidget {
 
     void mirror(runtime::Property property) override;
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     runtime::TextBox* box() const;
     // Makes the editor that MultiLine asks for, when the current one is of the other kind.
@@ -41,6 +44,7 @@ class TextBoxWidget : public HostWidget {
 
     QPointer<QLineEdit> line_;
     QPointer<QPlainTextEdit> plain_;
+    bool leaving_ = false;
 };
 
 }  // namespace quillo::qt
