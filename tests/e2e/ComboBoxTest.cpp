@@ -108,3 +108,15 @@ TEST_F(ComboBoxes, AStyleWithoutAFieldIsNotEditable) {
     EXPECT_TRUE(combo()->isEditable());
     EXPECT_EQ(combo()->lineEdit()->text(), "blue");
 }
+
+TEST_F(ComboBoxes, ALockedBoxRefusesTypingAndChoosing) {
+    form->Combo1.setListIndex(0);
+    form->Combo1.setLocked(true);
+    form->log.clear();
+    QTest::keyClick(host(), Qt::Key_Down);
+    QTest::keyClicks(host(), "z");
+    EXPECT_EQ(form->Combo1.ListIndex(), 0);
+    EXPECT_EQ(combo()->currentIndex(), 0);
+    EXPECT_EQ(combo()->lineEdit()->text(), "red");
+    EXPECT_EQ(form->log, (Log{"KeyPress 122"}));
+}

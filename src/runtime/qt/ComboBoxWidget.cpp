@@ -149,7 +149,8 @@ void ComboBoxWidget::userSelected() {
 void ComboBoxWidget::userChose(int index) {
     runtime::ComboBox* model = box();
     if (!model || ModelSync::active()) return;
-    model->fireChoose(index);
+    // A locked box refuses the user's choice as it refuses typing.
+    if (!model->Locked()) model->fireChoose(index);
     // A handler may have put the choice or the text elsewhere; the field shows the model's.
     if (control() && combo_) {
         ModelSync sync;
