@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
@@ -93,9 +94,10 @@ TEST_F(ListViews, ClicksSelectItemsThroughTheModel) {
 
 TEST_F(ListViews, AClickOnTheSelectedItemStartsAnAutomaticLabelEdit) {
     click(0);
-    EXPECT_EQ(form->View1.editingItem(), nullptr);
     click(0);
-    EXPECT_EQ(form->View1.editingItem(), &item("sun"));
+    // The edit waits for the time of a double click.
+    EXPECT_EQ(form->View1.editingItem(), nullptr);
+    ASSERT_TRUE(waitFor([&] { return form->View1.editingItem() == &item("sun"); }));
     auto* field = list()->viewport()->findChild<QLineEdit*>();
     ASSERT_NE(field, nullptr);
     QTest::keyClicks(field, "Sunny");
@@ -103,6 +105,15 @@ TEST_F(ListViews, AClickOnTheSelectedItemStartsAnAutomaticLabelEdit) {
     EXPECT_EQ(item("sun").Text(), "Sunny");
     EXPECT_EQ(list()->item(0)->text(), "Sunny");
     EXPECT_EQ(form->log.back(), "AfterLabelEdit Sunny");
+}
+
+TEST_F(ListViews, ADoubleClickOnTheSelectedItemStartsNoLabelEdit) {
+    click(2);
+    click(2);
+    QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, rowCentre(2));
+    EXPECT_EQ(form->log.back(), "DblClick");
+    QTest::qWait(QApplication::doubleClickInterval() * 2);
+    EXPECT_EQ(form->View1.editingItem(), nullptr);
 }
 
 TEST_F(ListViews, ARefusedLabelEditKeepsTheOldTextAndManualModeStartsNone) {
@@ -118,6 +129,7 @@ TEST_F(ListViews, ARefusedLabelEditKeepsTheOldTextAndManualModeStartsNone) {
     form->View1.setLabelEdit(1);
     click(1);
     click(1);
+    QTest::qWait(QApplication::doubleClickInterval() * 2);
     EXPECT_EQ(form->View1.editingItem(), nullptr);
     EXPECT_EQ(list()->viewport()->findChild<QLineEdit*>(), nullptr);
 }

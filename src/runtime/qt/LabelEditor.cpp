@@ -1,10 +1,30 @@
 #include "runtime/qt/LabelEditor.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
 namespace quillo::qt {
+
+LabelEditor::LabelEditor() {
+    delay_.setSingleShot(true);
+    connect(&delay_, &QTimer::timeout, this, [this] {
+        std::function<void()> start = std::move(pendingStart_);
+        pendingStart_ = nullptr;
+        if (start) start();
+    });
+}
+
+void LabelEditor::startSoon(std::function<void()> start) {
+    pendingStart_ = std::move(start);
+    delay_.start(QApplication::doubleClickInterval());
+}
+
+void LabelEditor::cancelStart() {
+    delay_.stop();
+    pendingStart_ = nullptr;
+}
 
 void LabelEditor::open(QWidget* parent, const QRect& place, const QString& text) {
     close();

@@ -56,17 +56,22 @@ QAbstractItemView::SelectionMode ListViewWidget::selectionMode() const {
 }
 
 void ListViewWidget::rowClicked(int row, int shift) {
+    editor_.cancelStart();
     ListItem* item = itemAtRow(row);
     if (!item) return;
     const bool wasSelected = view()->SelectedItem() == item && item->Selected();
     view()->fireItemClick(*item, shift);
     // With automatic label editing a plain click on the selected item starts an edit.
-    if (control() && wasSelected && shift == 0 && view()->LabelEdit() == 0 &&
-        view()->SelectedItem() == item)
-        view()->StartLabelEdit();
+    if (control() && wasSelected && shift == 0 && view()->LabelEdit() == 0)
+        editor_.startSoon([this, id = item->id()] {
+            ListItem* still = control() ? view()->ListItems.byId(id) : nullptr;
+            if (still && view()->SelectedItem() == still && view()->LabelEdit() == 0)
+                view()->StartLabelEdit();
+        });
 }
 
 void ListViewWidget::rowDoubleClicked(int) {
+    editor_.cancelStart();
     editor_.close();
     control()->fireDblClick();
 }

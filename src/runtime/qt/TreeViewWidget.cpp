@@ -184,6 +184,7 @@ bool TreeViewWidget::mouseInput(QMouseEvent& event) {
                 reportMouse(event);
                 return false;
             }
+            editor_.cancelStart();
             // Taking the focus ends a label edit, which may rebuild the rows.
             view_->setFocus(Qt::MouseFocusReason);
             if (!control() || !view_) return true;
@@ -208,9 +209,12 @@ bool TreeViewWidget::mouseInput(QMouseEvent& event) {
             const bool wasSelected = tree()->SelectedItem() == node;
             tree()->fireNodeClick(*node);
             // With automatic label editing a click on the selected node starts an edit.
-            if (control() && wasSelected && tree()->LabelEdit() == 0 &&
-                tree()->SelectedItem() == node)
-                tree()->StartLabelEdit();
+            if (control() && wasSelected && tree()->LabelEdit() == 0)
+                editor_.startSoon([this, id = node->id()] {
+                    Node* still = control() ? tree()->Nodes.byId(id) : nullptr;
+                    if (still && tree()->SelectedItem() == still && tree()->LabelEdit() == 0)
+                        tree()->StartLabelEdit();
+                });
             return true;
         }
         case QEvent::MouseButtonRelease:
