@@ -1,6 +1,8 @@
+#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 #include <QTreeWidget>
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -160,4 +162,21 @@ TEST_F(TreeViews, HitTestFindsTheNodeUnderATwipPoint) {
     const QPoint dogs = view()->viewport()->mapTo(host(), textOf("Dogs"));
     EXPECT_EQ(form->Tree1.HitTest(dogs.x() * 15.0, dogs.y() * 15.0), &node("dogs"));
     EXPECT_EQ(form->Tree1.HitTest(dogs.x() * 15.0, 4000), nullptr);
+}
+
+TEST_F(TreeViews, AClickOnTheSelectedNodeStartsAnAutomaticLabelEditUnlessManual) {
+    click(textOf("Plants"));
+    click(textOf("Plants"));
+    EXPECT_EQ(form->Tree1.editingNode(), nullptr);
+    ASSERT_TRUE(waitFor([&] { return form->Tree1.editingNode() == &node("plants"); }));
+    EXPECT_NE(view()->viewport()->findChild<QLineEdit*>(), nullptr);
+    click(textOf("Animals"));  // clicking elsewhere ends the edit with the text as it stands
+    EXPECT_EQ(form->Tree1.editingNode(), nullptr);
+    EXPECT_EQ(form->log.back(), "Click");
+    EXPECT_NE(std::find(form->log.begin(), form->log.end(), "AfterLabelEdit Plants"),
+              form->log.end());
+    form->Tree1.setLabelEdit(1);
+    click(textOf("Animals"));
+    QTest::qWait(QApplication::doubleClickInterval() * 2);
+    EXPECT_EQ(form->Tree1.editingNode(), nullptr);
 }
