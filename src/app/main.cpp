@@ -1,12 +1,9 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QImage>
-#include <QPainter>
-#include <QTemporaryDir>
 #include <string>
 
-#include "TestWindow.h"
+#include "mainwindow/FormSplashScreen.h"
 #include "runtime/Application.h"
 #include "runtime/InstanceLock.h"
 #include "runtime/WindowsDirectory.h"
@@ -25,24 +22,6 @@ std::string CommandLine(int argc, char** argv) {
         command += argv[i];
     }
     return command;
-}
-
-// The picture the test window shows, drawn here so that it needs no file of the program folder.
-std::string DrawTestPicture(const QString& folder) {
-    QImage image(96, 96, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient gradient(0, 0, 96, 96);
-    gradient.setColorAt(0, QColor(255, 120, 80));
-    gradient.setColorAt(1, QColor(120, 60, 200));
-    painter.setBrush(gradient);
-    painter.setPen(QPen(QColor(60, 30, 100), 3));
-    painter.drawEllipse(4, 4, 88, 88);
-    painter.end();
-    QString file = folder + "/test-picture";  // no extension: pictures are read by content
-    image.save(file, "PNG");
-    return file.toStdString();
 }
 
 }  // namespace
@@ -66,8 +45,6 @@ int main(int argc, char** argv) {
     qt::QtBackend backend;
     runtime::Application application(backend, info);
 
-    // Until the start-up form exists, a test window stands in for it.
-    QTemporaryDir scratch;
-    application.newForm<TestWindow>(DrawTestPicture(scratch.path())).Show();
+    StartProgram();
     return backend.exec();
 }

@@ -100,7 +100,9 @@ void form1::Form_Initialize() {
 void form1::Form_Load() {
     MorphingEnabled = true;
     setKeyPreview(true);
-    Skins = std::make_unique<ClassSkins>();
+    Skins = std::make_unique<ClassSkins>(ClassSkins::Surroundings{
+        [this]() -> runtime::Form& { return *this; },
+        [](runtime::Form& window) { ArrangeMainWindow(static_cast<form1&>(window)); }});
     readHomePage();
     readWindowSize();
     ArrangeMainWindow(*this);

@@ -14,6 +14,7 @@
 #include "runtime/SysInfo.h"
 #include "runtime/Timer.h"
 #include "runtime/WebBrowser.h"
+#include "shared/MessageBox.h"
 
 namespace quillo {
 
@@ -77,6 +78,8 @@ class form1 : public runtime::Form {
     // Polls the loading page's text.
     runtime::Timer& tmrHTMLCapture = add<runtime::Timer>("tmrHTMLCapture");
     runtime::SysInfo& SysInfo1 = add<runtime::SysInfo>("SysInfo1");
+    // The skinned message box through which the skin engine reports and asks.
+    MessageBox& MessageBox1 = add<MessageBox>("MessageBox1");
 
     // The main window's skin engine, for its whole life.
     std::unique_ptr<ClassSkins> Skins;

@@ -1,20 +1,91 @@
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <string>
+#include <vector>
+
+#include "runtime/Picture.h"
 
 namespace quillo {
 
-class form1;
+namespace runtime {
+class Form;
+class Image;
+class PictureBox;
+}  // namespace runtime
 
-// The skin engine: reads skin descriptors and dresses the main window in them.
+class FormGauge;
+
+// The skin engine: it keeps the skin list (skinlib.txt), reads and checks skin descriptors
+// (skins/<Name>/<Name>.tz3, 21 "<value>" fields), fills the skin windows' lists and dresses the
+// main window in a skin while its gauge shows the progress. Every control it touches is found by
+// name on the window it is given.
 class ClassSkins {
   public:
-    // Loads and applies the skin whose descriptor is ThemeName to the main window. For now it
-    // only reads the descriptor; the main window keeps its plain look.
-    void CallFromBrowserInit(form1& frm, const std::string& ThemeName);
+    // The main window as the engine reaches it from anywhere: form1, whose MessageBox1 shows
+    // the engine's messages and whose Tag is the media alias of the corner clips; and the main
+    // window's layout, run after a skin is applied. The skin windows, the language pack's
+    // messages and the media commands it reaches directly.
+    struct Surroundings {
+        std::function<runtime::Form&()> mainWindow;
+        std::function<void(runtime::Form&)> ArrangeMainWindow;
+    };
 
-    // The descriptor text as last read.
+    explicit ClassSkins(Surroundings surroundings);
+
+    // Start-up: loads and applies the descriptor ThemeName. A skin list or descriptor that fails
+    // gives MsgSkinLoadFailed, names the default skin Quillo in rn418.ini and loads that instead,
+    // once; a missing skin list does not stop the default skin.
+    void CallFromBrowserInit(runtime::Form& form1, const std::string& ThemeName);
+    // Makes a new gauge (closing the previous one) and fills the ListSkins of SourceForm and of
+    // the save-as window from skinlib.txt, capitalised, without empty entries.
+    void Init(runtime::Form& SourceForm);
+    // Copies the clicked entry of SourceForm's ListSkins into its TextBoxSkinName.
+    void ProcessListClick(runtime::Form& SourceForm);
+    // The skin manager's import: a descriptor chosen in its open dialog is checked and listed,
+    // and its text copied into the skin folder of the same name when that folder exists.
+    void ProcessPictureLoad_Click(runtime::Form& FormLoading);
+    // Reads and checks a descriptor into ThemeFields; lists a new name; writes the name into the
+    // skin windows' name boxes and refills their lists. False for a missing file (silently) or a
+    // descriptor without exactly 21 fields (with MsgBadThemeFile).
+    bool LoadTheme(std::string Filename);
+    // The skin manager's "Change To Selected Theme": loads the named skin, makes it the current
+    // skin in rn418.ini and applies it to form1.
+    void ProcessPictureUploadClick(runtime::Form& FormLoading, runtime::Form& form1);
+    // Applies ThemeFields, as the last successful LoadTheme left them, to form1.
+    void UploadPicturesToBrowser(runtime::Form& form1);
+
+  private:
+    // Paint a picture file of the skin folder onto a strip or into a button. FileName becomes
+    // the full path, which the control's Tag then holds; a file that cannot be loaded leaves a
+    // strip blank and a button as it was.
+    void PaintSkinPicture(runtime::PictureBox& Box, std::string& FileName);
+    void LoadSkinImage(runtime::Image& Button, std::string& FileName);
+    void UpdateGauge(int Percent);
+
+    std::string programFolder() const;
+    std::string skinFile(const std::string& field) const;
+    FormGauge* gauge() const;
+    void showMessage(const std::string& text);
+    bool writeSkinList();
+    void applyColours(runtime::Form& form1);
+    void applyPictures(runtime::Form& form1);
+    void applyBottomLeft(runtime::Form& form1, bool clip);
+    void restartPreview();
+    void openStripClip(runtime::Form& form1, runtime::PictureBox& strip, const std::string& file);
+
+    Surroundings around_;
+    FormGauge* Gauge = nullptr;
+    std::weak_ptr<const void> gaugeAlive_;
+    std::string SkinLibText;
     std::string ThemeText;
+    std::vector<std::string> SkinNames;
+    std::string ImportFileName;
+    std::vector<std::string> ThemeFields;
+    std::string NewThemeText;
+    int ListSelection = 0;
+    runtime::Picture KeptPicture;
 };
 
 }  // namespace quillo

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -254,15 +256,18 @@ TEST(StartUp, SwitchesDesignedPagesOnAndTakesTheWindowsDirectory) {
 }
 
 TEST(StartUp, HandsTheCurrentSkinsDescriptorToTheSkinEngine) {
-    for (bool named : {true, false}) {
+    // A current skin that is not there gives the skin engine's message and its fallback to the
+    // default skin; the default skin itself loads without a word.
+    for (bool missingSkin : {true, false}) {
         Program program;
-        if (named) program.harness.writeFile("rn418.ini", "<Sea>\r\n");
-        program.harness.writeFile("skins/sea/SEA.tz3", "sea skin");
-        program.harness.writeFile("skins/Quillo/Quillo.tz3", "default skin");
+        program.harness.layAssets(QUILLO_ASSETS_DIR);
+        program.harness.writeFile("rn418.ini", missingSkin ? "<Sea>\r\n" : "<Quillo>\r\n");
         StartProgram();
         program.advance(500);
         ASSERT_NE(program.main().Skins, nullptr);
-        EXPECT_EQ(program.main().Skins->ThemeText, named ? "sea skin" : "default skin");
+        const auto& shown = program.harness.backend().modalsShown;
+        EXPECT_EQ(std::count(shown.begin(), shown.end(), "FormMessageBox"), missingSkin ? 1 : 0);
+        EXPECT_EQ(program.harness.readFile("rn418.ini").substr(0, 8), "<Quillo>");
     }
 }
 
