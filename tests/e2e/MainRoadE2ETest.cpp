@@ -46,6 +46,8 @@ class MainRoad : public ::testing::Test {
         if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
         folder_ = pattern;
         fs::create_directories(folder_ + "/windows/Favorites");
+        // The program folder's shipped content: the language pack and the default skin.
+        fs::copy(QUILLO_ASSETS_DIR, folder_, fs::copy_options::recursive);
     }
     ~MainRoad() override {
         application_.reset();
