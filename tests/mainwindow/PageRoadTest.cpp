@@ -165,12 +165,6 @@ TEST(PageRoad, OpensNoDesignWindowForABlockedPageAPageWithoutCommentsOrWithDesig
         program.advance(0);
         EXPECT_TRUE(designWindows().empty()) << c.html;
     }
-    Program program;
-    form1& main = program.start();
-    program.web().addHtml("http://www.design.test/", "<body>Nude pictures<!-- design --></body>");
-    main.WebBrowser2.Navigate("http://www.design.test/");
-    program.advance(0);
-    EXPECT_EQ(main.WebBrowser2.LocationURL(), kBlockedAddress);
 }
 
 TEST(PageRoad, InAPageWithFramesTheFirstFrameWithCommentsOpensTheDesignWindowOfThePage) {

@@ -137,9 +137,14 @@ TEST(StartUp, ReadsTheHomePageWithEveryLineBreakRemovedAndShowsItWhollySelected)
              {"www.kids.\r\ntest/a\r\n", "www.kids.test/a"},
              {" www.kids.test\n", " www.kids.test\n"},
              {"", ""},
+             {"a folder", "www.quillo.example"},
          }) {
         Program program;
-        if (c.file) program.harness.writeFile("homepage.ini", *c.file);
+        // A folder of that name cannot be read.
+        if (c.file == "a folder")
+            std::filesystem::create_directories(program.harness.path("homepage.ini"));
+        else if (c.file)
+            program.harness.writeFile("homepage.ini", *c.file);
         StartProgram();
         program.advance(500);
         form1& main = program.main();
@@ -150,64 +155,45 @@ TEST(StartUp, ReadsTheHomePageWithEveryLineBreakRemovedAndShowsItWhollySelected)
     }
 }
 
-TEST(StartUp, AHomePageFileThatCannotBeReadGivesTheDefaultHomePage) {
-    Program program;
-    std::filesystem::create_directories(program.harness.path("homepage.ini"));
-    form1& main = program.start();
-    EXPECT_EQ(HomePage, "www.quillo.example");
-    EXPECT_EQ(main.WebBrowser2.LocationURL(), kHomeAddress);
-}
-
-TEST(StartUp, TakesItsSizeFromSizeIniAndCentresItself) {
-    Program program;
-    program.harness.writeFile("size.ini", Values({"800", "600\r\n"}));
-    StartProgram();
-    program.advance(500);
-    Geometry g = geometryOf(program.main());
-    EXPECT_EQ(g.width, 12000);
-    EXPECT_EQ(g.height, 9000);
-    EXPECT_EQ(g.top, kScreenHeight / 2 - 4500);
-    EXPECT_EQ(g.left, kScreenWidth / 2 - 6000);
-    EXPECT_FALSE(program.main().Visible());
-}
-
-TEST(StartUp, AMissingOrMalformedSizeIniGivesSixHundredByFourHundredFortyCentredAtTheDesignSize) {
-    for (const std::string& file : std::vector<std::string>{
-             "", "800600", Values({"800", ""}), Values({"", "600"}), Values({"abc", "600"}),
-             Values({"-5", "600"}), Values({"+5", "600"}), Values({"800", "0"}),
-             Values({"0", "600"}), Values({"00", "00"}), Values({"1e3", "600"}),
-             Values({"800", "600", "7"}), Values({"99999999999", "600"}), Values({"800 ", "600"}),
-             Values({"0", "0x"})}) {
-        for (bool present : {true, false}) {
-            if (!present && !file.empty()) continue;
-            Program program;
-            if (present) program.harness.writeFile("size.ini", file);
-            StartProgram();
-            program.advance(500);
-            Geometry g = geometryOf(program.main());
-            EXPECT_EQ(g.width, 9000) << file;
-            EXPECT_EQ(g.height, 6600) << file;
-            EXPECT_EQ(g.top, kScreenHeight / 2 - 8310 / 2) << file;
-            EXPECT_EQ(g.left, kScreenWidth / 2 - 9750 / 2) << file;
-            EXPECT_EQ(WindowMaximized, 0) << file;
-        }
+TEST(StartUp, TakesItsSizeFromSizeIniOrElseSixHundredByFourHundredFortyAtTheDesignSizesPlace) {
+    struct Case {
+        std::optional<std::string> file;
+        Geometry expected;
+        bool maximized;
+    };
+    // Centred at 800 x 600 px; maximized to the work area 10, 20, 1000 x 700 px; or, for a
+    // missing file and one that does not hold two positive whole numbers (or 0 and 0), centred
+    // at the design size 9750 x 8310 twips and then sized 600 x 440 px.
+    const Geometry sized{kScreenWidth / 2 - 6000, kScreenHeight / 2 - 4500, 12000, 9000};
+    const Geometry maximized{150, 300, 15000, 10500};
+    const Geometry missing{kScreenWidth / 2 - 9750 / 2, kScreenHeight / 2 - 8310 / 2, 9000, 6600};
+    std::vector<Case> cases{{Values({"800", "600\r\n"}), sized, false},
+                            {Values({"800", "600"}), sized, false},
+                            {Values({"0", "0\r\n"}), maximized, true},
+                            {std::nullopt, missing, false}};
+    for (const std::string& file :
+         {std::string(), std::string("800600"), Values({"800", ""}), Values({"", "600"}),
+          Values({"abc", "600"}), Values({"-5", "600"}), Values({"+5", "600"}),
+          Values({"800", "0"}), Values({"0", "600"}), Values({"00", "00"}), Values({"1e3", "600"}),
+          Values({"800", "600", "7"}), Values({"99999999999", "600"}), Values({"800 ", "600"}),
+          Values({"0", "0x"})})
+        cases.push_back({file, missing, false});
+    for (const Case& c : cases) {
+        Program program;
+        program.backend().windowServices.area = {10, 20, 1000, 700};
+        if (c.file) program.harness.writeFile("size.ini", *c.file);
+        StartProgram();
+        program.advance(500);
+        Geometry g = geometryOf(program.main());
+        std::string name = c.file.value_or("(missing)");
+        EXPECT_EQ(g.left, c.expected.left) << name;
+        EXPECT_EQ(g.top, c.expected.top) << name;
+        EXPECT_EQ(g.width, c.expected.width) << name;
+        EXPECT_EQ(g.height, c.expected.height) << name;
+        EXPECT_EQ(WindowMaximized, c.maximized ? 1 : 0) << name;
+        // Only the maximize routine shows the window while it loads.
+        EXPECT_EQ(program.main().Visible(), c.maximized) << name;
     }
-}
-
-TEST(StartUp, ASizeIniOfZeroAndZeroStartsMaximizedToTheWorkAreaAndShownAtOnce) {
-    Program program;
-    program.backend().windowServices.area = {10, 20, 1000, 700};
-    program.harness.writeFile("size.ini", Values({"0", "0\r\n"}));
-    StartProgram();
-    program.advance(500);
-    form1& main = program.main();
-    EXPECT_EQ(WindowMaximized, 1);
-    EXPECT_TRUE(main.Visible());
-    Geometry g = geometryOf(main);
-    EXPECT_EQ(g.left, 150);
-    EXPECT_EQ(g.top, 300);
-    EXPECT_EQ(g.width, 15000);
-    EXPECT_EQ(g.height, 10500);
 }
 
 TEST(StartUp, FillsTheAddressBarHistoryFromCombourlIniInItsOrder) {
@@ -268,15 +254,6 @@ TEST(StartUp, HandsTheCurrentSkinsDescriptorToTheSkinEngine) {
         const auto& shown = program.harness.backend().modalsShown;
         EXPECT_EQ(std::count(shown.begin(), shown.end(), "FormMessageBox"), missingSkin ? 1 : 0);
         EXPECT_EQ(program.harness.readFile("rn418.ini").substr(0, 8), "<Quillo>");
-    }
-}
-
-TEST(StartUp, NamesTheLanguageFolderFromLanguageIni) {
-    for (bool present : {true, false}) {
-        Program program;
-        if (present) program.harness.writeFile("language.ini", "English");
-        program.start();
-        EXPECT_EQ(LangName, present ? "English" : "");
     }
 }
 
