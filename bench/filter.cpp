@@ -93,8 +93,8 @@ void benchText() {
 
 void benchPages() {
     std::printf("\nPages on the headless document model (GetPageText, then the test)\n");
-    std::printf("%-8s %-7s %12s %12s %14s %14s %12s\n", "text", "nesting", "tested MB",
-                "read MB/s", "filter MB/s", "plain MB/s", "ms/tested MB");
+    std::printf("%-8s %-7s %12s %12s %14s %14s %12s\n", "text", "nesting", "tested MB", "read MB/s",
+                "filter MB/s", "plain MB/s", "ms/tested MB");
     for (int depth : {0, 20}) {
         for (std::size_t size : {10'000u, 1'000'000u, 10'000'000u}) {
             quillo::headless::Harness harness;

@@ -36,7 +36,8 @@ Application::Application(Backend& backend, AppInfo info)
 
 Application::~Application() {
     media_.reset();
-    for (auto& form : forms_) form->detachPeers();
+    for (auto& form : forms_)
+        form->detachPeers();
     timers_.clear();
     graveyard_.clear();
     forms_.clear();

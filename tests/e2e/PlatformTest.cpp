@@ -127,7 +127,8 @@ TEST_F(Platform, TheFileDialogGivesTheChosenFileOrNothing) {
         dialog.selectFile(QString::fromStdString(file));
         static_cast<QDialog&>(dialog).accept();
     });
-    auto chosen = backend().dialogs().openFile({"Open", "Pictures|*.bmp|All|*.*", 1, folder_, "", 0});
+    auto chosen =
+        backend().dialogs().openFile({"Open", "Pictures|*.bmp|All|*.*", 1, folder_, "", 0});
     ASSERT_TRUE(chosen.has_value());
     EXPECT_EQ(std::filesystem::path(*chosen), std::filesystem::path(file));
     EXPECT_EQ(filters, "Pictures (*.bmp);;All (*)");

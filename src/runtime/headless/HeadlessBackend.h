@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "runtime/Backend.h"
-#include "runtime/headless/RecordingPeer.h"
 #include "runtime/headless/HeadlessWeb.h"
+#include "runtime/headless/RecordingPeer.h"
 #include "runtime/headless/ScriptedHttp.h"
 
 namespace quillo::headless {

@@ -3,6 +3,8 @@
 #include <QPointF>
 #include <QWidget>
 
+#include "runtime/ControlPeer.h"
+
 namespace quillo::runtime {
 class Control;
 }
@@ -26,6 +28,14 @@ class ControlWidget : public QWidget {
     virtual QPoint clientOrigin() const { return {}; }
     // Controls drawn on their container (labels, images) lie below the windowed ones there.
     virtual bool windowless() const { return false; }
+
+    // The widget's rectangle for the place the model gives, both in pixels of the container.
+    virtual QRect placement(const QRect& place) const { return place; }
+    // Brings what only this kind of control shows (text, entries, value) in line with the model
+    // after the common handling of a change; the caller holds the ModelSync mark.
+    virtual void mirror(runtime::Property) {}
+    // The id of the tree node or list item at x, y (twips of the drawing area), 0 for none.
+    virtual long itemAt(double, double) const { return 0; }
 
     // The press in progress was handed to the window system's move or size loop: like the
     // platform's loop, it takes the release, so neither MouseUp nor Click follows.

@@ -1,17 +1,61 @@
 #include "runtime/qt/FormWidget.h"
 
 #include <QCloseEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QTimer>
+#include <algorithm>
+#include <functional>
 
 #include "runtime/Application.h"
 #include "runtime/Form.h"
+#include "runtime/Menu.h"
 #include "runtime/qt/ModelSync.h"
 #include "runtime/qt/PixelScale.h"
 #include "runtime/qt/Pixmaps.h"
 #include "runtime/qt/QtColors.h"
 
 namespace quillo::qt {
+
+namespace {
+
+// Runs the menu's Click when the user chooses it, unless it went or was switched off meanwhile.
+std::function<void()> ClickOf(runtime::Menu& menu) {
+    return [&menu, alive = menu.lifetime()] {
+        if (!alive.expired() && menu.Enabled()) menu.fireClick();
+    };
+}
+
+// Adds the visible menus to a menu bar or a menu; a menu with visible entries opens a submenu.
+template <class Holder>
+void AddMenus(Holder& holder, const std::vector<runtime::Menu*>& menus) {
+    for (runtime::Menu* menu : menus) {
+        if (!menu->Visible()) continue;
+        const QString caption = QString::fromStdString(menu->Caption());
+        if (caption == "-") {
+            holder.addSeparator();
+            continue;
+        }
+        std::vector<runtime::Menu*> entries = menu->children();
+        const bool opens = std::any_of(entries.begin(), entries.end(),
+                                       [](runtime::Menu* entry) { return entry->Visible(); });
+        if (opens) {
+            QMenu* submenu = holder.addMenu(caption);
+            submenu->setEnabled(menu->Enabled());
+            // Opening a menu is its Click, where programs tick or grey its entries.
+            QObject::connect(submenu, &QMenu::aboutToShow, submenu, ClickOf(*menu));
+            AddMenus(*submenu, entries);
+        } else {
+            QAction* action = holder.addAction(caption);
+            action->setEnabled(menu->Enabled());
+            action->setCheckable(menu->Checked());
+            action->setChecked(menu->Checked());
+            QObject::connect(action, &QAction::triggered, action, ClickOf(*menu));
+        }
+    }
+}
+
+}  // namespace
 
 FormWidget::FormWidget(runtime::Form& form) : ControlWidget(form, nullptr) {
     setAttribute(Qt::WA_QuitOnClose, false);  // the forms decide when the program ends
@@ -28,8 +72,8 @@ void FormWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), ToQColor(owner->BackColor()));
     QPixmap picture = PixmapOf(owner->getPicture());
-    if (!picture.isNull()) painter.drawPixmap(0, 0, picture);
-    PaintDrawList(painter, owner->drawList(), scale(), QPoint());
+    if (!picture.isNull()) painter.drawPixmap(clientOrigin(), picture);
+    PaintDrawList(painter, owner->drawList(), scale(), clientOrigin());
     // The platform raises Paint when the window comes up or is uncovered, and not while
     // AutoRedraw keeps the drawing for it.
     const bool forModel = modelUpdatePending_;
@@ -58,6 +102,7 @@ void FormWidget::moveEvent(QMoveEvent*) {
 }
 
 void FormWidget::resizeEvent(QResizeEvent*) {
+    if (menuBar_) menuBar_->setGeometry(0, 0, width(), menuBar_->sizeHint().height());
     reportGeometry();
 }
 
@@ -104,6 +149,46 @@ void FormWidget::closeEvent(QCloseEvent* event) {
     // The window system's close button unloads the form; the peer then lets the window go.
     event->ignore();
     if (runtime::Form* owner = form()) owner->Unload();
+}
+
+QPoint FormWidget::clientOrigin() const {
+    return menuBar_ ? QPoint(0, menuBar_->height()) : QPoint();
+}
+
+void FormWidget::menusChanged() {
+    if (menusPending_) return;
+    menusPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        menusPending_ = false;
+        buildMenuBar();
+    });
+}
+
+void FormWidget::buildMenuBar() {
+    runtime::Form* owner = form();
+    if (!owner) return;
+    std::vector<runtime::Menu*> top;
+    for (const auto& control : owner->controls())
+        if (control->kind() == runtime::ControlKind::Menu && control->container() == owner &&
+            control->Visible())
+            top.push_back(static_cast<runtime::Menu*>(control.get()));
+    const QPoint before = clientOrigin();
+    if (menuBar_) {
+        // It may be inside the Click of one of its own entries.
+        menuBar_->hide();
+        menuBar_->deleteLater();
+        menuBar_ = nullptr;
+    }
+    if (!top.empty()) {
+        menuBar_ = new QMenuBar(this);
+        AddMenus(*menuBar_, top);
+        menuBar_->setGeometry(0, 0, width(), menuBar_->sizeHint().height());
+        menuBar_->show();
+    }
+    // The controls on the form move with the top of the drawing area.
+    if (clientOrigin() != before && owner->peer())
+        owner->peer()->changed(*owner, runtime::Property::Style);
+    updateFromModel();
 }
 
 }  // namespace quillo::qt

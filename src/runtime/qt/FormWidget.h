@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QMenuBar>
+#include <QPointer>
+
 #include "runtime/qt/ControlWidget.h"
 
 namespace quillo::runtime {
@@ -22,6 +25,11 @@ class FormWidget : public ControlWidget {
     // Repaints for a change of the form's colour, picture or drawing. Such a repaint raises no
     // Paint event: a Paint handler that draws would otherwise raise the next one, forever.
     void updateFromModel();
+    // The visible menus of the form's top level make a menu bar above the drawing area. It is
+    // built again soon after a menu changes: the change may come from a Click of its own entry.
+    void menusChanged();
+    QMenuBar* menuBar() const { return menuBar_; }
+    QPoint clientOrigin() const override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -36,6 +44,10 @@ class FormWidget : public ControlWidget {
     // Form_Paint runs after the repaint, outside Qt's painting.
     void schedulePaintEvent();
 
+    void buildMenuBar();
+
+    QPointer<QMenuBar> menuBar_;
+    bool menusPending_ = false;
     bool paintEventPending_ = false;
     bool modelUpdatePending_ = false;
     bool reporting_ = false;

@@ -3,11 +3,22 @@
 #include "runtime/Application.h"
 #include "runtime/Form.h"
 #include "runtime/WebBrowser.h"
+#include "runtime/qt/CheckBoxWidget.h"
+#include "runtime/qt/ComboBoxWidget.h"
+#include "runtime/qt/DirListBoxWidget.h"
+#include "runtime/qt/FileListBoxWidget.h"
 #include "runtime/qt/FormPeer.h"
 #include "runtime/qt/FrameWidget.h"
 #include "runtime/qt/ImageWidget.h"
 #include "runtime/qt/LabelWidget.h"
+#include "runtime/qt/LineWidget.h"
+#include "runtime/qt/ListBoxWidget.h"
+#include "runtime/qt/ListViewWidget.h"
+#include "runtime/qt/MenuPeer.h"
 #include "runtime/qt/PictureBoxWidget.h"
+#include "runtime/qt/ShapeWidget.h"
+#include "runtime/qt/TextBoxWidget.h"
+#include "runtime/qt/TreeViewWidget.h"
 #include "runtime/qt/WebBrowserPeer.h"
 #include "runtime/qt/WidgetPeer.h"
 
@@ -37,6 +48,28 @@ std::unique_ptr<runtime::ControlPeer> CreatePeer(runtime::Control& control,
                 },
                 screen.TwipsPerPixelX, screen.TwipsPerPixelY);
         }
+        case ControlKind::TextBox:
+            return TextBoxWidget::createPeer(control);
+        case ControlKind::ComboBox:
+            return ComboBoxWidget::createPeer(control);
+        case ControlKind::ListBox:
+            return ListBoxWidget::createPeer(control);
+        case ControlKind::CheckBox:
+            return CheckBoxWidget::createPeer(control);
+        case ControlKind::Shape:
+            return ShapeWidget::createPeer(control);
+        case ControlKind::Line:
+            return LineWidget::createPeer(control);
+        case ControlKind::TreeView:
+            return TreeViewWidget::createPeer(control);
+        case ControlKind::ListView:
+            return ListViewWidget::createPeer(control);
+        case ControlKind::FileListBox:
+            return FileListBoxWidget::createPeer(control);
+        case ControlKind::DirListBox:
+            return DirListBoxWidget::createPeer(control);
+        case ControlKind::Menu:
+            return MenuPeer::createPeer(control);
         case ControlKind::Timer:  // runs on the backend's clock, nothing to show
         default:
             return nullptr;

@@ -28,6 +28,16 @@ void WidgetPeer::mirrorAll() {
                               Property::Caption, Property::WindowState, Property::Enabled,
                               Property::ToolTip, Property::MousePointer, Property::Visible})
         apply(property);
+    // What only some kinds of control show, in the order that each depends on the one before.
+    for (Property property :
+         {Property::Colors, Property::Font, Property::Items, Property::Expansion,
+          Property::ListIndex, Property::Value, Property::Text, Property::Selection,
+          Property::DropHighlight, Property::LabelEdit})
+        widget_->mirror(property);
+}
+
+long WidgetPeer::itemAt(const runtime::Control&, double x, double y) {
+    return widget_ ? widget_->itemAt(x, y) : 0;
 }
 
 void WidgetPeer::changed(runtime::Control&, Property property) {
@@ -79,6 +89,7 @@ void WidgetPeer::apply(Property property) {
             widget_->update();
             break;
     }
+    widget_->mirror(property);
 }
 
 void WidgetPeer::applyParent() {
@@ -100,7 +111,7 @@ void WidgetPeer::applyGeometry() {
     rect.translate(origin);
     rect.setWidth(std::max(0, rect.width()));
     rect.setHeight(std::max(0, rect.height()));
-    widget_->setGeometry(rect);
+    widget_->setGeometry(widget_->placement(rect));
 }
 
 void WidgetPeer::applyVisible() {

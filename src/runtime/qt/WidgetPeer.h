@@ -21,8 +21,7 @@ class WidgetPeer : public runtime::ControlPeer {
     // Brings a new widget in line with every property of the control.
     void mirrorAll();
     void changed(runtime::Control& control, runtime::Property property) override;
-    // Controls without rows have no item under any point.
-    long itemAt(const runtime::Control&, double, double) override { return 0; }
+    long itemAt(const runtime::Control& control, double x, double y) override;
 
     ControlWidget* widget() const { return widget_; }
     // The widget of a control that has a widget peer, else nullptr.

@@ -1,0 +1,262 @@
+#include "runtime/qt/TreeViewWidget.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <cmath>
+#include <optional>
+
+#include "runtime/TreeView.h"
+#include "runtime/qt/ModelSync.h"
+#include "runtime/qt/PixelScale.h"
+#include "runtime/qt/WidgetPeer.h"
+
+namespace quillo::qt {
+
+using runtime::Node;
+using runtime::Property;
+
+namespace {
+
+constexpr int idRole = Qt::UserRole + 1;
+
+}  // namespace
+
+TreeViewWidget::TreeViewWidget(runtime::TreeView& tree) : HostWidget(tree) {
+    view_ = new QTreeWidget;
+    view_->setHeaderHidden(true);
+    view_->setColumnCount(1);
+    view_->setSelectionMode(QAbstractItemView::SingleSelection);
+    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view_->setExpandsOnDoubleClick(false);
+    view_->setFocusPolicy(Qt::StrongFocus);
+    setInner(view_);
+    watch(view_->viewport());
+    editor_.finished = [this](std::optional<std::string> text) { editFinished(std::move(text)); };
+    connect(view_, &QTreeWidget::itemExpanded, this,
+            [this](QTreeWidgetItem* item) { userExpanded(item, true); });
+    connect(view_, &QTreeWidget::itemCollapsed, this,
+            [this](QTreeWidgetItem* item) { userExpanded(item, false); });
+}
+
+std::unique_ptr<runtime::ControlPeer> TreeViewWidget::createPeer(runtime::Control& control) {
+    auto peer = std::make_unique<WidgetPeer>(
+        control, new TreeViewWidget(static_cast<runtime::TreeView&>(control)));
+    peer->mirrorAll();
+    return peer;
+}
+
+runtime::TreeView* TreeViewWidget::tree() const {
+    return static_cast<runtime::TreeView*>(control());
+}
+
+Node* TreeViewWidget::nodeOf(const QTreeWidgetItem* item) const {
+    if (!item || !control()) return nullptr;
+    return tree()->Nodes.byId(item->data(0, idRole).toLongLong());
+}
+
+QTreeWidgetItem* TreeViewWidget::itemOf(const Node* node) const {
+    if (!node) return nullptr;
+    auto found = items_.find(node->id());
+    return found == items_.end() ? nullptr : found->second;
+}
+
+void TreeViewWidget::mirror(Property property) {
+    if (!control() || !view_) return;
+    switch (property) {
+        case Property::Items:
+            applyNodes();
+            applyExpansion();
+            applySelection();
+            applyDropHighlight();
+            applyLabelEdit();
+            break;
+        case Property::Expansion:
+            applyExpansion();
+            break;
+        case Property::ListIndex:
+            applySelection();
+            break;
+        case Property::DropHighlight:
+            applyDropHighlight();
+            break;
+        case Property::LabelEdit:
+            applyLabelEdit();
+            break;
+        default:
+            break;
+    }
+}
+
+void TreeViewWidget::applyNodes() {
+    items_.clear();
+    highlighted_ = 0;
+    view_->clear();
+    addNodes(tree()->Nodes.roots(), nullptr);
+}
+
+void TreeViewWidget::addNodes(const std::vector<Node*>& nodes, QTreeWidgetItem* parent) {
+    for (Node* node : nodes) {
+        auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(view_);
+        item->setText(0, QString::fromStdString(node->Text()));
+        item->setData(0, idRole, QVariant::fromValue<qlonglong>(node->id()));
+        items_[node->id()] = item;
+        addNodes(node->children(), item);
+    }
+}
+
+void TreeViewWidget::applyExpansion() {
+    for (const auto& [id, item] : items_)
+        if (Node* node = tree()->Nodes.byId(id); node && item->isExpanded() != node->Expanded())
+            item->setExpanded(node->Expanded());
+}
+
+void TreeViewWidget::applySelection() {
+    QTreeWidgetItem* item = itemOf(tree()->SelectedItem());
+    view_->clearSelection();
+    if (!item) return;
+    view_->setCurrentItem(item);
+    item->setSelected(true);
+}
+
+void TreeViewWidget::applyDropHighlight() {
+    if (QTreeWidgetItem* before = items_.count(highlighted_) ? items_[highlighted_] : nullptr) {
+        before->setData(0, Qt::BackgroundRole, QVariant());
+        before->setData(0, Qt::ForegroundRole, QVariant());
+    }
+    highlighted_ = 0;
+    Node* node = tree()->DropHighlight();
+    QTreeWidgetItem* item = itemOf(node);
+    if (!item) return;
+    highlighted_ = node->id();
+    item->setBackground(0, view_->palette().brush(QPalette::Highlight));
+    item->setForeground(0, view_->palette().brush(QPalette::HighlightedText));
+}
+
+void TreeViewWidget::applyLabelEdit() {
+    QTreeWidgetItem* item = itemOf(tree()->editingNode());
+    if (!item) {
+        editor_.close();
+        return;
+    }
+    if (editor_.isOpen()) return;
+    view_->scrollToItem(item);
+    QRect place = view_->visualItemRect(item);
+    place.setRight(view_->viewport()->width() - 1);
+    editor_.open(view_->viewport(), place, item->text(0));
+}
+
+void TreeViewWidget::editFinished(std::optional<std::string> text) {
+    if (!control()) return;
+    tree()->endLabelEdit(std::move(text));
+    // Abandoned or cancelled, the node shows its old text again.
+    if (control() && view_) {
+        ModelSync sync;
+        applyNodes();
+        applyExpansion();
+        applySelection();
+        applyDropHighlight();
+        view_->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+QPoint TreeViewWidget::inViewport(const QPointF& position) const {
+    return view_->viewport()->mapFrom(this, position.toPoint());
+}
+
+long TreeViewWidget::itemAt(double x, double y) const {
+    if (!control() || !view_) return 0;
+    const PixelScale pixels = scale();
+    const QPoint here(static_cast<int>(std::floor(x / pixels.factor())),
+                      static_cast<int>(std::floor(y / pixels.factor())));
+    const QPoint point = inViewport(here);
+    if (!view_->viewport()->rect().contains(point)) return 0;
+    Node* node = nodeOf(view_->itemAt(point));
+    return node ? node->id() : 0;
+}
+
+bool TreeViewWidget::mouseInput(QMouseEvent& event) {
+    const QPoint point = inViewport(event.position());
+    const bool inRows = view_->viewport()->rect().contains(point);
+    switch (event.type()) {
+        case QEvent::MouseButtonPress: {
+            if (!inRows) {
+                reportMouse(event);
+                return false;
+            }
+            editor_.cancelStart();
+            // Taking the focus ends a label edit, which may rebuild the rows.
+            view_->setFocus(Qt::MouseFocusReason);
+            if (!control() || !view_) return true;
+            if (secondPress(event)) {
+                control()->fireDblClick();
+                return true;
+            }
+            reportMouse(event);
+            QTreeWidgetItem* item = view_ ? view_->itemAt(point) : nullptr;
+            Node* node = nodeOf(item);
+            if (!control() || !node || event.button() != Qt::LeftButton) return true;
+            // Left of the node's text lies its button for opening and closing.
+            if (point.x() < view_->visualItemRect(item).left()) {
+                if (node->Children() > 0) {
+                    if (node->Expanded())
+                        tree()->fireCollapse(*node);
+                    else
+                        tree()->fireExpand(*node);
+                }
+                return true;
+            }
+            const bool wasSelected = tree()->SelectedItem() == node;
+            tree()->fireNodeClick(*node);
+            // With automatic label editing a click on the selected node starts an edit.
+            if (control() && wasSelected && tree()->LabelEdit() == 0)
+                editor_.startSoon([this, id = node->id()] {
+                    Node* still = control() ? tree()->Nodes.byId(id) : nullptr;
+                    if (still && tree()->SelectedItem() == still && tree()->LabelEdit() == 0)
+                        tree()->StartLabelEdit();
+                });
+            return true;
+        }
+        case QEvent::MouseButtonRelease:
+            if (!inRows) {
+                reportMouse(event);
+                return false;
+            }
+            reportMouse(event);
+            if (control() && !inDoubleClick() && event.button() == Qt::LeftButton)
+                control()->fireClick();
+            return true;
+        case QEvent::MouseButtonDblClick:
+            if (inRows && lateDoubleClick(event)) control()->fireDblClick();
+            return inRows;
+        default:
+            reportMouse(event);
+            return inRows;
+    }
+}
+
+void TreeViewWidget::userExpanded(QTreeWidgetItem* item, bool expanded) {
+    Node* node = nodeOf(item);
+    if (!node || ModelSync::active()) return;
+    if (expanded)
+        tree()->fireExpand(*node);
+    else
+        tree()->fireCollapse(*node);
+}
+
+void TreeViewWidget::keyToWidget(QKeyEvent& event) {
+    Node* before = nodeOf(view_ ? view_->currentItem() : nullptr);
+    HostWidget::keyToWidget(event);
+    if (!control() || !view_) return;
+    Node* after = nodeOf(view_->currentItem());
+    if (after && after != before) {
+        tree()->fireNodeClick(*after);
+        if (!control() || !view_) return;
+    }
+    // Qt moved its own selection with the caret; the tree shows the model's.
+    ModelSync sync;
+    applyExpansion();
+    applySelection();
+}
+
+}  // namespace quillo::qt
