@@ -163,7 +163,9 @@ void form1::readWindowSize() {
     const runtime::Screen& screen = application().screen();
     if (size && size->first == 0) {
         PictureWS02_Click();
-        return;
+        // Without a work area the window starts as if it had no size of its own.
+        if (WindowMaximized != 0) return;
+        size.reset();
     }
     if (size) {
         setWidth(PixelsToTwips(size->first));

@@ -291,6 +291,7 @@ TEST(LoadLanguage, SetsTheLayoutMetricsInTwipsOfTheScreen) {
 }
 
 TEST(LoadLanguage, PlacesTheMainWindowsControlsAtTheirFixedPixelsAndLeavesTheRestToTheLayout) {
+    // No language folder at all: the loader still reaches its last step.
     Harness harness;
     form1& main = form<form1>();
     constexpr double kOpen = -1;
