@@ -25,6 +25,8 @@ struct GaugeStep {
 class SkinnedProgram : public ::testing::Test {
   protected:
     SkinnedProgram();
+    // The watch goes before the records it writes into.
+    ~SkinnedProgram() override { harness().backend().onChange = nullptr; }
 
     quillo::headless::Harness& harness() { return program.harness; }
     quillo::form1& main() { return program.main(); }
