@@ -1,0 +1,168 @@
+// The program on the Qt backend and the Qt web engine, as the user meets it: it starts behind its
+// splash, shows the home page of the maker's site (served on 127.0.0.1), opens the address of its
+// command line, blocks a page whose frame holds a forbidden phrase, hands a link to a new window
+// to a new copy of itself and writes its settings at exit. Starting a copy is recorded instead.
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QWebEnginePage>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "E2E.h"
+#include "mainwindow/FormBabyBrowser.h"
+#include "mainwindow/FormSplashScreen.h"
+#include "mainwindow/form1.h"
+#include "mainwindow/pornBuster.h"
+#include "runtime/Application.h"
+#include "runtime/headless/HeadlessBackend.h"
+#include "runtime/headless/User.h"
+#include "runtime/qt/QtBackend.h"
+#include "runtime/qt/QtWebEngine.h"
+
+namespace quillo::e2e {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The Qt backend, but a copy of the program that it is asked to start is only written down.
+class RecordingQtBackend : public qt::QtBackend {
+  public:
+    runtime::ProcessServices& processes() override { return recorder; }
+    headless::RecordingProcessServices recorder;
+};
+
+class MainRoad : public ::testing::Test {
+  protected:
+    MainRoad() {
+        ::e2e::ensureQt();  // the maker's site, before the first page is made
+        std::string pattern = (fs::temp_directory_path() / "quillo-road-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
+        folder_ = pattern;
+        fs::create_directories(folder_ + "/windows/Favorites");
+        // The program folder's shipped content: the language pack and the default skin.
+        fs::copy(QUILLO_ASSETS_DIR, folder_, fs::copy_options::recursive);
+    }
+    ~MainRoad() override {
+        application_.reset();
+        ::e2e::waitFor([] { return false; }, 200);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        std::error_code ignored;
+        fs::remove_all(folder_, ignored);
+    }
+
+    // Starts the program with this command line and waits until its first page is in.
+    form1& start(const std::string& command = "") {
+        runtime::AppInfo info;
+        info.Path = folder_;
+        info.Command = command;
+        info.WindowsDir = folder_ + "/windows";
+        application_ = std::make_unique<runtime::Application>(backend_, info);
+        StartProgram();
+        EXPECT_TRUE(::e2e::waitFor([] {
+            auto* main = runtime::app().loadedForm<form1>();
+            return main && main->Visible() && !main->WebBrowser2.LocationURL().empty() &&
+                   !main->WebBrowser2.Busy();
+        }));
+        return *runtime::app().loadedForm<form1>();
+    }
+
+    // Types an address into the address bar, presses Enter and waits until it is shown.
+    bool browse(form1& main, const std::string& address, const std::string& shown) {
+        main.ComboURL.setText(address);
+        headless::User::type(main.ComboURL, "\r");
+        return ::e2e::waitFor([&] {
+            return main.WebBrowser2.LocationURL() == shown && !main.WebBrowser2.Busy() &&
+                   main.WebBrowser2.ReadyState() == 4;
+        });
+    }
+
+    std::string readFile(const std::string& name) const {
+        std::ifstream in(folder_ + "/" + name, std::ios::binary);
+        std::ostringstream content;
+        content << in.rdbuf();
+        return content.str();
+    }
+
+    std::string folder_;
+    RecordingQtBackend backend_;
+    std::unique_ptr<runtime::Application> application_;
+};
+
+}  // namespace
+
+TEST_F(MainRoad, TheProgramStartsBehindItsSplashAndShowsTheHomePage) {
+    form1& main = start();
+    EXPECT_EQ(runtime::app().loadedForm<FormSplashScreen>(), nullptr);
+    EXPECT_EQ(main.WebBrowser2.LocationURL(), "http://www.quillo.example/");
+    EXPECT_NE(GetPageText(main.WebBrowser2.Object()).find("Hello"), std::string::npos);
+    EXPECT_EQ(main.ComboURL.Text(), "http://www.quillo.example/");
+    EXPECT_TRUE(main.WebBrowser1.Visible());
+    EXPECT_GT(main.WebBrowser2.Width(), 0);
+}
+
+TEST_F(MainRoad, OpensTheAddressOnItsCommandLine) {
+    ::e2e::PageServer site;
+    site.add("/start.htm", "<html><head><title>Start</title></head><body>Started</body></html>");
+    std::string address = site.url("/start.htm").toStdString();
+    form1& main = start("<" + address + ">");
+    EXPECT_EQ(main.WebBrowser2.LocationURL(), address);
+    EXPECT_EQ(main.ComboURL.Text(), address);
+}
+
+TEST_F(MainRoad, APageWhoseFrameHoldsAForbiddenPhraseGivesWayToTheBlockedPage) {
+    ::e2e::PageServer site;
+    site.add("/framed.htm",
+             "<html><body><p>Welcome</p><iframe src='/inner.htm'></iframe></body></html>");
+    site.add("/inner.htm", "<html><body><p>You must be at least eighteen</p></body></html>");
+    form1& main = start();
+    ASSERT_TRUE(browse(main, site.url("/framed.htm").toStdString(),
+                       "http://www.quillo.example/blocked.htm"));
+    std::string text = GetPageText(main.WebBrowser2.Object());
+    EXPECT_NE(text.find("Let us go somewhere else."), std::string::npos);
+    EXPECT_FALSE(IsForbiddenText(text));
+    EXPECT_TRUE(::e2e::waitFor(
+        [&] { return main.ComboURL.Text() == "http://www.quillo.example/blocked.htm"; }));
+}
+
+TEST_F(MainRoad, ALinkToANewWindowStartsANewCopyOfTheProgramForItsAddress) {
+    ::e2e::PageServer site;
+    site.add("/opener.htm",
+             "<html><body><a id='l' href='/pop.htm' target='_blank'>pop</a></body></html>");
+    site.add("/pop.htm", "<html><body>A new window</body></html>");
+    form1& main = start();
+    std::string opener = site.url("/opener.htm").toStdString();
+    ASSERT_TRUE(browse(main, opener, opener));
+    auto* engine = dynamic_cast<qt::QtWebEngine*>(main.WebBrowser2.engine());
+    ASSERT_NE(engine, nullptr);
+    engine->page()->runJavaScript("document.getElementById('l').click()");
+    ASSERT_TRUE(::e2e::waitFor([&] { return !backend_.recorder.starts.empty(); }));
+    ::e2e::waitFor([] { return false; }, 500);
+    ASSERT_EQ(backend_.recorder.starts.size(), 1u);
+    EXPECT_EQ(backend_.recorder.starts[0].program, folder_ + "/rn418");
+    EXPECT_EQ(backend_.recorder.starts[0].arguments,
+              std::vector<std::string>{"<" + site.url("/pop.htm").toStdString() + ">"});
+    EXPECT_EQ(main.WebBrowser2.LocationURL(), opener);
+    auto* popUp = runtime::app().loadedForm<FormBabyBrowser>();
+    EXPECT_TRUE(popUp == nullptr || !popUp->Visible());
+}
+
+TEST_F(MainRoad, WritesItsSizeAndItsAddressHistoryAtExit) {
+    ::e2e::PageServer site;
+    site.add("/page.htm", "<html><body>A page</body></html>");
+    form1& main = start();
+    std::string address = site.url("/page.htm").toStdString();
+    ASSERT_TRUE(browse(main, address, address));
+    main.Unload();
+    EXPECT_EQ(readFile("size.ini"), std::string("600") + '\x02' + "440\r\n");
+    EXPECT_EQ(readFile("combourl.ini"), "<" + address.substr(7) + ">\r\n");
+    EXPECT_TRUE(runtime::app().Forms().empty());
+}
+
+}  // namespace quillo::e2e
