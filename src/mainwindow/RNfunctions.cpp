@@ -26,19 +26,20 @@ std::int32_t SidePaneAllowance = 0;
 
 int WindowMaximized = 0;
 
-void ArrangeMainWindow(form1& frm) {
-    if (frm.getWindowState() == runtime::WindowState::Minimized) return;
-    const double margin = PixelsToTwips(11);
-    const double top = PixelsToTwips(33);
-    const double height = frm.Height() - top - PixelsToTwips(110);
-    if (height <= 0) return;
-    double left = margin;
-    if (frm.WebBrowser1.Visible()) {
-        frm.WebBrowser1.Move(margin, top, PixelsToTwips(186), height);
-        left += PixelsToTwips(184);  // the main pane overlaps the side pane's last 2 px
-    }
-    const double width = frm.Width() - left - margin;
-    if (width > 0) frm.WebBrowser2.Move(left, top, width, height);
+void IndentButtonImage(form1& frm, runtime::Image& img) {
+    if (!frm.IndentedButtons.insert(&img).second) return;
+    img.setTop(img.Top() + PixelsToTwips(2));
+    img.setLeft(img.Left() + PixelsToTwips(2));
+    img.setWidth(img.Width() - PixelsToTwips(4));
+    img.setHeight(img.Height() - PixelsToTwips(4));
+}
+
+void UnindentButtonImage(form1& frm, runtime::Image& img) {
+    if (frm.IndentedButtons.erase(&img) == 0) return;
+    img.setTop(img.Top() - PixelsToTwips(2));
+    img.setLeft(img.Left() - PixelsToTwips(2));
+    img.setWidth(img.Width() + PixelsToTwips(4));
+    img.setHeight(img.Height() + PixelsToTwips(4));
 }
 
 void AddUrlToHistory(runtime::ComboBox& box, std::string address) {

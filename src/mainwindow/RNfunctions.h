@@ -24,16 +24,49 @@ extern std::int32_t SidePaneAllowance;  // 190 px: taken from the main pane for 
 
 class form1;
 
+namespace runtime {
+class Form;
+class Image;
+}  // namespace runtime
+
 // Endpoints of the maker's web site, written without a scheme as the browser takes them.
 inline constexpr std::string_view DefaultHomePage = "www.quillo.example";
 inline constexpr std::string_view HitCounterPage = "www.quillo.example/hit/left2jp.html";
 
 // 1 while the main window is maximized to the work area, else 0.
 extern int WindowMaximized;
+// The window's place and size in twips before it was maximized; 32 bits, like the metrics.
+extern std::int32_t RestoreTop;
+extern std::int32_t RestoreLeft;
+extern std::int32_t RestoreWidth;
+extern std::int32_t RestoreHeight;
 
-// Places the main window's controls for its current size. For now it gives the two browser
-// panes a plain geometry between the title row and the dashboard, so that pages show.
+// Places the main window's controls for its current size: hides the program menu, keeps the
+// window at least 432 x 156 px, replays the corner clip, then lays out the border, the title
+// bar, the dashboard and the browser panes. A minimized window only loses its menu.
 void ArrangeMainWindow(form1& frm);
+// The two browser panes between the title bar and the dashboard; the side pane, while visible,
+// stands at the left and the main pane beside it.
+void ArrangeBrowserPanes(form1& frm);
+
+// The zone of the window's edge band (4 px) under the mouse at X, Y (twips): sets the zone's
+// name ("TOPRIGHT" ... "CENTER") and the window's mouse pointer. Corners win over edges.
+void GetEdgeZone(runtime::Form& frm, double X, double Y, std::string& zone);
+// The border code that a press in the zone hands to the window system (10 to 17), 0 for
+// "CENTER" and anything else.
+int EdgeHitCode(const std::string& zone);
+// Hands the press to the window system's size loop for an edge zone; "CENTER" does nothing.
+void ResizeFromEdge(runtime::Form& frm, const std::string& zone);
+// Lays the window over the work area, saving its place and size, or puts it back. The work area
+// is read first: when the window system gives none, nothing changes.
+void ToggleMaximized(form1& frm);
+void MinimizeWindow(runtime::Form& frm);
+
+// The pressed look of a picture button: 2 px further right and down, 4 px smaller, and back.
+// Whether the button is pressed is kept beside its Tag, which keeps the picture's path: a
+// second press does nothing, and neither does a release of a button that was not pressed.
+void IndentButtonImage(form1& frm, runtime::Image& img);
+void UnindentButtonImage(form1& frm, runtime::Image& img);
 
 // Adds an address at the end of an address box's list, without its commas, unless an entry
 // reads it exactly already. An address holding ">" stays out: the history file would cut it.

@@ -73,9 +73,29 @@ form1::form1() : Form("form1") {
     TimerAnimationLength.setEnabled(false);
     TimerAnimationLength.setInterval(3000);
     tmrHTMLCapture.setEnabled(false);
+    setDesignLooks();
     wireStartAndExit();
+    wireWindow();
+    wireButtons();
     wireAddressBar();
     wireBrowsers();
+}
+
+void form1::setDesignLooks() {
+    // The skin's colour shows through: containers and strips without borders, texts without a
+    // background of their own.
+    FrameTitleBar.setBorderStyle(0);
+    FrameDashBoard.setBorderStyle(0);
+    for (runtime::PictureBox* strip :
+         {&PictureBottomLeft, &PictureBottomCenter, &PictureBottomRight})
+        strip->setBorderStyle(0);
+    Label1.setBackStyle(0);
+    LabelStatusBarMain.setBackStyle(0);
+    LabelStatusBarMini.setBackStyle(0);
+    // Sizes that neither the language pack nor the layout give: the address bar's one line,
+    // and the side pane's width, which the main pane gives back while the pane is hidden.
+    ComboURL.setHeight(315);
+    WebBrowser1.setWidth(2790);
 }
 
 form1::~form1() = default;
@@ -88,7 +108,6 @@ void form1::wireStartAndExit() {
     Unloading = [this] { Form_Unload(); };
     Timer1.Tick = [this] { Timer1_Timer(); };
     Timer2.Tick = [this] { Timer2_Timer(); };
-    PictureWS02.Click = [this] { PictureWS02_Click(); };
 }
 
 void form1::Form_Initialize() {
@@ -144,7 +163,9 @@ void form1::readWindowSize() {
     const runtime::Screen& screen = application().screen();
     if (size && size->first == 0) {
         PictureWS02_Click();
-        return;
+        // Without a work area the window starts as if it had no size of its own.
+        if (WindowMaximized != 0) return;
+        size.reset();
     }
     if (size) {
         setWidth(PixelsToTwips(size->first));
@@ -199,18 +220,6 @@ void form1::Timer1_Timer() {
 void form1::Timer2_Timer() {
     // The corner animations play here; until they do, a trigger is only taken.
     Timer2.setEnabled(false);
-}
-
-void form1::PictureWS02_Click() {
-    // Maximizing to the work area; restoring comes with the window's frame.
-    if (WindowMaximized != 0) return;
-    WindowMaximized = 1;
-    setTop(SysInfo1.WorkAreaTop());
-    setLeft(SysInfo1.WorkAreaLeft());
-    setHeight(SysInfo1.WorkAreaHeight());
-    setWidth(SysInfo1.WorkAreaWidth());
-    ArrangeMainWindow(*this);
-    Show();
 }
 
 void form1::Form_KeyDown(int& KeyCode, int Shift) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "runtime/BrowserObject.h"
@@ -58,14 +59,18 @@ class form1 : public runtime::Form {
     runtime::Image& PictureURL = add<runtime::Image>("PictureURL", &FrameDashBoard);
     runtime::ComboBox& ComboURL = add<runtime::ComboBox>("ComboURL", &FrameDashBoard);
     runtime::Image& PictureBookmark = add<runtime::Image>("PictureBookmark", &FrameDashBoard);
-    runtime::Image& PictureBack = add<runtime::Image>("PictureBack", &FrameDashBoard);
-    runtime::Image& PictureNext = add<runtime::Image>("PictureNext", &FrameDashBoard);
-    runtime::Image& PictureReload = add<runtime::Image>("PictureReload", &FrameDashBoard);
-    runtime::Image& PictureStop = add<runtime::Image>("PictureStop", &FrameDashBoard);
-    runtime::Image& PictureHome = add<runtime::Image>("PictureHome", &FrameDashBoard);
-    runtime::Image& PictureMail = add<runtime::Image>("PictureMail", &FrameDashBoard);
-    runtime::Label& LabelStatusBarMain = add<runtime::Label>("LabelStatusBarMain", &FrameDashBoard);
-    runtime::Label& LabelStatusBarMini = add<runtime::Label>("LabelStatusBarMini", &FrameDashBoard);
+    // The navigation buttons and the progress text lie on the right strip and move with it; the
+    // status text lies on the centre strip and takes its width.
+    runtime::Image& PictureBack = add<runtime::Image>("PictureBack", &PictureBottomRight);
+    runtime::Image& PictureNext = add<runtime::Image>("PictureNext", &PictureBottomRight);
+    runtime::Image& PictureReload = add<runtime::Image>("PictureReload", &PictureBottomRight);
+    runtime::Image& PictureStop = add<runtime::Image>("PictureStop", &PictureBottomRight);
+    runtime::Image& PictureHome = add<runtime::Image>("PictureHome", &PictureBottomRight);
+    runtime::Image& PictureMail = add<runtime::Image>("PictureMail", &PictureBottomRight);
+    runtime::Label& LabelStatusBarMain =
+        add<runtime::Label>("LabelStatusBarMain", &PictureBottomCenter);
+    runtime::Label& LabelStatusBarMini =
+        add<runtime::Label>("LabelStatusBarMini", &PictureBottomRight);
 
     runtime::WebBrowser& WebBrowser1 = add<runtime::WebBrowser>("WebBrowser1");
     runtime::WebBrowser& WebBrowser2 = add<runtime::WebBrowser>("WebBrowser2");
@@ -87,6 +92,10 @@ class form1 : public runtime::Form {
     // The corner animation: the gate (no animation in the last 3 seconds) and the clip to play.
     bool AnimationReady = false;
     std::int16_t AnimationCode = 0;
+    // The edge zone under the mouse at its last move over the window's surface.
+    std::string ResizeZone;
+    // The picture buttons showing their pressed look; their Tags keep their pictures' paths.
+    std::set<const runtime::Image*> IndentedButtons;
 
     void Form_Initialize();
     void Form_Load();
@@ -95,7 +104,27 @@ class form1 : public runtime::Form {
     void Form_Unload();
     void Timer1_Timer();
     void Timer2_Timer();
+
+    // Window handling: the surface's edge band, the title, the title buttons.
+    void Form_MouseMove(int Button, int Shift, double X, double Y);
+    void Form_MouseDown(int Button, int Shift, double X, double Y);
+    void PictureTitle_MouseDown();
+    void PictureTitleBar_MouseDown();
+    void PictureTitle_DblClick();
+    void PictureTitleBar_DblClick();
+    void PictureWS01_Click();
     void PictureWS02_Click();
+
+    // The buttons.
+    void PictureBack_Click();
+    void PictureNext_Click();
+    void PictureHome_Click();
+    void PictureMail_Click();
+    void PictureReload_Click();
+    void PictureStop_Click();
+    void PictureURL_Click();
+    void PictureClose_Click();
+    void PictureHideShow_Click();
 
     void ComboURL_KeyPress(int& KeyAscii);
     void ComboURL_Click();
@@ -113,6 +142,13 @@ class form1 : public runtime::Form {
 
   private:
     void wireStartAndExit();
+    void wireWindow();
+    void wireButtons();
+    void setDesignLooks();
+    // Asks the corner strip for animation clip `code` at its next chance.
+    void startAnimation(std::int16_t code);
+    // The address bar shows the text, wholly selected.
+    void showSelected(const std::string& text);
     void wireAddressBar();
     void wireBrowsers();
     void readHomePage();

@@ -9,6 +9,7 @@
 #include "mainwindow/FormChangeHomepage.h"
 #include "mainwindow/FormMenu.h"
 #include "mainwindow/RNfunctions.h"
+#include "mainwindow/form1.h"
 #include "runtime/Application.h"
 #include "runtime/Picture.h"
 #include "shared/ModuleFucns.h"
@@ -82,6 +83,49 @@ std::optional<Picture> Bitmap(const char* fileName) {
 template <class Target>
 void Give(Target& target, const std::optional<Picture>& picture) {
     if (picture) target.setPicture(*picture);
+}
+
+// A control of the main window at its fixed place and size in pixels; a negative value is left
+// to the layout.
+struct Placement {
+    runtime::Control* control;
+    std::int32_t left, top, width, height;
+};
+
+constexpr std::int32_t kOpen = -1;
+
+void PlaceMainWindowControls(form1& main) {
+    const Placement placements[] = {
+        {&main.FrameDashBoard, 16, 440, 617, 105},
+        {&main.PictureHideShow, 0, 0, 64, 24},
+        {&main.PictureURL, 64, 1, 33, 22},
+        {&main.PictureBookmark, 536, 0, 81, 24},
+        {&main.PictureBottomLeft, 0, 23, 221, 83},
+        {&main.PictureBottomCenter, 221, 23, kOpen, 83},
+        {&main.PictureBottomRight, kOpen, 23, 208, 83},
+        {&main.ComboURL, 96, 2, kOpen, kOpen},
+        {&main.LabelStatusBarMini, 88, 60, kOpen, kOpen},
+        {&main.LabelStatusBarMain, 0, 56, kOpen, kOpen},
+        {&main.PictureBack, 8, 3, 32, 32},
+        {&main.PictureNext, 48, 3, 32, 32},
+        {&main.PictureReload, 88, 3, 32, 32},
+        {&main.PictureStop, 128, 3, 32, 32},
+        {&main.PictureHome, 168, 3, 32, 32},
+        {&main.PictureMail, 168, 48, 32, 32},
+        {&main.FrameTitleBar, 16, 24, 617, 25},
+        {&main.PictureIcon, 0, 0, 25, 25},
+        {&main.PictureTitleBar, 0, 0, 113, 25},
+        {&main.PictureTitle, kOpen, 0, 185, 25},
+        {&main.PictureWS01, kOpen, 4, 16, 16},
+        {&main.PictureWS02, kOpen, 4, 16, 16},
+        {&main.PictureClose, kOpen, 4, 16, 16},
+    };
+    for (const Placement& p : placements) {
+        if (p.width != kOpen) p.control->setWidth(PixelsToTwips(p.width));
+        if (p.height != kOpen) p.control->setHeight(PixelsToTwips(p.height));
+        if (p.top != kOpen) p.control->setTop(PixelsToTwips(p.top));
+        if (p.left != kOpen) p.control->setLeft(PixelsToTwips(p.left));
+    }
 }
 
 }  // namespace
@@ -174,6 +218,10 @@ void LoadLanguage() {
     BrowserBottomGap = PixelsToTwips(5);
     BrowserLeftInset = PixelsToTwips(7);
     SidePaneAllowance = PixelsToTwips(190);
+
+    // 7. The main window's controls at their fixed places. The main window runs the loader from
+    // its load step; without it there is nothing to place.
+    if (form1* main = runtime::app().loadedForm<form1>()) PlaceMainWindowControls(*main);
 }
 
 }  // namespace quillo

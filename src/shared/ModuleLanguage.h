@@ -49,8 +49,9 @@ std::vector<std::string> SplitLanguageItems(const std::string& text);
 
 // Loads the language pack: the folder name, the menu and message texts, the program menu's
 // captions, the bitmaps of the tool windows and dialogs (which loads them, hidden, in a fixed
-// order) and the layout metrics. A missing file, item or bitmap leaves its text empty or its
-// window without a picture; the loader goes on.
+// order), the layout metrics, and the loaded main window's controls at their fixed places. A
+// missing file, item or bitmap leaves its text empty or its window without a picture; the
+// loader goes on.
 void LoadLanguage();
 
 }  // namespace quillo

@@ -113,3 +113,17 @@ TEST(HeadlessPeers, AreGoneOnceTheFormIsUnloaded) {
     EXPECT_TRUE(recorded(harness, {"Tree.TV", Property::Destroyed}));
     EXPECT_TRUE(recorded(harness, {"Tree", Property::Destroyed}));
 }
+
+TEST(HeadlessPeers, LetATestSeeEachValueAtTheMomentItIsSet) {
+    Harness harness;
+    auto& form = app().form<Tree>();
+    std::vector<std::string> captions;
+    harness.backend().onChange = [&](Control& control, Property property) {
+        if (&control == &form.mnuOpen && property == Property::Caption)
+            captions.push_back(form.mnuOpen.Caption());
+    };
+    form.mnuOpen.setCaption("One");
+    form.mnuOpen.setCaption("Two");
+    form.mnuClose.setCaption("Other");
+    EXPECT_EQ(captions, (std::vector<std::string>{"One", "Two"}));
+}

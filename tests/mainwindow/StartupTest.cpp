@@ -196,6 +196,22 @@ TEST(StartUp, TakesItsSizeFromSizeIniOrElseSixHundredByFourHundredFortyAtTheDesi
     }
 }
 
+TEST(StartUp, WithoutAWorkAreaASizeIniOfZeroAndZeroStartsAsIfTheFileWereMissing) {
+    Program program;
+    program.backend().windowServices.area = {0, 0, 0, 0};
+    program.harness.writeFile("size.ini", Values({"0", "0\r\n"}));
+    StartProgram();
+    program.advance(500);
+    form1& main = program.main();
+    EXPECT_EQ(WindowMaximized, 0);
+    EXPECT_FALSE(main.Visible());
+    Geometry g = geometryOf(main);
+    EXPECT_EQ(g.width, 9000);
+    EXPECT_EQ(g.height, 6600);
+    EXPECT_EQ(g.top, kScreenHeight / 2 - 8310 / 2);
+    EXPECT_EQ(g.left, kScreenWidth / 2 - 9750 / 2);
+}
+
 TEST(StartUp, FillsTheAddressBarHistoryFromCombourlIniInItsOrder) {
     struct Case {
         const char* file;

@@ -15,6 +15,7 @@
 #include "mainwindow/FormChangeHomepage.h"
 #include "mainwindow/FormMenu.h"
 #include "mainwindow/RNfunctions.h"
+#include "mainwindow/form1.h"
 #include "runtime/headless/Harness.h"
 #include "shared/mdlPlacementFunctions.h"
 #include "skins/FormDesignEdit.h"
@@ -287,6 +288,65 @@ TEST(LoadLanguage, SetsTheLayoutMetricsInTwipsOfTheScreen) {
             BrowserLeftInset, SidePaneAllowance};
         EXPECT_EQ(metrics, c.metrics) << c.dpi << " dpi";
     }
+}
+
+TEST(LoadLanguage, PlacesTheMainWindowsControlsAtTheirFixedPixelsAndLeavesTheRestToTheLayout) {
+    // No language folder at all: the loader still reaches its last step.
+    Harness harness;
+    form1& main = form<form1>();
+    constexpr double kOpen = -1;
+    struct Row {
+        runtime::Control& control;
+        double left, top, width, height;  // pixels
+    };
+    const Row rows[] = {
+        {main.FrameDashBoard, 16, 440, 617, 105},
+        {main.PictureHideShow, 0, 0, 64, 24},
+        {main.PictureURL, 64, 1, 33, 22},
+        {main.PictureBookmark, 536, 0, 81, 24},
+        {main.PictureBottomLeft, 0, 23, 221, 83},
+        {main.PictureBottomCenter, 221, 23, kOpen, 83},
+        {main.PictureBottomRight, kOpen, 23, 208, 83},
+        {main.ComboURL, 96, 2, kOpen, kOpen},
+        {main.LabelStatusBarMini, 88, 60, kOpen, kOpen},
+        {main.LabelStatusBarMain, 0, 56, kOpen, kOpen},
+        {main.PictureBack, 8, 3, 32, 32},
+        {main.PictureNext, 48, 3, 32, 32},
+        {main.PictureReload, 88, 3, 32, 32},
+        {main.PictureStop, 128, 3, 32, 32},
+        {main.PictureHome, 168, 3, 32, 32},
+        {main.PictureMail, 168, 48, 32, 32},
+        {main.FrameTitleBar, 16, 24, 617, 25},
+        {main.PictureIcon, 0, 0, 25, 25},
+        {main.PictureTitleBar, 0, 0, 113, 25},
+        {main.PictureTitle, kOpen, 0, 185, 25},
+        {main.PictureWS01, kOpen, 4, 16, 16},
+        {main.PictureWS02, kOpen, 4, 16, 16},
+        {main.PictureClose, kOpen, 4, 16, 16},
+    };
+    // Places no pixel value gives, so that what the loader leaves alone shows.
+    for (const Row& row : rows)
+        row.control.Move(7, 11, 13, 17);
+    LoadLanguage();
+    auto expected = [](double pixels, double untouched) {
+        return pixels == kOpen ? untouched : pixels * 15;
+    };
+    for (const Row& row : rows) {
+        const std::string& name = row.control.Name();
+        EXPECT_EQ(row.control.Left(), expected(row.left, 7)) << name;
+        EXPECT_EQ(row.control.Top(), expected(row.top, 11)) << name;
+        EXPECT_EQ(row.control.Width(), expected(row.width, 13)) << name;
+        EXPECT_EQ(row.control.Height(), expected(row.height, 17)) << name;
+    }
+    // The dashboard frame of the worked example.
+    EXPECT_EQ(main.FrameDashBoard.Width(), 9255);
+}
+
+TEST(LoadLanguage, OnItsOwnLeavesTheMainWindowUnloaded) {
+    Harness harness;
+    harness.layAssets(QUILLO_ASSETS_DIR);
+    LoadLanguage();
+    EXPECT_EQ(runtime::app().loadedForm<form1>(), nullptr);
 }
 
 // The windows and picture buttons are drawn by their bitmaps, so each must be as big as the

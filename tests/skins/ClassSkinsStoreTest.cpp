@@ -1,4 +1,4 @@
-// The skin store: descriptors, the skin list, the skin windows' lists, import and start-up.
+// The skin store: descriptors, the skin list, the skin windows' lists and import.
 #include <string>
 #include <vector>
 
@@ -151,100 +151,6 @@ TEST_F(SkinTest, AClickInAListCopiesTheEntryIntoThatWindowsNameBoxOnly) {
     User::clickEntry(manager().ListSkins, 1);
     EXPECT_EQ(manager().TextBoxSkinName.Text(), "Sea");
     EXPECT_EQ(saveAs().TextBoxSkinName.Text(), "Quillo");
-}
-
-TEST_F(SkinTest, StartUpDressesTheMainWindowInTheCurrentSkinWithoutAMessage) {
-    writeList("Quillo\x02Sea\x02\r\n");
-    harness.writeFile("rn418.ini", "<Sea>\r\n");
-    writeSkin("Sea", fieldsOf());
-    skins->CallFromBrowserInit(main(), skinPath("Sea") + "/Sea.tz3");
-    EXPECT_EQ(main().button("PictureBack").Tag(), skinPath("Sea") + "/PictureBack");
-    EXPECT_EQ(harness.readFile("rn418.ini"), "<Sea>\r\n");
-    EXPECT_TRUE(harness.backend().modalsShown.empty());
-    EXPECT_EQ(arranged, 1);
-}
-
-TEST_F(SkinTest, StartUpFallsBackToTheDefaultSkinOnceWhenTheCurrentOneFails) {
-    struct Case {
-        std::string name;
-        std::string list;
-        bool writeCurrent;
-        bool damagedCurrent;
-        std::vector<std::string> messages;
-        std::string listAfter;
-    };
-    const Case cases[] = {
-        {"MissingSkin", "Quillo\x02Sea\x02\r\n", false, false, {kFailed}, "Quillo\x02Sea\x02\r\n"},
-        {"DamagedSkin",
-         "Quillo\x02Sea\x02\r\n",
-         true,
-         true,
-         {kDamaged, kFailed},
-         "Quillo\x02Sea\x02\r\n"},
-        {"MissingList", "", true, false, {kFailed}, "Quillo\x02\r\n"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        restart();
-        std::error_code ignored;
-        std::filesystem::remove_all(harness.programFolder() + "/skins", ignored);
-        std::filesystem::remove(harness.path("skinlib.txt"), ignored);
-        if (!c.list.empty()) writeList(c.list);
-        harness.writeFile("rn418.ini", "<Sea>\r\n");
-        writeSkin("Quillo", fieldsOf());
-        if (c.writeCurrent) {
-            std::vector<std::string> fields = fieldsOf();
-            if (c.damagedCurrent) fields.pop_back();
-            writeSkin("Sea", fields);
-        }
-        answerMessages(static_cast<int>(c.messages.size()));
-        skins->CallFromBrowserInit(main(), skinPath("Sea") + "/Sea.tz3");
-        EXPECT_EQ(messages, c.messages);
-        EXPECT_EQ(harness.readFile("rn418.ini"), "<Quillo>\r\n");
-        EXPECT_EQ(harness.readFile("skinlib.txt"), c.listAfter);
-        EXPECT_EQ(main().button("PictureBack").Tag(), skinPath("Quillo") + "/PictureBack");
-        EXPECT_EQ(arranged, 1);
-        EXPECT_TRUE(harness.backend().unansweredModals.empty());
-    }
-}
-
-TEST_F(SkinTest, StartUpGivesUpAfterTheDefaultSkinFailsToo) {
-    writeList("Quillo\x02Sea\x02\r\n");
-    harness.writeFile("rn418.ini", "<Sea>\r\n");
-    std::vector<std::string> damaged = fieldsOf();
-    damaged.pop_back();
-    writeSkin("Quillo", damaged);
-    answerMessages(3);
-    skins->CallFromBrowserInit(main(), skinPath("Sea") + "/Sea.tz3");
-    EXPECT_EQ(messages, (std::vector<std::string>{kFailed, kDamaged}));
-    EXPECT_EQ(harness.readFile("rn418.ini"), "<Quillo>\r\n");
-    EXPECT_EQ(main().button("PictureBack").Tag(), "");
-    EXPECT_EQ(arranged, 0);
-}
-
-TEST_F(SkinTest, ChangeToSelectedThemeMakesTheSkinCurrentAndAppliesIt) {
-    writeList("Quillo\x02Sea\x02\r\n");
-    harness.writeFile("rn418.ini", "<Quillo>\r\n");
-    writeSkin("Sea", fieldsOf());
-    manager().TextBoxSkinName.setText("Sea");
-    skins->ProcessPictureUploadClick(manager(), main());
-    EXPECT_EQ(harness.readFile("rn418.ini"), "<Sea>\r\n");
-    EXPECT_EQ(main().button("PictureHome").Tag(), skinPath("Sea") + "/PictureHome");
-    EXPECT_EQ(arranged, 1);
-}
-
-TEST_F(SkinTest, ChangeToSelectedThemeWithoutADescriptorDoesNothing) {
-    for (const std::string name : {"Gone", "../skins/Sea", ""}) {
-        writeList("Quillo\x02Sea\x02\r\n");
-        harness.writeFile("rn418.ini", "<Quillo>\r\n");
-        writeSkin("Sea", fieldsOf());
-        manager().TextBoxSkinName.setText(name);
-        skins->ProcessPictureUploadClick(manager(), main());
-        EXPECT_EQ(harness.readFile("rn418.ini"), "<Quillo>\r\n") << name;
-        EXPECT_EQ(main().button("PictureHome").Tag(), "") << name;
-        EXPECT_EQ(arranged, 0) << name;
-    }
-    EXPECT_TRUE(harness.backend().modalsShown.empty());
 }
 
 TEST_F(SkinTest, AnImportListsTheSkinAndCopiesItsDescriptorIntoItsFolder) {

@@ -8,11 +8,6 @@
 
 namespace skintest {
 
-const std::vector<std::string> kButtonNames = {
-    "PictureIcon",  "PictureTitleBar", "PictureTitle", "PictureWS01",     "PictureWS02",
-    "PictureClose", "PictureHideShow", "PictureURL",   "PictureBookmark", "PictureBack",
-    "PictureNext",  "PictureReload",   "PictureStop",  "PictureHome",     "PictureMail"};
-
 MainWindow::MainWindow() : Form("form1") {
     setTag("S090507");
     Move(3000, 2000, 9000, 6600);
@@ -28,29 +23,6 @@ MainWindow::MainWindow() : Form("form1") {
         image.setStretch(true);
         image.Move(0, 0, 450, 450);
     }
-}
-
-std::string gif(int width, int height) {
-    std::string bytes = "GIF89a";
-    for (int value : {width, height}) {
-        bytes += static_cast<char>(value & 0xFF);
-        bytes += static_cast<char>(value >> 8);
-    }
-    return bytes + std::string(16, '\0');
-}
-
-std::string descriptor(const std::vector<std::string>& fields) {
-    std::string text;
-    for (const std::string& field : fields)
-        text += "<" + field + ">";
-    return text + "\r\n";
-}
-
-std::vector<std::string> listEntries(const ListBox& list) {
-    std::vector<std::string> entries;
-    for (int i = 0; i < list.ListCount(); ++i)
-        entries.push_back(list.List(i));
-    return entries;
 }
 
 SkinTest::SkinTest() {
@@ -73,28 +45,6 @@ void SkinTest::restart() {
         ++arranged;
     };
     skins = std::make_unique<quillo::ClassSkins>(around);
-}
-
-std::vector<std::string> SkinTest::fieldsOf(const std::string& stripClip) {
-    std::vector<std::string> fields = {"16777215", "255", "65280"};
-    fields.insert(fields.end(), kButtonNames.begin(), kButtonNames.end());
-    fields.push_back(stripClip);
-    fields.push_back("PictureBottomCenter");
-    fields.push_back("PictureBottomRight");
-    return fields;
-}
-
-void SkinTest::writeSkin(const std::string& name, const std::vector<std::string>& fields) {
-    harness.writeFile(
-        skinPath(name).substr(harness.programFolder().size() + 1) + "/" + name + ".tz3",
-        descriptor(fields));
-    for (std::size_t i = 3; i < fields.size(); ++i) {
-        const std::string& field = fields[i];
-        if (field.empty() || field.find("..") != std::string::npos || field[0] == '/') continue;
-        bool clip = field.size() > 4 && field.substr(field.size() - 4) == ".avi";
-        harness.writeFile("skins/" + name + "/" + field,
-                          clip ? std::string("RIFF....AVI ") : gif(10 + static_cast<int>(i), 7));
-    }
 }
 
 std::string SkinTest::skinPath(const std::string& name) const {

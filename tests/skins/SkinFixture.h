@@ -20,6 +20,7 @@
 #include "skins/FormDesignEdit.h"
 #include "skins/FormLoading.h"
 #include "skins/FormSaveAs.h"
+#include "skins/SkinFiles.h"
 
 namespace skintest {
 
@@ -43,29 +44,19 @@ class MainWindow : public Form {
     Image& button(const std::string& name) { return *static_cast<Image*>(findControl(name)); }
 };
 
-// The picture buttons of descriptor fields 3 to 17, in field order.
-extern const std::vector<std::string> kButtonNames;
-
-// A GIF header is all a picture's size needs.
-std::string gif(int width, int height);
-// "<f0><f1>...<fn>" and CR LF.
-std::string descriptor(const std::vector<std::string>& fields);
-std::vector<std::string> listEntries(const ListBox& list);
-
 // An application with an engine on a stand-in main window, the language pack's two skin
-// messages, and a record of the messages the engine showed (each answered with OK).
+// messages, and a record of the messages the engine showed (each answered with OK). For the
+// engine's own work, away from the rest of the program: the real program's start-up reads and
+// writes the same skin files.
 class SkinTest : public ::testing::Test {
   protected:
     SkinTest();
     // Unloads every window and starts again with a new engine and empty records.
     void restart();
 
-    // The 21 fields of a skin whose pictures are named after their controls; colours 0xFFFFFF
-    // (white), 255 and 65280; field 18 a picture unless given.
-    static std::vector<std::string> fieldsOf(const std::string& stripClip = "PictureBottomLeft");
-    // Writes skins/<name>/<name>.tz3 and a picture for every picture field (width = 10 + field
-    // number, height 7), and clip bytes for a field ending in .avi.
-    void writeSkin(const std::string& name, const std::vector<std::string>& fields);
+    void writeSkin(const std::string& name, const std::vector<std::string>& fields) {
+        skintest::writeSkin(harness, name, fields);
+    }
     void writeList(const std::string& text) { harness.writeFile("skinlib.txt", text); }
     std::string skinPath(const std::string& name) const;
     // Answers the next n message boxes with OK, keeping their texts in messages.

@@ -128,6 +128,9 @@ class HeadlessBackend : public Backend {
     void after(std::int64_t milliseconds, std::function<void()> work);
 
     std::vector<PeerEvent> peerEvents;
+    // Called after each change is logged, while the control holds its new value: lets a test see
+    // values that are gone again by the time the code under test returns.
+    std::function<void(Control&, Property)> onChange;
     std::vector<std::string> unansweredModals;
     std::vector<std::string> modalsShown;
     std::vector<ShownMenu> menusShown;

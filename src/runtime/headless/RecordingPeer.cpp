@@ -18,6 +18,7 @@ std::string PeerName(const Control& control) {
 
 void RecordingPeer::changed(Control& control, Property property) {
     backend_.peerEvents.push_back({PeerName(control), property});
+    if (backend_.onChange) backend_.onChange(control, property);
 }
 
 long RecordingPeer::itemAt(const Control& control, double x, double y) {
