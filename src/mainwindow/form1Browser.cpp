@@ -49,9 +49,12 @@ void form1::wireBrowsers() {
 
 void form1::ComboURL_KeyPress(int& KeyAscii) {
     if (KeyAscii == 13) {
-        // Pending goes up before Navigate, whose BeforeNavigate2 then takes this address.
+        // The address joins the history as it was typed: the browser completes a bare host name
+        // with "http://" before its events, and such an address must not join. Pending goes up
+        // before Navigate so that this navigation, and only it, adds the address.
         pageNavigationBegan_ = false;
         TypedUrl.Pending = true;
+        TypedUrl.Url = StripHttpPrefix(ComboURL.Text());
         WebBrowser2.Navigate(ComboURL.Text());
         // Nothing was navigated to (an empty text): no completion would ever clear it.
         if (!pageNavigationBegan_) TypedUrl.Pending = false;
@@ -84,7 +87,6 @@ void form1::showAddress(const std::string& URL) {
 
 void form1::WebBrowser2_BeforeNavigate2(const BrowserObject& pDisp, const std::string& URL, bool&) {
     if (pDisp.isTopLevel()) pageNavigationBegan_ = true;
-    if (TypedUrl.Pending) TypedUrl.Url = StripHttpPrefix(URL);
     Timer2.setInterval(1);
     Timer2.setEnabled(true);
     showAddress(URL);

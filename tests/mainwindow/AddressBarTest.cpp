@@ -183,6 +183,8 @@ TEST(AddressBar, OnlyTheTypedAddressJoinsTheHistoryAndOtherSchemesNever) {
              {"http://www.kids.test/a,b", {"www.kids.test/ab"}},
              {"http://www.kids.test/a>b", {}},
              {"http://www.nowhere.test", {"www.nowhere.test"}},
+             // The browser completes a bare host name with "http://"; it still never joins.
+             {"www.kids.test", {}},
          }) {
         TypingProgram program;
         form1& main = program.main();
