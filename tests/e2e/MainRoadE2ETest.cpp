@@ -8,11 +8,13 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QWebEnginePage>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "E2E.h"
 #include "mainwindow/FormBabyBrowser.h"
@@ -83,6 +85,35 @@ class MainRoad : public ::testing::Test {
         });
     }
 
+    // Writes down the page's own navigation events (not its frames'), ahead of the program's.
+    void recordPageEvents(form1& main) {
+        runtime::WebBrowser& browser = main.WebBrowser2;
+        auto before = browser.BeforeNavigate2;
+        browser.BeforeNavigate2 = [this, before](const runtime::BrowserObject& pDisp,
+                                                 const std::string& url, bool& cancel) {
+            if (pDisp.isTopLevel()) pageEvents_.push_back("before " + url);
+            before(pDisp, url, cancel);
+        };
+        auto navigated = browser.NavigateComplete2;
+        browser.NavigateComplete2 = [this, navigated](const runtime::BrowserObject& pDisp,
+                                                      const std::string& url) {
+            if (pDisp.isTopLevel()) pageEvents_.push_back("navigated " + url);
+            navigated(pDisp, url);
+        };
+        auto complete = browser.DocumentComplete;
+        browser.DocumentComplete = [this, complete](const runtime::BrowserObject& pDisp,
+                                                    const std::string& url) {
+            if (pDisp.isTopLevel()) pageEvents_.push_back("complete " + url);
+            complete(pDisp, url);
+        };
+    }
+
+    // The page's events from the first BeforeNavigate2 for this address on.
+    std::vector<std::string> pageEventsFrom(const std::string& address) const {
+        auto first = std::find(pageEvents_.begin(), pageEvents_.end(), "before " + address);
+        return {first, pageEvents_.end()};
+    }
+
     std::string readFile(const std::string& name) const {
         std::ifstream in(folder_ + "/" + name, std::ios::binary);
         std::ostringstream content;
@@ -91,6 +122,7 @@ class MainRoad : public ::testing::Test {
     }
 
     std::string folder_;
+    std::vector<std::string> pageEvents_;
     RecordingQtBackend backend_;
     std::unique_ptr<runtime::Application> application_;
 };
@@ -122,8 +154,38 @@ TEST_F(MainRoad, APageWhoseFrameHoldsAForbiddenPhraseGivesWayToTheBlockedPage) {
              "<html><body><p>Welcome</p><iframe src='/inner.htm'></iframe></body></html>");
     site.add("/inner.htm", "<html><body><p>You must be at least eighteen</p></body></html>");
     form1& main = start();
+    recordPageEvents(main);
     ASSERT_TRUE(browse(main, site.url("/framed.htm").toStdString(),
                        "http://www.quillo.example/blocked.htm"));
+    // Once sent away, the page raises nothing more of its own; the blocked page raises all.
+    const std::string blocked = "http://www.quillo.example/blocked.htm";
+    EXPECT_EQ(pageEventsFrom(blocked),
+              (std::vector<std::string>{"before " + blocked, "navigated " + blocked,
+                                        "complete " + blocked}));
+    std::string text = GetPageText(main.WebBrowser2.Object());
+    EXPECT_NE(text.find("Let us go somewhere else."), std::string::npos);
+    EXPECT_FALSE(IsForbiddenText(text));
+    EXPECT_TRUE(::e2e::waitFor(
+        [&] { return main.ComboURL.Text() == "http://www.quillo.example/blocked.htm"; }));
+}
+
+TEST_F(MainRoad, APageStillLoadingWhoseFrameHoldsAForbiddenPhraseGivesWayToTheBlockedPage) {
+    ::e2e::PageServer site;
+    // The picture never comes, so the page is still loading when its frame completes.
+    site.add("/framed.htm",
+             "<html><body><p>Welcome</p><iframe src='/inner.htm'></iframe>"
+             "<img src='/never.png'></body></html>");
+    site.add("/inner.htm", "<html><body><p>You must be at least eighteen</p></body></html>");
+    site.addSilent("/never.png");
+    form1& main = start();
+    recordPageEvents(main);
+    ASSERT_TRUE(browse(main, site.url("/framed.htm").toStdString(),
+                       "http://www.quillo.example/blocked.htm"));
+    // Once sent away, the page raises nothing more of its own; the blocked page raises all.
+    const std::string blocked = "http://www.quillo.example/blocked.htm";
+    EXPECT_EQ(pageEventsFrom(blocked),
+              (std::vector<std::string>{"before " + blocked, "navigated " + blocked,
+                                        "complete " + blocked}));
     std::string text = GetPageText(main.WebBrowser2.Object());
     EXPECT_NE(text.find("Let us go somewhere else."), std::string::npos);
     EXPECT_FALSE(IsForbiddenText(text));

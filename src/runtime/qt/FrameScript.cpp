@@ -96,6 +96,8 @@ const char* const kScript = R"JS(
     });
   }
 
+  // Lets the top frame's writes tell this document from one that replaced it.
+  window.quilloDoc = doc;
   report('created', {});
   document.addEventListener('DOMContentLoaded', function () { snapshot(); observe(); });
   if (document.readyState === 'complete') loaded();
@@ -115,15 +117,16 @@ const char* const kScript = R"JS(
       var d;
       try { d = w.document; } catch (e) { return; }
       if (!d) return;
-      report('snapshot', snapshotOf(d, w), path, w.location.href, w === window ? doc : 'same');
+      report('snapshot', snapshotOf(d, w), path, w.location.href, w.quilloDoc || 'same');
       for (var i = 0; i < w.length; i++) visit(w.frames[i], path.concat([i]));
     }
     visit(window, []);
     return true;
   };
-  window.quilloWrite = function (path, op, index, text) {
+  window.quilloWrite = function (expectedDoc, path, op, index, text) {
     var t = target(path);
-    if (!t) return false;
+    // A write meant for a document that has gone since must not touch the one that followed it.
+    if (!t || t.w.quilloDoc !== expectedDoc) return false;
     var d = t.d;
     if (op === 'text') {
       var node = nodesOf(d)[index];
@@ -139,7 +142,7 @@ const char* const kScript = R"JS(
     } else {
       return false;
     }
-    report('snapshot', snapshotOf(d, t.w), path, t.w.location.href, t.w === window ? doc : 'same');
+    report('snapshot', snapshotOf(d, t.w), path, t.w.location.href, expectedDoc);
     return true;
   };
 })();

@@ -144,16 +144,40 @@ void QtWebEngine::navigate(const std::string& url) {
     auto alive = alive_;
     if (browser_.fireBeforeNavigate2(browser_.Object(), url) || !*alive) return;
     skipTypedRequest_ = true;
+    unsigned generation = beginNavigation(url, false);
+    if (!*alive || generation != generation_) return;
+    // Writes sent to the page run later; the load waits until the page has taken every write,
+    // so that they all land on the document they were meant for and none races the load.
+    if (pendingWrites_ > 0) {
+        deferredLoad_ = url;
+        return;
+    }
     page_->load(QUrl(QString::fromStdString(url)));
 }
 
+void QtWebEngine::writeDone() {
+    if (--pendingWrites_ > 0 || !deferredLoad_) return;
+    std::string url = std::move(*deferredLoad_);
+    deferredLoad_.reset();
+    page_->load(QUrl(QString::fromStdString(url)));
+}
+
+void QtWebEngine::dropDeferredLoad() {
+    if (!deferredLoad_) return;
+    deferredLoad_.reset();
+    skipTypedRequest_ = false;
+}
+
 void QtWebEngine::goBack() {
+    dropDeferredLoad();
     page_->triggerAction(QWebEnginePage::Back);
 }
 void QtWebEngine::goForward() {
+    dropDeferredLoad();
     page_->triggerAction(QWebEnginePage::Forward);
 }
 void QtWebEngine::refresh() {
+    dropDeferredLoad();
     if (failedUrl_) {
         page_->load(QUrl(QString::fromStdString(*failedUrl_)));
         return;
@@ -161,6 +185,15 @@ void QtWebEngine::refresh() {
     page_->triggerAction(QWebEnginePage::Reload);
 }
 void QtWebEngine::stop() {
+    if (deferredLoad_) {
+        // Qt never heard of the waiting load; end its navigation as a stopped load would.
+        dropDeferredLoad();
+        navigation_.started = true;
+        keepShownDocument();
+        busy_ = false;
+        pageGrace_.stop();
+        readyState_ = 4;
+    }
     page_->triggerAction(QWebEnginePage::Stop);
 }
 
@@ -180,9 +213,20 @@ bool QtWebEngine::navigationRequested(const QUrl& url, int type, bool isMainFram
         // The page's own BeforeNavigate2 of a Navigate call ran inside that call.
         if (skipTypedRequest_ && type == QWebEnginePage::NavigationTypeTyped) {
             skipTypedRequest_ = false;
+            navigation_.started = true;
             return true;
         }
-        return !browser_.fireBeforeNavigate2(browser_.Object(), address);
+        auto alive = alive_;
+        if (browser_.fireBeforeNavigate2(browser_.Object(), address)) return false;
+        if (!*alive) return true;
+        // Qt may have told of this load before asking for it; then it has begun already.
+        if (navigation_.begun && navigation_.loadSeen && !navigation_.requested &&
+            !navigation_.navigated) {
+            navigation_.requested = true;
+            return true;
+        }
+        beginNavigation(address, true);
+        return true;
     }
     return !browser_.fireBeforeNavigate2(BrowserObject::unknownFrame(browser_), address);
 }
@@ -194,25 +238,53 @@ QWebEnginePage* QtWebEngine::windowRequested() {
     return engine ? engine->page() : nullptr;
 }
 
-void QtWebEngine::loadStarted() {
+unsigned QtWebEngine::beginNavigation(const std::string& url, bool started) {
     auto alive = alive_;
+    unsigned generation = ++generation_;
+    navigation_ = {};
+    navigation_.begun = true;
+    navigation_.requested = true;
+    navigation_.started = started;
+    pageGrace_.stop();
+    // The shown document stays readable until the next one replaces it, but what it reports
+    // from now on (its completion above all) belongs to the navigation that was left.
+    for (auto& entry : frames_)
+        entry.second.retired = true;
+    loadingFrames_.clear();
+    awaitingDocument_ = true;
     busy_ = true;
     readyState_ = 1;
-    navigation_ = {};
-    pageGrace_.stop();
     browser_.fireDownloadBegin();
-    if (!*alive) return;
+    if (!*alive || generation != generation_) return generation;
     browser_.fireCommandStateChange(2, page_->history()->canGoBack());
-    if (!*alive) return;
+    if (!*alive || generation != generation_) return generation;
     browser_.fireCommandStateChange(1, page_->history()->canGoForward());
-    if (!*alive) return;
+    if (!*alive || generation != generation_) return generation;
     browser_.fireProgressChange(0, 100);
-    if (!*alive) return;
-    browser_.fireStatusTextChange("Opening page " + page_->requestedUrl().toString().toStdString() +
-                                  "...");
+    if (!*alive || generation != generation_) return generation;
+    browser_.fireStatusTextChange("Opening page " + url + "...");
+    return generation;
+}
+
+void QtWebEngine::loadStarted() {
+    // A navigation begun by Navigate or by its request has raised its start already. Qt also
+    // tells of loads it never asks about, or asks about only after telling: those begin here.
+    if (navigation_.begun && !navigation_.loadSeen && !navigation_.pageComplete) {
+        navigation_.loadSeen = true;
+        navigation_.started = true;
+        busy_ = true;
+        return;
+    }
+    auto alive = alive_;
+    unsigned generation = beginNavigation(page_->requestedUrl().toString().toStdString(), true);
+    if (!*alive || generation != generation_) return;
+    navigation_.loadSeen = true;
+    navigation_.requested = false;
 }
 
 void QtWebEngine::loadingChanged(const QWebEngineLoadingInfo& info) {
+    // Until Qt takes up the load of a Navigate call, what it tells of ends the load before.
+    if (navigation_.begun && !navigation_.started) return;
     switch (info.status()) {
         case QWebEngineLoadingInfo::LoadSucceededStatus:
             failedUrl_.reset();
@@ -224,12 +296,14 @@ void QtWebEngine::loadingChanged(const QWebEngineLoadingInfo& info) {
             if (info.errorCode() == -3 ||
                 info.errorDomain() == QWebEngineLoadingInfo::HttpErrorDomain ||
                 info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain) {
+                if (info.errorCode() == -3) keepShownDocument();
                 if (!navigation_.pageComplete) pageGrace_.start();
                 break;
             }
             failed(info.url().toString().toStdString());
             break;
         case QWebEngineLoadingInfo::LoadStoppedStatus:
+            keepShownDocument();
             busy_ = false;
             pageGrace_.stop();
             if (readyState_ > 0) readyState_ = 4;
@@ -237,6 +311,14 @@ void QtWebEngine::loadingChanged(const QWebEngineLoadingInfo& info) {
         default:
             break;
     }
+}
+
+void QtWebEngine::keepShownDocument() {
+    // Qt has stopped loading without a new document: the shown one stays the page.
+    if (!awaitingDocument_) return;
+    awaitingDocument_ = false;
+    for (auto& entry : frames_)
+        entry.second.retired = false;
 }
 
 void QtWebEngine::reported(const QString& json) {
@@ -248,6 +330,7 @@ void QtWebEngine::reported(const QString& json) {
     FramePath path = pathOf(message.value("path"));
     QString doc = message.value("doc").toString();
     if (kind == "created") {
+        if (!path.empty() && awaitingDocument_) return;  // a frame of the document on its way out
         frameCreated(path, doc, url, message.value("origin").toString().toStdString());
         return;
     }
@@ -286,6 +369,7 @@ void QtWebEngine::reported(const QString& json) {
     }
     data.frameCount = message.value("frames").toInt();
     updateComments(frame);
+    if (frame.retired) return;
     if (path.empty() && data.readyState >= 3 && readyState_ < 3 && busy_) readyState_ = 3;
     if (kind == "complete") frameCompleted(path, url);
 }
@@ -316,6 +400,7 @@ void QtWebEngine::frameCreated(const FramePath& path, const QString& doc, const 
     frame.data.readyState = 1;
     auto alive = alive_;
     if (path.empty()) {
+        awaitingDocument_ = false;
         loadingFrames_.clear();
         if (readyState_ < 2) readyState_ = 2;
         if (navigation_.navigated) return;
@@ -339,8 +424,10 @@ void QtWebEngine::frameCompleted(const FramePath& path, const std::string& url) 
     }
     loadingFrames_.erase(path);
     auto alive = alive_;
+    // A handler that navigates elsewhere ends this navigation's events.
+    unsigned generation = generation_;
     browser_.fireDocumentComplete(BrowserObject(browser_, path), url);
-    if (!*alive) return;
+    if (!*alive || generation != generation_) return;
     completePage(false);
 }
 
@@ -354,24 +441,26 @@ void QtWebEngine::completePage(bool force) {
     navigation_.pageComplete = true;
     pageGrace_.stop();
     auto alive = alive_;
+    unsigned generation = generation_;
     std::string url =
         navigation_.url.empty() ? page_->url().toString().toStdString() : navigation_.url;
     if (!navigation_.navigated) {
         navigation_.navigated = true;
         browser_.fireNavigateComplete2(browser_.Object(), url);
-        if (!*alive) return;
+        if (!*alive || generation != generation_) return;
     }
     browser_.fireProgressChange(100, 100);
-    if (!*alive) return;
+    if (!*alive || generation != generation_) return;
     busy_ = false;
     readyState_ = 4;
     browser_.fireDocumentComplete(browser_.Object(), url);
-    if (!*alive) return;
+    if (!*alive || generation != generation_) return;
     finish();
 }
 
 void QtWebEngine::failed(const std::string& url) {
     auto alive = alive_;
+    unsigned generation = generation_;
     pageGrace_.stop();
     failedUrl_ = url;
     frames_.clear();
@@ -384,23 +473,24 @@ void QtWebEngine::failed(const std::string& url) {
     if (!navigation_.navigated) {
         navigation_.navigated = true;
         browser_.fireNavigateComplete2(browser_.Object(), address);
-        if (!*alive) return;
+        if (!*alive || generation != generation_) return;
     }
     browser_.fireDocumentComplete(browser_.Object(), address);
-    if (!*alive) return;
+    if (!*alive || generation != generation_) return;
     finish();
 }
 
 void QtWebEngine::finish() {
     auto alive = alive_;
+    unsigned generation = generation_;
     browser_.fireStatusTextChange("Done");
-    if (!*alive) return;
+    if (!*alive || generation != generation_) return;
     browser_.fireProgressChange(-1, 100);
-    if (!*alive) return;
+    if (!*alive || generation != generation_) return;
     browser_.fireCommandStateChange(2, page_->history()->canGoBack());
-    if (!*alive) return;
+    if (!*alive || generation != generation_) return;
     browser_.fireCommandStateChange(1, page_->history()->canGoForward());
-    if (!*alive) return;
+    if (!*alive || generation != generation_) return;
     browser_.fireDownloadComplete();
 }
 
@@ -430,11 +520,18 @@ bool QtWebEngine::write(const FramePath& path, const char* op, int index, const 
     QJsonArray framePath;
     for (int i : path)
         framePath.append(i);
-    QJsonArray arguments{framePath, QString::fromLatin1(op), index, QString::fromStdString(text)};
+    // The write goes to the document it was meant for, never to one that replaced it.
+    QJsonArray arguments{frames_.at(path).doc, framePath, QString::fromLatin1(op), index,
+                         QString::fromStdString(text)};
     QString call =
         QStringLiteral("quilloWrite.apply(null, %1)")
             .arg(QString::fromUtf8(QJsonDocument(arguments).toJson(QJsonDocument::Compact)));
-    page_->runJavaScript(call, static_cast<quint32>(FrameScriptWorld()));
+    ++pendingWrites_;
+    auto alive = alive_;
+    page_->runJavaScript(call, static_cast<quint32>(FrameScriptWorld()),
+                         [this, alive](const QVariant&) {
+                             if (*alive) writeDone();
+                         });
     return true;
 }
 

@@ -67,9 +67,16 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
         std::vector<std::string> commentData;
         std::optional<std::string> source;
         bool complete = false;
+        // A later navigation replaces this document: it still refreshes the model while it is
+        // shown, but raises no events.
+        bool retired = false;
     };
     // What one navigation of the page has reported so far.
     struct Navigation {
+        bool begun = false;         // BeforeNavigate2 of the page ran, or Qt began a load
+        bool requested = false;     // it began with BeforeNavigate2
+        bool started = false;       // Qt has taken up its load
+        bool loadSeen = false;      // Qt's loadStarted for it came
         bool navigated = false;     // NavigateComplete2 of the page ran
         bool topComplete = false;   // the top frame reported its completion
         bool pageComplete = false;  // DocumentComplete of the page ran
@@ -77,10 +84,14 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
     };
 
     bool navigationRequested(const QUrl& url, int type, bool isMainFrame);
+    // Starts a navigation of the page and raises its start; returns its generation, which a
+    // handler that navigates again leaves behind.
+    unsigned beginNavigation(const std::string& url, bool started);
     QWebEnginePage* windowRequested();
     void reported(const QString& json);
     void loadStarted();
     void loadingChanged(const QWebEngineLoadingInfo& info);
+    void keepShownDocument();
     void frameCreated(const runtime::FramePath& path, const QString& doc, const std::string& url,
                       const std::string& origin);
     void frameCompleted(const runtime::FramePath& path, const std::string& url);
@@ -91,8 +102,15 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
     bool writable(const runtime::FramePath& frame) const;
     bool write(const runtime::FramePath& frame, const char* op, int index, const std::string& text);
 
+    // One write sent to the page has run; a load that waited for the writes starts after the last.
+    void writeDone();
+    // A load that waits for writes gives way to another navigation or a stop.
+    void dropDeferredLoad();
+
     runtime::WebBrowser& browser_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+    int pendingWrites_ = 0;
+    std::optional<std::string> deferredLoad_;
     QPointer<QtWebPage> page_;
     QPointer<QWebEngineView> view_;
     bool busy_ = false;
@@ -103,6 +121,10 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
     std::map<runtime::FramePath, Frame> frames_;
     std::set<runtime::FramePath> loadingFrames_;
     Navigation navigation_;
+    unsigned generation_ = 0;
+    // A navigation has begun and its top document has not been created yet: frames that appear
+    // meanwhile belong to the document on its way out.
+    bool awaitingDocument_ = false;
     QTimer pageGrace_;
     qint64 lastRefresh_ = 0;
 };
