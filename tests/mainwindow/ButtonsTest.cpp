@@ -147,8 +147,7 @@ TEST(NavigationButtons, ReloadBringsBackTheSidePaneAndTheHomeSiteAfterAnErrorPag
             << c.sideAddress;
         // A fresh load of the home site stands for the refresh, which would cancel it.
         EXPECT_EQ(program.downloads, 1) << c.sideAddress;
-        EXPECT_EQ(main.WebBrowser2.LocationURL(), c.error ? kHomeAddress : kPageA)
-            << c.sideAddress;
+        EXPECT_EQ(main.WebBrowser2.LocationURL(), c.error ? kHomeAddress : kPageA) << c.sideAddress;
     }
 }
 
