@@ -1,5 +1,7 @@
 #include "mainwindow/FormMenu.h"
 
+#include "mainwindow/form1.h"
+#include "runtime/Application.h"
 #include "shared/mdlPlacementFunctions.h"
 
 namespace quillo {
@@ -37,6 +39,41 @@ FormMenu::FormMenu() : Form("FormMenu") {
 
     TimerCloseMenu.setEnabled(false);
     TimerCloseMenu.setInterval(100);
+
+    Load = [this] { Form_Load(); };
+    MouseMove = [this](int button, int, double, double) { Form_MouseMove(button); };
+    for (auto& [index, label] : LabelMenu) {
+        const auto item = static_cast<std::int16_t>(index);
+        label->MouseMove = [this, item](int button, int, double, double) {
+            LabelMenu_MouseMove(item, button);
+        };
+        label->MouseUp = [this](int, int, double, double) { LabelMenu_MouseUp(); };
+    }
+    TimerCloseMenu.Tick = [this] { TimerCloseMenu_Timer(); };
+}
+
+void FormMenu::Form_Load() {
+    application().backend().windows().setTopmost(*this, true);
+    Menu = std::make_unique<ClassMenu>();
+    Menu->FormLoad(*this);
+}
+
+void FormMenu::Form_MouseMove(int Button) {
+    Menu->ProcessFormMenuMouseMove(*this, runtime::form<form1>(),
+                                   static_cast<std::int16_t>(Button));
+}
+
+void FormMenu::LabelMenu_MouseMove(std::int16_t Index, int Button) {
+    Menu->ProcessLabelMenuMouseMove(*this, runtime::form<form1>(),
+                                    static_cast<std::int16_t>(Button), Index);
+}
+
+void FormMenu::LabelMenu_MouseUp() {
+    Menu->ExitMenu(*this, runtime::form<form1>());
+}
+
+void FormMenu::TimerCloseMenu_Timer() {
+    Menu->ProcessTimerCloseMenu(*this, runtime::form<form1>());
 }
 
 }  // namespace quillo

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <cstdint>
+#include <memory>
+
+#include "mainwindow/ClassMenu.h"
 #include "runtime/ControlArray.h"
 #include "runtime/Form.h"
 #include "runtime/Label.h"
@@ -10,6 +14,7 @@ namespace quillo {
 
 // The program menu: eight text items over the menu bitmap, opened by the program icon of the
 // main window. The language pack gives the items their captions and the window its bitmap.
+// The handlers forward to Menu, which holds the logic.
 class FormMenu : public runtime::Form {
   public:
     FormMenu();
@@ -22,6 +27,15 @@ class FormMenu : public runtime::Form {
     // Closes the menu once the pointer has left it (100 ms, off until the pointer first
     // crosses the menu's background).
     runtime::Timer& TimerCloseMenu = add<runtime::Timer>("TimerCloseMenu");
+
+    // Created at load, kept for the window's life.
+    std::unique_ptr<ClassMenu> Menu;
+
+    void Form_Load();
+    void Form_MouseMove(int Button);
+    void LabelMenu_MouseMove(std::int16_t Index, int Button);
+    void LabelMenu_MouseUp();
+    void TimerCloseMenu_Timer();
 };
 
 }  // namespace quillo

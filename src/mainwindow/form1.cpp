@@ -77,6 +77,7 @@ form1::form1() : Form("form1") {
     wireStartAndExit();
     wireWindow();
     wireButtons();
+    wireMenu();
     wireAddressBar();
     wireBrowsers();
 }

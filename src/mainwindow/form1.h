@@ -126,6 +126,11 @@ class form1 : public runtime::Form {
     void PictureClose_Click();
     void PictureHideShow_Click();
 
+    // The program menu.
+    void PictureIcon_MouseDown(int Button, int Shift, double X, double Y);
+    // The index of the widest menu item; on a tie the lower index.
+    std::int16_t GetWidestMenuLabel();
+
     void ComboURL_KeyPress(int& KeyAscii);
     void ComboURL_Click();
 
@@ -144,6 +149,7 @@ class form1 : public runtime::Form {
     void wireStartAndExit();
     void wireWindow();
     void wireButtons();
+    void wireMenu();
     void setDesignLooks();
     // Asks the corner strip for animation clip `code` at its next chance.
     void startAnimation(std::int16_t code);
