@@ -80,6 +80,7 @@ form1::form1() : Form("form1") {
     wireMenu();
     wireAddressBar();
     wireBrowsers();
+    wireAnimation();
 }
 
 void form1::setDesignLooks() {
@@ -108,7 +109,6 @@ void form1::wireStartAndExit() {
     KeyDown = [this](int& keyCode, int shift) { Form_KeyDown(keyCode, shift); };
     Unloading = [this] { Form_Unload(); };
     Timer1.Tick = [this] { Timer1_Timer(); };
-    Timer2.Tick = [this] { Timer2_Timer(); };
 }
 
 void form1::Form_Initialize() {
@@ -216,11 +216,6 @@ void form1::Timer1_Timer() {
     // The window takes the focus; a control that has it already (the address bar) keeps it.
     if (!activeControl()) SetFocus();
     ArrangeMainWindow(*this);
-}
-
-void form1::Timer2_Timer() {
-    // The corner animations play here; until they do, a trigger is only taken.
-    Timer2.setEnabled(false);
 }
 
 void form1::Form_KeyDown(int& KeyCode, int Shift) {

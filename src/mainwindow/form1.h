@@ -92,6 +92,8 @@ class form1 : public runtime::Form {
     // The corner animation: the gate (no animation in the last 3 seconds) and the clip to play.
     bool AnimationReady = false;
     std::int16_t AnimationCode = 0;
+    // The media alias of the corner strip's clips for this run: the window's Tag.
+    const std::string& AnimationAlias() const { return Tag(); }
     // The edge zone under the mouse at its last move over the window's surface.
     std::string ResizeZone;
     // The picture buttons showing their pressed look; their Tags keep their pictures' paths.
@@ -103,7 +105,9 @@ class form1 : public runtime::Form {
     void Form_KeyDown(int& KeyCode, int Shift);
     void Form_Unload();
     void Timer1_Timer();
+    // The corner animation: the trigger, and the end of one animation's 3 seconds.
     void Timer2_Timer();
+    void TimerAnimationLength_Timer();
 
     // Window handling: the surface's edge band, the title, the title buttons.
     void Form_MouseMove(int Button, int Shift, double X, double Y);
@@ -151,6 +155,9 @@ class form1 : public runtime::Form {
     void wireButtons();
     void wireMenu();
     void setDesignLooks();
+    void wireAnimation();
+    // Plays clip AnimationCode of the program's numbered animations in the corner strip.
+    void playNumberedAnimation();
     // Asks the corner strip for animation clip `code` at its next chance.
     void startAnimation(std::int16_t code);
     // The address bar shows the text, wholly selected.
