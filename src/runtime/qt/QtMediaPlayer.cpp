@@ -3,7 +3,6 @@
 #include <QAudioOutput>
 #include <QMediaPlayer>
 #include <QUrl>
-#include <QVideoWidget>
 
 namespace quillo::qt {
 
@@ -11,11 +10,10 @@ QtMediaPlayer::QtMediaPlayer(const runtime::MediaOpenRequest& request, QWidget* 
     : player_(std::make_unique<QMediaPlayer>()) {
     if (request.kind == runtime::MediaKind::Video) {
         if (parent) {
-            video_ = new QVideoWidget(parent);
-            video_->setAspectRatioMode(Qt::IgnoreAspectRatio);
+            video_ = new ClipWidget(parent);
             video_->setGeometry(parent->rect());
             video_->hide();
-            player_->setVideoOutput(video_);
+            player_->setVideoSink(video_->sink());
         }
     } else {
         audio_ = std::make_unique<QAudioOutput>();
@@ -26,7 +24,7 @@ QtMediaPlayer::QtMediaPlayer(const runtime::MediaOpenRequest& request, QWidget* 
 
 QtMediaPlayer::~QtMediaPlayer() {
     player_->stop();
-    player_->setVideoOutput(nullptr);
+    player_->setVideoSink(nullptr);
     delete video_;
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QPointer>
-#include <QVideoWidget>
 #include <memory>
 
 #include "runtime/MediaPlayer.h"
+#include "runtime/qt/ClipWidget.h"
 
 class QAudioOutput;
 class QMediaPlayer;
@@ -24,12 +24,12 @@ class QtMediaPlayer : public runtime::MediaPlayer {
     void stop() override;
 
     QMediaPlayer* player() const { return player_.get(); }
-    QVideoWidget* videoWidget() const { return video_; }
+    ClipWidget* videoWidget() const { return video_; }
 
   private:
     std::unique_ptr<QMediaPlayer> player_;
     std::unique_ptr<QAudioOutput> audio_;
-    QPointer<QVideoWidget> video_;
+    QPointer<ClipWidget> video_;
     bool placed_ = false;
 };
 
