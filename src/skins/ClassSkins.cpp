@@ -16,6 +16,7 @@
 #include "skins/FormGauge.h"
 #include "skins/FormLoading.h"
 #include "skins/FormSaveAs.h"
+#include "skins/SkinNames.h"
 
 namespace quillo {
 
@@ -23,49 +24,8 @@ using namespace runtime;
 
 namespace {
 
-constexpr char kEntryEnd = '\x02';
 constexpr int kDescriptorFields = 21;
 const std::string kDefaultSkin = "Quillo";
-
-std::string withoutLineBreaks(std::string text) {
-    std::string kept;
-    kept.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            ++i;
-            continue;
-        }
-        kept += text[i];
-    }
-    return kept;
-}
-
-// The entries of a skin list text, in order, empty ones included.
-std::vector<std::string> splitEntries(const std::string& text) {
-    std::vector<std::string> entries(1);
-    for (char c : text) {
-        if (c == kEntryEnd)
-            entries.emplace_back();
-        else
-            entries.back() += c;
-    }
-    return entries;
-}
-
-// A name is listed when one whole entry is that name, letter case aside: "Sea" is not listed
-// in "DeepSea".
-bool isListed(const std::string& listText, const std::string& name) {
-    const std::string wanted = MakeUpperCase(name);
-    for (const std::string& entry : splitEntries(withoutLineBreaks(listText)))
-        if (MakeUpperCase(entry) == wanted) return true;
-    return false;
-}
-
-// A skin name that can be a folder of the skins folder.
-bool isPlainName(const std::string& name) {
-    return !name.empty() && name != "." && name != ".." &&
-           name.find_first_of("/\\") == std::string::npos;
-}
 
 std::string lowerCase(const std::string& text) {
     return LowerAscii(text);
@@ -124,8 +84,8 @@ void ClassSkins::Init(Form& SourceForm) {
     gaugeAlive_ = Gauge->lifetime();
 
     FileIO("GetBinary", programFolder() + "/skinlib.txt", SkinLibText);
-    SkinLibText = withoutLineBreaks(SkinLibText);
-    SkinNames = splitEntries(SkinLibText);
+    SkinLibText = WithoutLineBreaks(SkinLibText);
+    SkinNames = SkinListEntries(SkinLibText);
 
     Form& saveAs = runtime::form<FormSaveAs>();
     auto* own = controlOf<ListBox>(SourceForm, "ListSkins");
@@ -168,13 +128,13 @@ bool ClassSkins::LoadTheme(std::string Filename) {
         return false;
     }
     std::string name = GetFileTitle(Filename);
-    if (!isPlainName(name)) return false;
+    if (!IsSafeSkinName(name)) return false;
     // The list on disk decides: the other engine instance may have changed it meanwhile, and a
     // list never read would otherwise be written back with this one name alone.
     FileIO("GetBinary", programFolder() + "/skinlib.txt", SkinLibText);
-    if (!isListed(SkinLibText, name)) {
+    if (!SkinListed(SkinLibText, name)) {
         CapitalizeFirst(name);
-        SkinLibText = withoutLineBreaks(SkinLibText + name + kEntryEnd);
+        SkinLibText = WithoutLineBreaks(SkinLibText + name + kSkinEntryEnd);
         if (!writeSkinList()) return false;
     }
     // Writing the name boxes loads these windows, hidden, when they are not loaded yet.
@@ -210,7 +170,7 @@ void ClassSkins::ProcessPictureUploadClick(Form& FormLoading, Form& form1) {
     auto* box = controlOf<TextBox>(FormLoading, "TextBoxSkinName");
     if (!box) return;
     const std::string name = box->Text();
-    if (!isPlainName(name)) return;
+    if (!IsSafeSkinName(name)) return;
     if (!LoadTheme(programFolder() + "/skins/" + name + "/" + name + ".tz3")) return;
     std::string current = "<" + name + ">";
     FileIO("Write", programFolder() + "/RN418.ini", current);

@@ -55,6 +55,26 @@ class ClassSkins {
     void ProcessPictureUploadClick(runtime::Form& FormLoading, runtime::Form& form1);
     // Applies ThemeFields, as the last successful LoadTheme left them, to form1.
     void UploadPicturesToBrowser(runtime::Form& form1);
+    // Saves form1's current looks under the name in SourceForm's TextBoxSkinName (trimmed there),
+    // after the name checks and a YES to MsgConfirmSave. A name with "." or that cannot be a
+    // folder name stops without a message; empty and the default name stop with theirs.
+    void ProcessPictureSaveClick(runtime::Form& SourceForm, runtime::Form& form1);
+    // Writes the skin Filename (made its file title) from form1: every file a Tag names is copied
+    // into a fresh temporary folder that then replaces the skin folder, the descriptor is written
+    // and loaded, and on success rn418.ini names the skin. File failures are skipped silently.
+    void SavingTheme(runtime::Form& form1, std::string& Filename);
+    // Takes the skin in SourceForm's name box off skinlib.txt (its folder stays) and refills the
+    // lists with the last entry selected; MsgRemoveFailed when the list cannot be written.
+    void ProcessPictureRemove_Click(runtime::Form& SourceForm);
+    // The pressed look of a skin window's picture button: the picture drawn two pixels in on
+    // every side. The pressed state is kept here, never in the Tag.
+    void IndentButton(runtime::PictureBox& Picture1);
+    // Gives the pressed button its picture back; a button that is not pressed stays as it is.
+    void UnindentButton(runtime::PictureBox& Picture1);
+    // Renames the skin selected in SourceForm's ListSkins to the name in its name box, after a
+    // YES to the rename question: folder, descriptor and list entry. MsgRenameFailed when a
+    // step fails or a name cannot be a folder name.
+    void Rename(runtime::Form& SourceForm);
 
   private:
     // Paint a picture file of the skin folder onto a strip or into a button. FileName becomes
@@ -63,11 +83,15 @@ class ClassSkins {
     void PaintSkinPicture(runtime::PictureBox& Box, std::string& FileName);
     void LoadSkinImage(runtime::Image& Button, std::string& FileName);
     void UpdateGauge(int Percent);
+    // Creates the folder FolderName in the skins folder; an existing one is kept.
+    bool MakeSkinFolder(const std::string& FolderName);
 
     std::string programFolder() const;
     std::string skinFile(const std::string& field) const;
     FormGauge* gauge() const;
     void showMessage(const std::string& text);
+    // A YES/NO question; true only for a click on YES.
+    bool confirmed(const std::string& question);
     bool writeSkinList();
     void applyColours(runtime::Form& form1);
     void applyPictures(runtime::Form& form1);
@@ -86,6 +110,9 @@ class ClassSkins {
     std::string NewThemeText;
     int ListSelection = 0;
     runtime::Picture KeptPicture;
+    // The one skin-window button showing its pressed look, and whether it still exists.
+    runtime::PictureBox* IndentedBox = nullptr;
+    std::weak_ptr<const void> indentedAlive_;
 };
 
 }  // namespace quillo

@@ -60,6 +60,17 @@ void SkinTest::answerMessages(int n) {
         });
 }
 
+void SkinTest::answerWith(const std::string& word) {
+    harness.backend().answerModal("FormMessageBox", [this, word](Form& shown) {
+        auto& box = static_cast<quillo::FormMessageBox&>(shown);
+        messages.push_back(box.Label1.Caption());
+        if (word.empty())
+            shown.Hide();
+        else
+            quillo::headless::User::click(*shown.findControl("Label" + word));
+    });
+}
+
 std::vector<Form*> SkinTest::gauges() const {
     std::vector<Form*> found;
     for (Form* form : app().Forms())

@@ -61,6 +61,9 @@ class SkinTest : public ::testing::Test {
     std::string skinPath(const std::string& name) const;
     // Answers the next n message boxes with OK, keeping their texts in messages.
     void answerMessages(int n);
+    // Answers the next message box with the button of this word, or closes it without a click
+    // when the word is empty; keeps its text in messages.
+    void answerWith(const std::string& word);
 
     MainWindow& main() { return app().form<MainWindow>(); }
     quillo::FormLoading& manager() { return app().form<quillo::FormLoading>(); }
