@@ -73,11 +73,13 @@ form1::form1() : Form("form1") {
     TimerAnimationLength.setEnabled(false);
     TimerAnimationLength.setInterval(3000);
     tmrHTMLCapture.setEnabled(false);
+    FavoriteMenuContainer.setVisible(false);
     setDesignLooks();
     wireStartAndExit();
     wireWindow();
     wireButtons();
     wireMenu();
+    wireFavorites();
     wireAddressBar();
     wireBrowsers();
     wireAnimation();

@@ -4,14 +4,18 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "runtime/BrowserObject.h"
 #include "runtime/ComboBox.h"
+#include "runtime/DirListBox.h"
+#include "runtime/FileListBox.h"
 #include "runtime/Form.h"
 #include "runtime/Image.h"
 #include "runtime/Label.h"
 #include "runtime/Line.h"
 #include "runtime/PictureBox.h"
+#include "runtime/PopupMenu.h"
 #include "runtime/SysInfo.h"
 #include "runtime/Timer.h"
 #include "runtime/WebBrowser.h"
@@ -83,6 +87,13 @@ class form1 : public runtime::Form {
     // Polls the loading page's text.
     runtime::Timer& tmrHTMLCapture = add<runtime::Timer>("tmrHTMLCapture");
     runtime::SysInfo& SysInfo1 = add<runtime::SysInfo>("SysInfo1");
+    // Never shown: its lists only read the favorites folders for the favorites menu.
+    runtime::PictureBox& FavoriteMenuContainer = add<runtime::PictureBox>("FavoriteMenuContainer");
+    runtime::DirListBox& DirMain = add<runtime::DirListBox>("DirMain", &FavoriteMenuContainer);
+    runtime::DirListBox& DirSub = add<runtime::DirListBox>("DirSub", &FavoriteMenuContainer);
+    runtime::DirListBox& DirCheck = add<runtime::DirListBox>("DirCheck", &FavoriteMenuContainer);
+    runtime::FileListBox& flbFavorite =
+        add<runtime::FileListBox>("flbFavorite", &FavoriteMenuContainer);
     // The skinned message box through which the skin engine reports and asks.
     MessageBox& MessageBox1 = add<MessageBox>("MessageBox1");
 
@@ -98,6 +109,9 @@ class form1 : public runtime::Form {
     std::string ResizeZone;
     // The picture buttons showing their pressed look; their Tags keep their pictures' paths.
     std::set<const runtime::Image*> IndentedButtons;
+    // The favorites menu of the latest opening; shared so that an opening in progress keeps its
+    // menu while a newer one replaces it.
+    std::shared_ptr<runtime::PopupMenu> MenuFavorite;
 
     void Form_Initialize();
     void Form_Load();
@@ -135,6 +149,13 @@ class form1 : public runtime::Form {
     // The index of the widest menu item; on a tie the lower index.
     std::int16_t GetWidestMenuLabel();
 
+    // The favorites menu: the folder tree below the Favorites folder, and the two dialogs.
+    void PictureBookmark_Click();
+    void BuildFavoriteMenu();
+    void AddFavoriteFolders(std::int32_t Parent, const std::string& Folder);
+    void AddFavoriteFiles(std::int32_t Parent, const std::string& Folder);
+    void MenuFavorite_Click(std::int32_t ItemNumber);
+
     void ComboURL_KeyPress(int& KeyAscii);
     void ComboURL_Click();
 
@@ -154,6 +175,7 @@ class form1 : public runtime::Form {
     void wireWindow();
     void wireButtons();
     void wireMenu();
+    void wireFavorites();
     void setDesignLooks();
     void wireAnimation();
     // Plays clip AnimationCode of the program's numbered animations in the corner strip.
@@ -173,6 +195,9 @@ class form1 : public runtime::Form {
     // start-up is over.
     void showAddress(const std::string& URL);
 
+    // The folders that AddFavoriteFolders is walking, outermost first, as the file system
+    // names them: a folder that leads back to one of them is not walked again.
+    std::vector<std::string> favoriteWalk_;
     // Set by the page's BeforeNavigate2: tells Enter whether its Navigate began a navigation.
     bool pageNavigationBegan_ = false;
 };
