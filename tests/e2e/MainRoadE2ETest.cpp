@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QUrl>
 #include <QWebEnginePage>
 #include <algorithm>
 #include <filesystem>
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "E2E.h"
+#include "designs/frmMBrowser.h"
 #include "mainwindow/FormBabyBrowser.h"
 #include "mainwindow/FormSplashScreen.h"
 #include "mainwindow/form1.h"
@@ -167,6 +169,33 @@ TEST_F(MainRoad, APageWhoseFrameHoldsAForbiddenPhraseGivesWayToTheBlockedPage) {
     EXPECT_FALSE(IsForbiddenText(text));
     EXPECT_TRUE(::e2e::waitFor(
         [&] { return main.ComboURL.Text() == "http://www.quillo.example/blocked.htm"; }));
+}
+
+TEST_F(MainRoad, APageCarryingADesignInItsCommentsOpensAHiddenWindowHoldingThatDesign) {
+    ::e2e::PageServer site;
+    const std::string fields = std::string("\x02") + "10\x02" + "20\x02" + "30\x02" + "40";
+    std::string records;
+    for (std::string_view code : DesignCodes)
+        records += "<! " + std::string(code) + fields + " >\r\n";
+    site.add("/design.htm", QByteArray::fromStdString("<html><body><p>Shapes</p>\r\n" + records +
+                                                      "<!-- a note --></body></html>"));
+    form1& main = start();
+    std::string address = site.url("/design.htm").toStdString();
+    ASSERT_TRUE(browse(main, address, address));
+    frmMBrowser* window = nullptr;
+    ASSERT_TRUE(::e2e::waitFor([&] {
+        for (runtime::Form* form : runtime::app().Forms())
+            if (form->Name() == "frmMBrowser") window = static_cast<frmMBrowser*>(form);
+        return window != nullptr;
+    }));
+    EXPECT_EQ(window->Tag(), address);
+    EXPECT_EQ(window->Outcome, frmMBrowser::DesignOutcome::Valid);
+    EXPECT_EQ(window->Design[DesignCode::RGN], "RGN" + fields);
+    QUrl served(site.url("/"));
+    EXPECT_EQ(window->HostKey,
+              "\\" + served.host().toStdString() + ":" + std::to_string(served.port()));
+    EXPECT_EQ(window->PageKey, "\\design.htm");
+    EXPECT_FALSE(window->Visible());
 }
 
 TEST_F(MainRoad, APageStillLoadingWhoseFrameHoldsAForbiddenPhraseGivesWayToTheBlockedPage) {
