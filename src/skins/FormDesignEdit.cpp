@@ -1,6 +1,11 @@
 #include "skins/FormDesignEdit.h"
 
+#include "mainwindow/RNfunctions.h"
+#include "mainwindow/form1.h"
+#include "runtime/Application.h"
 #include "shared/mdlPlacementFunctions.h"
+#include "skins/ClassSkins.h"
+#include "skins/FormSaveAs.h"
 
 namespace quillo {
 
@@ -45,6 +50,18 @@ FormDesignEdit::FormDesignEdit() : Form("FormDesignEdit") {
     MoveInPixels(PictureImageBox, 9, 79, 208, 83);
     Image1.setVisible(false);
     MoveInPixels(TextBoxSkinName, 10, 224, 208, 25);
+
+    Load = [this] { Form_Load(); };
+}
+
+FormDesignEdit::~FormDesignEdit() = default;
+
+void FormDesignEdit::Form_Load() {
+    application().backend().windows().setTopmost(*this, true);
+    Skins = std::make_unique<ClassSkins>(ClassSkins::Surroundings{
+        []() -> runtime::Form& { return runtime::form<form1>(); },
+        [](runtime::Form& window) { ArrangeMainWindow(static_cast<form1&>(window)); }});
+    Skins->Init(runtime::form<FormSaveAs>());
 }
 
 }  // namespace quillo

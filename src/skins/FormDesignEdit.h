@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "runtime/CommonDialog.h"
 #include "runtime/ControlArray.h"
 #include "runtime/Form.h"
@@ -10,11 +12,14 @@
 
 namespace quillo {
 
+class ClassSkins;
+
 // The skin editor: a preview of the image library between a bar of nine picture buttons, a
 // skin name box and a close spot, all over the editor's bitmap.
 class FormDesignEdit : public runtime::Form {
   public:
     FormDesignEdit();
+    ~FormDesignEdit() override;
 
     // The button bar: 0 clear, 1 colour, 2 add pictures, 3 and 4 the arrows (drawn on the
     // window's bitmap, no picture of their own), 5 delete, 6 skins, 7 save as, 8 save.
@@ -27,6 +32,12 @@ class FormDesignEdit : public runtime::Form {
     runtime::Image& Image1 = add<runtime::Image>("Image1");
     runtime::CommonDialog& CommonDialog1 = add<runtime::CommonDialog>("CommonDialog1");
     runtime::TextBox& TextBoxSkinName = add<runtime::TextBox>("TextBoxSkinName");
+
+    // The engine of the editor, the skin manager and the save-as window, made at load; it
+    // shares no state with the main window's own engine.
+    std::unique_ptr<ClassSkins> Skins;
+
+    void Form_Load();
 };
 
 }  // namespace quillo

@@ -13,7 +13,7 @@ namespace quillo {
 
 // The skin manager: the list of skins, a name box and picture buttons over its bitmap. Its short
 // form shows the first two buttons; the long form, 39 pixels taller, the import and delete
-// buttons below them too.
+// buttons below them too. Every action goes to the skin editor's engine.
 class FormLoading : public runtime::Form {
   public:
     FormLoading();
@@ -29,6 +29,18 @@ class FormLoading : public runtime::Form {
     runtime::Image& Image1 = add<runtime::Image>("Image1");
     runtime::Image& Image2 = add<runtime::Image>("Image2");
     runtime::CommonDialog& CommonDialog1 = add<runtime::CommonDialog>("CommonDialog1");
+
+    // True while the long form is shown. The program menu cuts the window back to the short
+    // height without clearing it, so the switch follows this, not the height.
+    bool FormBottomVisible = false;
+
+    void Form_Load();
+    void Form_MouseDown();
+    void Label1_Click();
+    void ListSkins_Click();
+    void Picture1_Click(int Index);
+    void Picture1_MouseDown(int Index);
+    void Picture1_MouseUp(int Index);
 };
 
 }  // namespace quillo

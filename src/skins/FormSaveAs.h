@@ -10,6 +10,7 @@
 namespace quillo {
 
 // The save-as window: the list of skins, the name to save under, OK and Cancel over its bitmap.
+// Saving goes to the skin editor's engine.
 class FormSaveAs : public runtime::Form {
   public:
     FormSaveAs();
@@ -20,6 +21,14 @@ class FormSaveAs : public runtime::Form {
     runtime::ControlArray<runtime::PictureBox> Picture1 =
         addArray<runtime::PictureBox>("Picture1", {0, 1});
     runtime::Label& Label1 = add<runtime::Label>("Label1");  // close
+
+    void Form_Load();
+    void Form_MouseDown();
+    void Label1_Click();
+    void ListSkins_Click();
+    void Picture1_Click(int Index);
+    void Picture1_MouseDown(int Index);
+    void Picture1_MouseUp(int Index);
 };
 
 }  // namespace quillo

@@ -126,9 +126,11 @@ std::vector<Receiver> Receivers() {
     };
 }
 
+// The skin editor's load fills the save-as list, which loads that window first, and gives the
+// editor's engine its gauge.
 const std::vector<std::string> kLoadOrder = {
-    "FormMenu",           "FormAbout",      "FormDesignEdit",      "FormLoading",    "FormSaveAs",
-    "FormChangeHomepage", "frmAddFavorite", "frmOrganizeFavorite", "frmMoveFavorite"};
+    "FormMenu",  "FormAbout",          "FormDesignEdit", "FormSaveAs",          "FormLoading",
+    "FormGauge", "FormChangeHomepage", "frmAddFavorite", "frmOrganizeFavorite", "frmMoveFavorite"};
 
 }  // namespace
 

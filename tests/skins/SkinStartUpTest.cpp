@@ -108,12 +108,15 @@ TEST_F(SkinnedProgram, ShowsTheGaugeThroughEveryStepWhileTheStartUpTimerIsStillO
     std::vector<runtime::Form*> gauges;
     for (runtime::Form* form : app().Forms())
         if (form->Name() == "FormGauge") gauges.push_back(form);
-    ASSERT_EQ(gauges.size(), 1u);
-    EXPECT_FALSE(gauges[0]->Visible());
+    // The skin editor's engine, loaded with the language pack, keeps its own hidden gauge; the
+    // main window's comes last.
+    ASSERT_EQ(gauges.size(), 2u);
+    for (runtime::Form* gauge : gauges)
+        EXPECT_FALSE(gauge->Visible());
     // Centred on the main window as it stood.
     ASSERT_FALSE(gaugeSteps.empty());
-    EXPECT_EQ(gaugeSteps[0].left, w.Left() + w.Width() / 2 - gauges[0]->Width() / 2);
-    EXPECT_EQ(gaugeSteps[0].top, w.Top() + w.Height() / 2 - gauges[0]->Height() / 2);
+    EXPECT_EQ(gaugeSteps[0].left, w.Left() + w.Width() / 2 - gauges.back()->Width() / 2);
+    EXPECT_EQ(gaugeSteps[0].top, w.Top() + w.Height() / 2 - gauges.back()->Height() / 2);
 
     // Once the window shows, a skin chosen later is applied behind the gauge again.
     program.advance(1000);

@@ -1,0 +1,22 @@
+#pragma once
+
+namespace quillo {
+
+namespace runtime {
+class Form;
+}  // namespace runtime
+
+class ClassSkins;
+
+// What the skin manager and the save-as window share: both are tool windows of the skin editor
+// and work through its engine.
+
+// The skin editor's engine; referring to it loads the editor (hidden) when it is not loaded.
+ClassSkins& EditorSkins();
+// The first steps of the windows' load: topmost, then 1000 twips to the right of the editor.
+void PlaceBesideEditor(runtime::Form& window);
+// A press anywhere on the window's surface closes the program menu and lets the window system
+// move the window with the mouse.
+void DragSkinToolWindow(runtime::Form& window);
+
+}  // namespace quillo
