@@ -110,6 +110,7 @@ void Application::unloadForm(Form& form) {
 
 void Application::runModal(Form& form) {
     DepthGuard guard(depth_);
+    DepthGuard modal(modalDepth_);
     backend_->runModal(form, [&form] { return !form.loaded() || !form.Visible(); });
 }
 

@@ -67,6 +67,8 @@ class Application {
     void loadForm(Form& form);
     void unloadForm(Form& form);
     void runModal(Form& form);
+    // True while a modal window is shown: other windows cannot be shown modeless meanwhile.
+    bool modalOpen() const { return modalDepth_ > 0; }
     // Ends the program at once.
     void End();
 
@@ -113,6 +115,7 @@ class Application {
     std::uint64_t timerSequence_ = 0;
     std::vector<std::function<void()>> posted_;
     int depth_ = 0;
+    int modalDepth_ = 0;
     std::mt19937 random_{12345};
 };
 
