@@ -1,5 +1,9 @@
 #pragma once
 
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "runtime/Form.h"
 #include "runtime/Label.h"
 #include "runtime/Menu.h"
@@ -9,7 +13,8 @@
 namespace quillo {
 
 // The add-favorite dialog: the favorite's name, the folder tree, and New, OK and Cancel as
-// transparent spots over the dialog's bitmap.
+// transparent spots over the dialog's bitmap. Tag holds the address to save. OK writes the
+// shortcut into CurrentFolder; every file-system failure is skipped without a message.
 class frmAddFavorite : public runtime::Form {
   public:
     frmAddFavorite();
@@ -22,6 +27,39 @@ class frmAddFavorite : public runtime::Form {
     // The tree's context menu, kept out of the menu bar.
     runtime::Menu& mnuNew = add<runtime::Menu>("mnuNew");
     runtime::Menu& mnuNewCommand = add<runtime::Menu>("mnuNewCommand", &mnuNew);
+
+    // The tree path ("Favorites\Shops") of the folder OK writes into.
+    std::string CurrentFolder;
+    // The directory made last by New, until the user has named it; empty when none.
+    std::string PendingFolderPath;
+
+    // Rebuilds the whole folder tree from disk: the root "MN" expanded, everything else collapsed.
+    void InitializeTreeView();
+    // Adds the sub-folders of Directory below the node ParentKey, depth first.
+    void AddSubFolders(const std::string& ParentKey, const std::string& Directory);
+    // Makes a folder below the selected node and starts editing its name.
+    void CreateNewFolder();
+
+    void Form_Load();
+    void Form_MouseDown();
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    void cmdNew_Click();
+    void mnuNewCommand_Click();
+    void TV_NodeClick(runtime::Node& node);
+    void TV_MouseDown(int Button, double x, double y);
+    void TV_AfterLabelEdit(int& Cancel, const std::optional<std::string>& NewString);
+
+    // The directory a node of the tree stands for.
+    static std::string NodeDirectory(const runtime::Node& node);
+
+  private:
+    // Adds a child of the parent; the key is the parent's key and the position, made unique
+    // when another branch holds it already. Returns the new node.
+    runtime::Node* AddChild(const std::string& ParentKey, int Position, const std::string& Text);
+
+    // The folders being walked, as the file system names them, so a link back stops the walk.
+    std::vector<std::string> walk_;
 };
 
 }  // namespace quillo

@@ -1,0 +1,92 @@
+#include "favorites/FavoritesStore.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <limits>
+#include <optional>
+#include <system_error>
+
+#include "runtime/PathResolver.h"
+
+namespace quillo {
+
+namespace {
+
+constexpr std::string_view kNewFolder = "New Folder";
+constexpr std::size_t kNumberSlots = 100;
+
+// The text read as a decimal number (sign, fraction and exponent allowed) and rounded to a
+// 16-bit integer, a half to the even neighbour; nothing for other text or numbers out of range.
+std::optional<std::int16_t> SixteenBitNumber(const std::string& text) {
+    if (text.empty() || text.find_first_not_of("+-.0123456789eE") != std::string::npos)
+        return std::nullopt;
+    errno = 0;
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    if (end != text.c_str() + text.size() || errno != 0 || !std::isfinite(value))
+        return std::nullopt;
+    const double whole = std::nearbyint(value);
+    if (whole < std::numeric_limits<std::int16_t>::min() ||
+        whole > std::numeric_limits<std::int16_t>::max())
+        return std::nullopt;
+    return static_cast<std::int16_t>(whole);
+}
+
+}  // namespace
+
+std::string ShortcutText(std::string_view address) {
+    return "[InternetShortcut]\r\nURL=" + std::string(address) + "\r\n";
+}
+
+bool WriteShortcut(const std::string& file, std::string_view address) {
+    const std::string target = runtime::ResolvePath(file);
+    const std::string temporary = target + ".saving";
+    const std::string text = ShortcutText(address);
+    std::FILE* out = std::fopen(temporary.c_str(), "wb");
+    if (!out) return false;
+    const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
+    if (std::fclose(out) != 0 || !written) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, target, error);
+    if (error) std::remove(temporary.c_str());
+    return !error;
+}
+
+std::string TrimSpaces(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+bool IsSafeName(std::string_view name) {
+    return name != "." && name != ".." &&
+           name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
+}
+
+std::string NewFolderName(const std::vector<std::string>& siblings) {
+    // Numbers fill the first free slot; zero marks a free slot, and numbers beyond the last
+    // slot are dropped.
+    std::vector<std::int16_t> slots(kNumberSlots, 0);
+    for (const std::string& name : siblings) {
+        if (!name.starts_with(kNewFolder)) continue;
+        const std::size_t space = name.rfind(' ');
+        const auto number = SixteenBitNumber(name.substr(space + 1));
+        if (!number) continue;
+        auto free = std::find(slots.begin(), slots.end(), 0);
+        if (free != slots.end()) *free = *number;
+    }
+    int k = 1;
+    while (std::find(slots.begin(), slots.end(), k) != slots.end())
+        ++k;
+    return std::string(kNewFolder) + " " + std::to_string(k);
+}
+
+}  // namespace quillo

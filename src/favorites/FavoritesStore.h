@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillo {
+
+// The favorites on disk: Internet-shortcut files in a tree of folders under the Windows
+// directory's "Favorites" folder. These routines know nothing of windows.
+
+// The whole Internet-shortcut file for an address: two lines, each ended by CR LF.
+std::string ShortcutText(std::string_view address);
+
+// Writes the shortcut through a temporary file that then takes the name, so a failed write
+// leaves a favorite of the same name as it was. False when anything failed.
+bool WriteShortcut(const std::string& file, std::string_view address);
+
+// The text without leading and trailing spaces (other blanks stay).
+std::string TrimSpaces(std::string_view text);
+
+// True when the name can become a file or folder name inside its folder: it holds no separator
+// and no NUL, and it is not "." or "..".
+bool IsSafeName(std::string_view name);
+
+// The name New proposes below a folder whose sub-folders have these names: "New Folder "
+// followed by the smallest number from 1 that no "New Folder..." sibling ends with.
+std::string NewFolderName(const std::vector<std::string>& siblings);
+
+}  // namespace quillo
