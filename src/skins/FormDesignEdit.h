@@ -1,9 +1,13 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "runtime/CommonDialog.h"
 #include "runtime/ControlArray.h"
+#include "runtime/DataObject.h"
 #include "runtime/Form.h"
 #include "runtime/Image.h"
 #include "runtime/Label.h"
@@ -37,7 +41,38 @@ class FormDesignEdit : public runtime::Form {
     // shares no state with the main window's own engine.
     std::unique_ptr<ClassSkins> Skins;
 
+    // The image library: the text of imagelib.txt as last read or written, its entries (the
+    // last element is the empty tail; an empty library has no elements) and the one on show.
+    std::string LibraryText;
+    std::vector<std::string> LibraryEntries;
+    std::int16_t LibraryIndex = 0;
+
     void Form_Load();
+
+    // Shows a library entry in the preview: a clip plays inside the box, a picture is painted
+    // into it. False when the file is no picture.
+    bool ShowLibraryItem(const std::string& File);
+    // Adds a file chosen in the open dialog to the library and shows it.
+    void AddLibraryItem();
+    void ShowPreviousItem();
+    void ShowNextItem();
+    // Removes the entry on show from the library and shows the one that takes its place.
+    void DeleteLibraryItem();
+    void ClickTheNextButton();
+    void PictureImageBox_OLEDragDrop(runtime::DataObject& Data, int& Effect, int Button, int Shift,
+                                     double X, double Y);
+
+  private:
+    std::string libraryPath() const;
+    // The preview's media alias between double quotes.
+    std::string previewAlias() const;
+    void showMessage(const std::string& text);
+    // Adds a file already known to load (or a clip) unless the library holds it already.
+    bool addToLibrary(const std::string& File);
+    void addFailed();
+    void stepFailed();
+    void deleteFailed();
+    void step(int direction);
 };
 
 }  // namespace quillo
