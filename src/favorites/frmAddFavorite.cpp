@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "favorites/FavoritesStore.h"
+#include "favorites/FavoritesTree.h"
 #include "mainwindow/Variables.h"
 #include "runtime/Application.h"
 #include "runtime/FolderListing.h"
@@ -20,29 +21,6 @@ namespace {
 
 constexpr const char* kRootKey = "MN";
 constexpr const char* kRootText = "Favorites";
-
-// The same folder however it is reached (links, letter case).
-std::string Identity(const std::string& folder) {
-    std::error_code error;
-    std::filesystem::path real = std::filesystem::canonical(runtime::ResolvePath(folder), error);
-    return error ? folder : real.string();
-}
-
-std::vector<std::string> SubFolders(const std::string& directory) {
-    return runtime::FolderListing::folders(directory).value_or(std::vector<std::string>{});
-}
-
-// Gives the directory a new name in its folder; false, changing nothing, for a name that is
-// empty, would leave the folder or is taken already (a folder is never merged into another).
-bool RenameFolder(const std::string& directory, const std::string& name) {
-    if (name.empty() || !IsSafeName(name)) return false;
-    const std::string parent = directory.substr(0, directory.find_last_of("/\\"));
-    const std::string target = runtime::ResolvePath(parent + "/" + name);
-    std::error_code error;
-    if (std::filesystem::exists(target, error) || error) return false;
-    std::filesystem::rename(runtime::ResolvePath(directory), target, error);
-    return !error;
-}
 
 }  // namespace
 
@@ -79,47 +57,20 @@ frmAddFavorite::frmAddFavorite() : Form("frmAddFavorite") {
 }
 
 std::string frmAddFavorite::NodeDirectory(const runtime::Node& node) {
-    return WindowsDir + "/" + node.FullPath();
+    return FavoritesTree::Directory(node);
 }
 
 runtime::Node* frmAddFavorite::AddChild(const std::string& ParentKey, int Position,
                                         const std::string& Text) {
-    // Positions run together without a separator, so "MN1" "1" and "MN" "11" meet; the branch
-    // added later takes a suffix, which stays the same while the folders do not change.
-    const std::string wanted = ParentKey + std::to_string(Position);
-    std::string key = wanted;
-    for (int n = 2; TV.Nodes.Item(key); ++n)
-        key = wanted + "~" + std::to_string(n);
-    return TV.Nodes.Add(ParentKey, runtime::tvwChild, key, Text);
+    return FavoritesTree(TV).AddChild(ParentKey, Position, Text);
 }
 
 void frmAddFavorite::InitializeTreeView() {
-    TV.Nodes.Clear();
-    const std::string root = WindowsDir + "/Favorites";
-    const std::vector<std::string> folders = SubFolders(root);
-    TV.Nodes.Add(nullptr, runtime::tvwLast, kRootKey, kRootText);
-    walk_ = {Identity(root)};
-    int position = 0;
-    for (const std::string& name : folders) {
-        runtime::Node* node = AddChild(kRootKey, ++position, name);
-        if (node) AddSubFolders(node->Key(), root + "/" + name);
-    }
-    walk_.clear();
-    TV.Nodes.Item(kRootKey)->setExpanded(true);
+    FavoritesTree(TV).Build();
 }
 
 void frmAddFavorite::AddSubFolders(const std::string& ParentKey, const std::string& Directory) {
-    const std::string identity = Identity(Directory);
-    // A folder that leads back to one being walked is shown but not walked again.
-    if (std::find(walk_.begin(), walk_.end(), identity) != walk_.end()) return;
-    walk_.push_back(identity);
-    int position = 0;
-    for (const std::string& name : SubFolders(Directory)) {
-        runtime::Node* node = AddChild(ParentKey, ++position, name);
-        const std::string path = Directory + "/" + name;
-        if (node && !name.empty() && !SubFolders(path).empty()) AddSubFolders(node->Key(), path);
-    }
-    walk_.pop_back();
+    FavoritesTree(TV).AddSubFolders(ParentKey, Directory);
 }
 
 void frmAddFavorite::Form_Load() {
@@ -200,7 +151,7 @@ void frmAddFavorite::TV_AfterLabelEdit(int& Cancel, const std::optional<std::str
     // Only a folder just made by New is named here; any other edit changes nothing.
     if (pending.empty() || !node || NodeDirectory(*node) != pending || !NewString) return;
     const std::string name = TrimSpaces(*NewString);
-    if (!RenameFolder(pending, name)) return;
+    if (!RenameDirectory(pending, name)) return;
     node->setText(name);
     CurrentFolder = node->FullPath();
 }

@@ -57,9 +57,6 @@ class frmAddFavorite : public runtime::Form {
     // Adds a child of the parent; the key is the parent's key and the position, made unique
     // when another branch holds it already. Returns the new node.
     runtime::Node* AddChild(const std::string& ParentKey, int Position, const std::string& Text);
-
-    // The folders being walked, as the file system names them, so a link back stops the walk.
-    std::vector<std::string> walk_;
 };
 
 }  // namespace quillo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "runtime/DirListBox.h"
 #include "runtime/Form.h"
 #include "runtime/Label.h"
@@ -20,6 +22,16 @@ class frmMoveFavorite : public runtime::Form {
     runtime::DirListBox& DirCheck = add<runtime::DirListBox>("DirCheck");
     runtime::Label& cmdOK = add<runtime::Label>("cmdOK");
     runtime::Label& cmdCancel = add<runtime::Label>("cmdCancel");
+
+    // Rebuilds the folder tree from disk, only the root expanded.
+    void InitializeTreeView();
+    // Adds the sub-folders of Directory below the node ParentKey, depth first.
+    void AddSubFolderNodes(const std::string& ParentKey, const std::string& Directory);
+
+    void Form_Load();
+    // Moves the favorites selected in the organize dialog into the folder selected here.
+    void cmdOK_Click();
+    void cmdCancel_Click();
 };
 
 }  // namespace quillo

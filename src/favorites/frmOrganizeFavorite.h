@@ -1,5 +1,9 @@
 #pragma once
 
+#include <array>
+#include <optional>
+#include <string>
+
 #include "runtime/ControlArray.h"
 #include "runtime/FileListBox.h"
 #include "runtime/Form.h"
@@ -32,6 +36,55 @@ class frmOrganizeFavorite : public runtime::Form {
     runtime::Menu& mnuLVMenu = add<runtime::Menu>("mnuLVMenu");
     runtime::ControlArray<runtime::Menu> mnuLVMenuCommand =
         addArray<runtime::Menu>("mnuLVMenuCommand", {0, 1, 2, 3}, &mnuLVMenu);
+
+    // "Tree View" or "List View": where Rename and Delete act.
+    std::string LastFocus = "Tree View";
+    // 0 while an edit names a folder made by New, 1 while it renames a folder.
+    int EditMode = 0;
+    // The directory made last by New, until it is named; empty when none.
+    std::string PendingNewPath;
+    // The directory of the folder being renamed; the file of the favorite being renamed.
+    std::string RenamePath;
+    std::string RenameKey;
+    // Keys of the folders the user expanded, kept while the program runs so that the tree
+    // reopens as it was left. Empty slots are free.
+    static std::array<std::string, 500> ExpandedKeys;
+
+    // Rebuilds the folder tree and expands the remembered folders again.
+    void InitializeTreeView();
+    // Lists the favorites of the folder at this tree path ("Favorites\Games").
+    void ReloadFavorite(std::string xPath);
+    void CreateNewFolder();
+    void RenameFolder();
+    void DeleteFolder();
+    void RenameFavorite();
+    void DeleteFavorites();
+
+    void Form_Load();
+    void Form_MouseDown();
+    void cmdNew_Click();
+    void cmdRename_Click();
+    void cmdDelete_Click();
+    void cmdMove_Click();
+    void cmdClose_Click();
+    void TV_KeyDown(int& KeyCode, int Shift);
+    void LV_KeyDown(int& KeyCode, int Shift);
+    void mnuTVMenuCommand_Click(int Index);
+    void mnuLVMenuCommand_Click(int Index);
+    void TV_GotFocus();
+    void LV_GotFocus();
+    void TV_NodeClick(runtime::Node& node);
+    void TV_MouseDown(int Button, double x, double y);
+    void LV_MouseDown(int Button, double x, double y);
+    void TV_Expand(runtime::Node& node);
+    void TV_Collapse(runtime::Node& node);
+    void TV_AfterLabelEdit(int& Cancel, const std::optional<std::string>& NewString);
+    void LV_AfterLabelEdit(int& Cancel, const std::optional<std::string>& NewString);
+
+  private:
+    int SelectedCount() const;
+    // The tree path listed last, for a reload when no folder is selected.
+    std::string listed_ = "Favorites";
 };
 
 }  // namespace quillo
