@@ -107,9 +107,12 @@ TEST(SaveDesign, SavesTheCleanedNameByButtonOrEnterReplacingAnEqualOneAfterTheQu
         c.enter ? User::pressKey(dialog.Text1, 13) : User::click(dialog.cmdSave);
         const std::string question = "The name [x] already exists. Do you wish to overwrite it?";
         EXPECT_EQ(program.list(), c.after) << c.typed;
-        EXPECT_EQ(dialog.Text1.Text(), c.shown) << c.typed;
         EXPECT_EQ(program.messages(), std::vector<std::string>(c.asked, question)) << c.typed;
         EXPECT_EQ(program.isOpen<frmSaveDesign>(), c.stays) << c.typed;
+        // A dialog that closed is gone; only one that stays can show its text.
+        if (c.stays) {
+            EXPECT_EQ(dialog.Text1.Text(), c.shown) << c.typed;
+        }
         EXPECT_FALSE(program.harness.fileExists(kList + ".tmp")) << c.typed;
     }
 }
