@@ -21,6 +21,15 @@ class DrawList {
   public:
     const std::vector<DrawOp>& ops() const { return ops_; }
     void add(DrawOp op) { ops_.push_back(std::move(op)); }
+    // Adds a picture at (x, y); a negative width or height takes the picture's own, converted
+    // with the given twips per pixel. False for the empty picture, which paints nothing.
+    bool paint(const Picture& picture, double x, double y, double width, double height,
+               double twipsPerPixelX, double twipsPerPixelY) {
+        if (picture.empty()) return false;
+        add({picture, x, y, width < 0 ? picture.widthPx * twipsPerPixelX : width,
+             height < 0 ? picture.heightPx * twipsPerPixelY : height});
+        return true;
+    }
     void clear() { ops_.clear(); }
 
   private:

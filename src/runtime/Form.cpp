@@ -71,11 +71,9 @@ double Form::ScaleHeight() const {
 }
 
 void Form::PaintPicture(const Picture& picture, double x, double y, double width, double height) {
-    if (picture.empty()) return;
     const Screen& screen = application().screen();
-    drawList_.add({picture, x, y, width < 0 ? picture.widthPx * screen.TwipsPerPixelX : width,
-                   height < 0 ? picture.heightPx * screen.TwipsPerPixelY : height});
-    changed(Property::Draw);
+    if (drawList_.paint(picture, x, y, width, height, screen.TwipsPerPixelX, screen.TwipsPerPixelY))
+        changed(Property::Draw);
 }
 
 namespace {
