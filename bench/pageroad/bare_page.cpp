@@ -1,0 +1,33 @@
+// A bare QWebEngineView: loads a small page (first argument), then the measured page (second
+// argument). Writes "typed" when it asks for the measured page and "loaded" when that has
+// loaded (BenchClock.h), then "done".
+#include <QApplication>
+#include <QTimer>
+#include <QUrl>
+#include <QWebEngineView>
+
+#include "BenchClock.h"
+
+int main(int argc, char** argv) {
+    if (argc < 3) return 2;
+    QApplication qt(argc, argv);
+    QWebEngineView view;
+    view.resize(800, 600);
+    QUrl measured(QString::fromLocal8Bit(argv[2]));
+    bool typed = false;
+    QObject::connect(&view, &QWebEngineView::loadFinished, [&](bool) {
+        if (typed) {
+            bench::stamp("loaded");
+            bench::stamp("done");
+            return;
+        }
+        typed = true;
+        QTimer::singleShot(500, [&] {
+            bench::stamp("typed");
+            view.load(measured);
+        });
+    });
+    view.show();
+    view.load(QUrl(QString::fromLocal8Bit(argv[1])));
+    return qt.exec();
+}
