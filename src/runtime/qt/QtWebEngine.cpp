@@ -14,6 +14,7 @@
 
 #include "runtime/HtmlComments.h"
 #include "runtime/WebBrowser.h"
+#include "runtime/qt/FrameReport.h"
 #include "runtime/qt/FrameScript.h"
 #include "runtime/qt/QtWebPage.h"
 
@@ -64,11 +65,6 @@ FramePath pathOf(const QJsonValue& value) {
 
 bool startsWith(const FramePath& path, const FramePath& prefix) {
     return path.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), path.begin());
-}
-
-std::optional<std::string> textOf(const QJsonValue& value) {
-    if (!value.isString()) return std::nullopt;
-    return value.toString().toStdString();
 }
 
 DocumentData canceledDocument(const std::string& address) {
@@ -322,16 +318,17 @@ void QtWebEngine::keepShownDocument() {
 }
 
 void QtWebEngine::reported(const QString& json) {
-    QJsonObject message = QJsonDocument::fromJson(json.toUtf8()).object();
-    QString kind = message.value("kind").toString();
-    std::string url = message.value("url").toString().toStdString();
+    FrameReport report(json);
+    const QJsonObject& message = report.head();
+    std::string kind = report.text("kind");
+    std::string url = report.text("url");
     // Chromium's own error page is not the page the program sees.
     if (url.rfind("chrome-error:", 0) == 0 || !message.value("path").isArray()) return;
     FramePath path = pathOf(message.value("path"));
-    QString doc = message.value("doc").toString();
+    QString doc = QString::fromStdString(report.text("doc"));
     if (kind == "created") {
         if (!path.empty() && awaitingDocument_) return;  // a frame of the document on its way out
-        frameCreated(path, doc, url, message.value("origin").toString().toStdString());
+        frameCreated(path, doc, url, report.text("origin"));
         return;
     }
     auto found = frames_.find(path);
@@ -339,7 +336,7 @@ void QtWebEngine::reported(const QString& json) {
     Frame& frame = found->second;
     if (doc != frame.doc && doc != QLatin1String("same")) return;  // an older document's report
     if (kind == "source") {
-        frame.source = message.value("text").toString().toStdString();
+        frame.source = report.text("text");
         updateComments(frame);
         return;
     }
@@ -347,26 +344,12 @@ void QtWebEngine::reported(const QString& json) {
 
     DocumentData& data = frame.data;
     data.url = url;
-    data.title = message.value("title").toString().toStdString();
+    data.title = report.text("title");
     data.readyState = message.value("state").toInt(1);
-    std::vector<runtime::HtmlElementData> all;
-    for (const QJsonValue& value : message.value("all").toArray()) {
-        QJsonObject element = value.toObject();
-        all.push_back({element.value("t").toString().toStdString(), textOf(element.value("x"))});
-    }
-    data.all = std::move(all);
-    frame.commentData.clear();
-    for (const QJsonValue& value : message.value("comments").toArray())
-        frame.commentData.push_back(value.toString().toStdString());
-    QJsonValue body = message.value("body");
-    if (body.isObject()) {
-        QJsonObject b = body.toObject();
-        data.body =
-            runtime::HtmlBodyData{b.value("tag").toString().toStdString(), textOf(b.value("text")),
-                                  textOf(b.value("inner")), textOf(b.value("outer"))};
-    } else {
-        data.body.reset();
-    }
+    data.all = report.elements();
+    frame.commentData = report.comments();
+    data.body = report.body(*data.all);
+    frame.taken = QDateTime::currentMSecsSinceEpoch();
     data.frameCount = message.value("frames").toInt();
     updateComments(frame);
     if (frame.retired) return;
@@ -494,18 +477,28 @@ void QtWebEngine::finish() {
     browser_.fireDownloadComplete();
 }
 
-void QtWebEngine::refreshDocument() {
-    lastRefresh_ = QDateTime::currentMSecsSinceEpoch();
-    page_->runJavaScript(QStringLiteral("window.quilloRefresh && quilloRefresh()"),
-                         static_cast<quint32>(FrameScriptWorld()));
+void QtWebEngine::refreshFrame(const FramePath& path) {
+    QJsonArray framePath;
+    for (int i : path)
+        framePath.append(i);
+    page_->runJavaScript(
+        QStringLiteral("window.quilloRefresh && quilloRefresh(%1)")
+            .arg(QString::fromUtf8(QJsonDocument(framePath).toJson(QJsonDocument::Compact))),
+        static_cast<quint32>(FrameScriptWorld()));
 }
 
 const DocumentData* QtWebEngine::document(const FramePath& path) {
     if (failedUrl_) return path.empty() ? &failedDocument_ : nullptr;
     auto found = frames_.find(path);
     if (found == frames_.end() || !found->second.data.all) return nullptr;
-    if (QDateTime::currentMSecsSinceEpoch() - lastRefresh_ >= kRefreshMs) refreshDocument();
-    return &found->second.data;
+    // A model taken a moment ago is fresh; an older one is taken again for the reads to come.
+    Frame& frame = found->second;
+    qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (now - std::max(frame.taken, frame.refreshAsked) >= kRefreshMs) {
+        frame.refreshAsked = now;
+        refreshFrame(path);
+    }
+    return &frame.data;
 }
 
 bool QtWebEngine::writable(const FramePath& path) const {

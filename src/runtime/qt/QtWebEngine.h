@@ -55,9 +55,6 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
     bool setBodyInnerHtml(const runtime::FramePath& frame, const std::string& html) override;
     bool writeln(const runtime::FramePath& frame, const std::string& html) override;
 
-    // Asks every frame for a fresh snapshot now (it arrives a moment later).
-    void refreshDocument();
-
   private:
     struct Frame {
         QString doc;
@@ -67,6 +64,9 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
         std::vector<std::string> commentData;
         std::optional<std::string> source;
         bool complete = false;
+        // When the frame script last took this document's model, and when it was last asked to.
+        qint64 taken = 0;
+        qint64 refreshAsked = 0;
         // A later navigation replaces this document: it still refreshes the model while it is
         // shown, but raises no events.
         bool retired = false;
@@ -99,6 +99,8 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
     void failed(const std::string& url);
     void finish();
     void updateComments(Frame& frame);
+    // Asks the frame script for a fresh model of one frame (it arrives a moment later).
+    void refreshFrame(const runtime::FramePath& path);
     bool writable(const runtime::FramePath& frame) const;
     bool write(const runtime::FramePath& frame, const char* op, int index, const std::string& text);
 
@@ -126,7 +128,6 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
     // meanwhile belong to the document on its way out.
     bool awaitingDocument_ = false;
     QTimer pageGrace_;
-    qint64 lastRefresh_ = 0;
 };
 
 }  // namespace quillo::qt
