@@ -1,6 +1,7 @@
 // The whole program, started with the address given as argument on its command line. Writes
 // "tick" when the main window's start-up timer fires and "complete" at the first
-// DocumentComplete of that address in the main browser, each with its moment (BenchClock.h).
+// DocumentComplete of that address in the main browser, each with its moment (BenchClock.h);
+// "loaded" once the main window has loaded, a moment after its load ends.
 #include <string>
 
 #include "BenchClock.h"
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     std::string address = argv[1];
     bench::ProgramRun program(argc, argv, "<" + address + ">");
     program.mainWindowLoaded = [address](quillo::form1& main) {
+        bench::stamp("loaded");
         auto tick = main.Timer1.Tick;
         main.Timer1.Tick = [tick] {
             bench::stamp("tick");

@@ -2,7 +2,8 @@
 // 127.0.0.1, and reports the median and spread of the time from process start to the page's
 // request and to its completion:
 // - the whole program (rn418's start-up: splash, main window, start-up timer), started with the
-//   page's address on its command line; also from its start-up timer's tick to the request;
+//   page's address on its command line; also to the end of its main window's load, to its
+//   start-up timer's tick, and from that tick to the request;
 // - a WebBrowser control on the Qt engine alone, in a window;
 // - a bare QWebEngineView.
 #include <QCoreApplication>
@@ -30,9 +31,10 @@ Figures figures(std::vector<double> times) {
 }
 
 struct Series {
+    Series(const char* name, QString program) : name(name), program(std::move(program)) {}
     const char* name;
     QString program;
-    std::vector<double> request, complete, tickToRequest;
+    std::vector<double> loaded, tick, request, complete, tickToRequest;
 };
 
 void print(const char* what, const std::vector<double>& times) {
@@ -54,9 +56,9 @@ int main(int argc, char** argv) {
                "<p>Text to read.</p><!-- a comment --></body></html>");
     QString url = server.url("/page.htm");
 
-    std::vector<Series> series{{"whole program", folder + "/quillo_program", {}, {}, {}},
-                               {"WebBrowser control", folder + "/quillo_first_page", {}, {}, {}},
-                               {"bare QWebEngineView", folder + "/bare_first_page", {}, {}, {}}};
+    std::vector<Series> series{{"whole program", folder + "/quillo_program"},
+                               {"WebBrowser control", folder + "/quillo_first_page"},
+                               {"bare QWebEngineView", folder + "/bare_first_page"}};
     double loadBefore = bench::LoadAverage();
     for (int i = 0; i < kRuns; ++i) {
         for (Series& s : series) {
@@ -71,13 +73,19 @@ int main(int argc, char** argv) {
             result.stamps["request"] = request;
             s.request.push_back(result.ms("start", "request"));
             s.complete.push_back(result.ms("start", "complete"));
-            if (result.has("tick")) s.tickToRequest.push_back(result.ms("tick", "request"));
+            if (result.has("tick")) {
+                s.loaded.push_back(result.ms("start", "loaded"));
+                s.tick.push_back(result.ms("start", "tick"));
+                s.tickToRequest.push_back(result.ms("tick", "request"));
+            }
         }
     }
     std::printf("load average %.1f before, %.1f after\n", loadBefore, bench::LoadAverage());
     std::printf("%-24s %9s %9s %9s\n", "program, ms", "median", "min", "max");
     for (const Series& s : series) {
         std::printf("%s\n", s.name);
+        print("start -> main loaded", s.loaded);
+        print("start -> tick", s.tick);
         print("start -> request", s.request);
         print("start -> complete", s.complete);
         print("tick -> request", s.tickToRequest);

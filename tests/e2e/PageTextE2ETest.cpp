@@ -438,3 +438,19 @@ TEST_F(PageText, APageNestedSixtyDeepHoldsItsTextOnce) {
     EXPECT_LT(held, 2 * text.size());
     EXPECT_TRUE(quillo::IsForbiddenText(quillo::GetPageText(viewer_.Browser.Object())));
 }
+
+TEST_F(PageText, AFrameTakenAgainFromThePageKeepsItsRenderedText) {
+    site_.add("/spaced.htm", "<html><body><p>adult   \n   content</p></body></html>");
+    site_.add("/holder.htm", "<html><body><iframe src='/spaced.htm'></iframe></body></html>");
+    ASSERT_TRUE(load("/holder.htm"));
+    BrowserObject frame(viewer_.Browser, {0});
+    EXPECT_TRUE(quillo::IsForbiddenText(quillo::GetPageText(frame)));
+    // A read of a model a moment old has the page take it again, for the reads after it.
+    waitFor([] { return false; }, 700);
+    quillo::GetPageText(frame);
+    waitFor([] { return false; }, 700);
+    EXPECT_TRUE(quillo::IsForbiddenText(quillo::GetPageText(frame)));
+    std::vector<PlainDocument> plain = readPlainly();
+    ASSERT_EQ(plain.size(), 2u);
+    expectTheModelCovers(plain[1], {0}, "the frame");
+}

@@ -1,10 +1,15 @@
 #include "runtime/qt/FrameScript.h"
 
+#include <QRandomGenerator>
+#include <QWebEngineProfile>
 #include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 
 namespace quillo::qt {
 
 namespace {
+
+constexpr const char* kScriptName = "quillo-frame-script";
 
 const char* const kScript = R"JS(
 (function () {
@@ -231,6 +236,28 @@ QString FrameScriptSource(const QString& token) {
 
 int FrameScriptWorld() {
     return QWebEngineScript::UserWorld + 7;
+}
+
+const QString& FrameScriptToken() {
+    static const QString value = [] {
+        QString text = QStringLiteral("quillo:");
+        for (int i = 0; i < 4; ++i)
+            text += QString::number(QRandomGenerator::system()->generate64(), 36);
+        return text + QLatin1Char(':');
+    }();
+    return value;
+}
+
+void InstallFrameScript(QWebEngineProfile* profile) {
+    QWebEngineScriptCollection& scripts = *profile->scripts();
+    if (!scripts.find(QString::fromLatin1(kScriptName)).isEmpty()) return;
+    QWebEngineScript script;
+    script.setName(QString::fromLatin1(kScriptName));
+    script.setSourceCode(FrameScriptSource(FrameScriptToken()));
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setWorldId(static_cast<quint32>(FrameScriptWorld()));
+    script.setRunsOnSubFrames(true);
+    scripts.insert(script);
 }
 
 }  // namespace quillo::qt

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QWebEngineProfile;
+
 namespace quillo::qt {
 
 // The script injected into every frame of every page, in a world of its own. Each frame reports
@@ -19,5 +21,11 @@ QString FrameScriptSource(const QString& token);
 
 // The world the script runs in, apart from the pages' own scripts.
 int FrameScriptWorld();
+
+// The token of this process's frame script; pages cannot know it.
+const QString& FrameScriptToken();
+
+// Puts the frame script into the profile's scripts, once.
+void InstallFrameScript(QWebEngineProfile* profile);
 
 }  // namespace quillo::qt

@@ -4,12 +4,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRandomGenerator>
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
-#include <QWebEngineProfile>
-#include <QWebEngineScript>
-#include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 
 #include "runtime/HtmlComments.h"
@@ -17,6 +13,7 @@
 #include "runtime/qt/FrameReport.h"
 #include "runtime/qt/FrameScript.h"
 #include "runtime/qt/QtWebPage.h"
+#include "runtime/qt/WebEngineWarmUp.h"
 
 namespace quillo::qt {
 
@@ -27,34 +24,10 @@ using runtime::FramePath;
 namespace {
 
 constexpr const char* kCanceled = "about:navigationcanceled#";
-constexpr const char* kScriptName = "quillo-frame-script";
 // How long the page's completion waits for frames that have not reported theirs.
 constexpr int kFrameGraceMs = 3000;
 // Reads ask for fresh snapshots at most this often.
 constexpr qint64 kRefreshMs = 500;
-
-// The token of this process's frame script; pages cannot know it.
-const QString& token() {
-    static const QString value = [] {
-        QString text = QStringLiteral("quillo:");
-        for (int i = 0; i < 4; ++i)
-            text += QString::number(QRandomGenerator::system()->generate64(), 36);
-        return text + QLatin1Char(':');
-    }();
-    return value;
-}
-
-void installFrameScript(QWebEngineProfile* profile) {
-    QWebEngineScriptCollection& scripts = *profile->scripts();
-    if (!scripts.find(QString::fromLatin1(kScriptName)).isEmpty()) return;
-    QWebEngineScript script;
-    script.setName(QString::fromLatin1(kScriptName));
-    script.setSourceCode(FrameScriptSource(token()));
-    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
-    script.setWorldId(static_cast<quint32>(FrameScriptWorld()));
-    script.setRunsOnSubFrames(true);
-    scripts.insert(script);
-}
 
 FramePath pathOf(const QJsonValue& value) {
     FramePath path;
@@ -87,8 +60,7 @@ DocumentData canceledDocument(const std::string& address) {
 }  // namespace
 
 QtWebEngine::QtWebEngine(runtime::WebBrowser& browser) : browser_(browser) {
-    QWebEngineProfile* profile = QWebEngineProfile::defaultProfile();
-    installFrameScript(profile);
+    QWebEngineProfile* profile = WebProfile();
     auto alive = alive_;
     QtWebPage::Hooks hooks;
     hooks.navigationRequested = [this, alive](const QUrl& url, QWebEnginePage::NavigationType type,
@@ -101,7 +73,7 @@ QtWebEngine::QtWebEngine(runtime::WebBrowser& browser) : browser_(browser) {
     hooks.reported = [this, alive](const QString& json) {
         if (*alive) reported(json);
     };
-    page_ = new QtWebPage(profile, token(), std::move(hooks));
+    page_ = new QtWebPage(profile, FrameScriptToken(), std::move(hooks));
     view_ = new QWebEngineView();
     view_->setPage(page_);
     view_->hide();
@@ -110,6 +82,7 @@ QtWebEngine::QtWebEngine(runtime::WebBrowser& browser) : browser_(browser) {
     pageGrace_.setInterval(kFrameGraceMs);
     connect(&pageGrace_, &QTimer::timeout, this, [this] { completePage(true); });
     connect(page_, &QWebEnginePage::loadStarted, this, &QtWebEngine::loadStarted);
+    connect(page_, &QWebEnginePage::loadStarted, this, [] { DropWarmPage(); });
     connect(page_, &QWebEnginePage::loadingChanged, this, &QtWebEngine::loadingChanged);
     connect(page_, &QWebEnginePage::loadProgress, this, [this](int progress) {
         if (busy_ && progress < 100) browser_.fireProgressChange(progress, 100);
