@@ -454,3 +454,28 @@ TEST_F(PageText, AFrameTakenAgainFromThePageKeepsItsRenderedText) {
     ASSERT_EQ(plain.size(), 2u);
     expectTheModelCovers(plain[1], {0}, "the frame");
 }
+
+TEST_F(PageText, LongFramesOfThePagesOwnOriginAndFromElsewhereAreReadWhole) {
+    // Long texts of a frame the page can reach are taken by the page; those of a foreign frame
+    // come by the frame's own report.
+    auto longPage = [](const std::string& last) {
+        std::string html = "<html><body>";
+        for (int i = 0; html.size() < 300000; ++i)
+            html += "<p>Line " + std::to_string(i) + " of a long story in the garden.</p>";
+        return QByteArray::fromStdString(html + "<p>" + last + "</p></body></html>");
+    };
+    PageServer elsewhere;
+    elsewhere.add("/far.htm", longPage("the far end"));
+    site_.add("/near.htm", longPage("the near end"));
+    site_.add("/both.htm",
+              QByteArray::fromStdString(
+                  "<html><body><iframe src='/near.htm'></iframe><iframe src='" +
+                  elsewhere.url("/far.htm").toStdString() + "'></iframe></body></html>"));
+    ASSERT_TRUE(load("/both.htm"));
+    for (int i : {0, 1}) {
+        std::string text = quillo::GetPageText(BrowserObject(viewer_.Browser, {i}));
+        EXPECT_GT(text.size(), 300000u);
+        EXPECT_NE(text.find(i == 0 ? "the near end" : "the far end"), std::string::npos);
+        EXPECT_NE(text.find("Line 1000 of a long story"), std::string::npos);
+    }
+}

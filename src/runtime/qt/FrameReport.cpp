@@ -14,20 +14,26 @@ std::string utf8(QStringView text) {
 
 }  // namespace
 
-FrameReport::FrameReport(const QString& message) : message_(message) {
-    qsizetype end = message_.indexOf(QLatin1Char('\n'));
-    QStringView all(message_);
-    QStringView json = end < 0 ? all : all.left(end);
-    if (end >= 0) payload_ = all.mid(end + 1);
-    head_ = QJsonDocument::fromJson(json.toUtf8()).object();
+FrameReport::FrameReport(const QString& message) : text_(message) {
+    qsizetype end = text_.indexOf(QLatin1Char('\n'));
+    payloadAt_ = end < 0 ? text_.size() : end + 1;
+    head_ = QJsonDocument::fromJson(QStringView(text_).left(end < 0 ? text_.size() : end).toUtf8())
+                .object();
+    parked_ = head_.value(QLatin1String("parked")).toInt();
+}
+
+void FrameReport::setPayload(QString payload) {
+    text_ = std::move(payload);
+    payloadAt_ = 0;
 }
 
 QStringView FrameReport::view(const QJsonValue& value) const {
     if (!value.isObject()) return {};
     QJsonArray stretch = value.toObject().value(QLatin1String("@")).toArray();
     qsizetype start = stretch.at(0).toInteger(-1), length = stretch.at(1).toInteger(-1);
-    if (start < 0 || length < 0 || start + length > payload_.size()) return {};
-    return payload_.mid(start, length);
+    QStringView all = payload();
+    if (start < 0 || length < 0 || start + length > all.size()) return {};
+    return all.mid(start, length);
 }
 
 std::string FrameReport::text(const QJsonValue& value) const {

@@ -45,8 +45,22 @@ const char* const kScript = R"JS(
       size += value.length;
       return { '@': [size - value.length, value.length] };
     });
-    log(TOKEN + head + '\n' + payload.join(''));
+    var text = payload.join('');
+    if (text.length < PARK_AT || !message.path || !reachable()) { log(TOKEN + head + '\n' + text); return; }
+    parked[++lastParked] = text;
+    log(TOKEN + head.slice(0, -1) + ',"parked":' + lastParked + '}');
   }
+  // A long payload of a frame that the top frame's script can reach waits here for the page to
+  // take it, as the value of a script it runs: faster than a console line, and not kept by it.
+  var PARK_AT = 65536, parked = {}, lastParked = 0;
+  function reachable() {
+    try { return window === window.top || window.top.document !== undefined; } catch (e) { return false; }
+  }
+  window.quilloTakeParked = function (number) {
+    var text = parked[number];
+    delete parked[number];
+    return text === undefined ? null : text;
+  };
   // How an element's text is read, which tells what it can hold. LAID_OUT: an HTML element with
   // a layout box, whose text is its rendered text. BOXLESS: an HTML element without one (and not
   // display: contents), whose text is all the text of its descendants, none of which has a box.
@@ -187,6 +201,12 @@ const char* const kScript = R"JS(
     for (var i = 0; i < path.length; i++) { w = w.frames[path[i]]; if (!w) return null; }
     try { return { w: w, d: w.document }; } catch (e) { return null; }
   }
+  // Hands over a payload parked by the frame at path.
+  window.quilloTake = function (path, number) {
+    var t = path.length ? target(path) : { w: window };
+    var takeParked = t && t.w.quilloTakeParked;
+    return takeParked ? takeParked(number) : null;
+  };
   // Takes the model of the frame at path again, or of every frame without one.
   window.quilloRefresh = function (path) {
     function take(w, p) {

@@ -291,7 +291,51 @@ void QtWebEngine::keepShownDocument() {
 }
 
 void QtWebEngine::reported(const QString& json) {
-    FrameReport report(json);
+    incoming_.push_back({FrameReport(json), ++lastIncoming_, false});
+    Incoming& entry = incoming_.back();
+    if (int parked = entry.report.parked()) {
+        QJsonValue path = entry.report.head().value("path");
+        entry.waiting = path.isArray();
+        entry.dropped = !path.isArray();
+        if (entry.waiting) takeParked(path, parked, entry.number);
+    }
+    takeIncoming();
+}
+
+void QtWebEngine::takeParked(const QJsonValue& path, int parked, unsigned number) {
+    QString call =
+        QStringLiteral("quilloTake(%1, %2)")
+            .arg(QString::fromUtf8(QJsonDocument(path.toArray()).toJson(QJsonDocument::Compact)))
+            .arg(parked);
+    auto alive = alive_;
+    page_->runJavaScript(call, static_cast<quint32>(FrameScriptWorld()),
+                         [this, alive, number](const QVariant& payload) {
+                             if (!*alive) return;
+                             for (Incoming& entry : incoming_) {
+                                 if (entry.number != number) continue;
+                                 entry.waiting = false;
+                                 // A payload that has gone with its document takes its report
+                                 // along.
+                                 if (payload.typeId() == QMetaType::QString)
+                                     entry.report.setPayload(payload.toString());
+                                 else
+                                     entry.dropped = true;
+                             }
+                             takeIncoming();
+                         });
+}
+
+void QtWebEngine::takeIncoming() {
+    auto alive = alive_;
+    while (!incoming_.empty() && !incoming_.front().waiting) {
+        Incoming entry = std::move(incoming_.front());
+        incoming_.pop_front();
+        if (!entry.dropped) take(entry.report);
+        if (!*alive) return;
+    }
+}
+
+void QtWebEngine::take(const FrameReport& report) {
     const QJsonObject& message = report.head();
     std::string kind = report.text("kind");
     std::string url = report.text("url");

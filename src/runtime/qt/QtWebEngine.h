@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QString>
 #include <QTimer>
+#include <deque>
 #include <map>
 #include <memory>
 #include <optional>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "runtime/WebEngine.h"
+#include "runtime/qt/FrameReport.h"
 
 class QWebEngineLoadingInfo;
 class QWebEnginePage;
@@ -88,7 +90,11 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
     // handler that navigates again leaves behind.
     unsigned beginNavigation(const std::string& url, bool started);
     QWebEnginePage* windowRequested();
+    // The frame script's reports are taken in the order they came, each once its payload is in.
     void reported(const QString& json);
+    void takeParked(const QJsonValue& path, int parked, unsigned number);
+    void takeIncoming();
+    void take(const FrameReport& report);
     void loadStarted();
     void loadingChanged(const QWebEngineLoadingInfo& info);
     void keepShownDocument();
@@ -120,6 +126,14 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
     bool skipTypedRequest_ = false;
     std::optional<std::string> failedUrl_;
     runtime::DocumentData failedDocument_;
+    struct Incoming {
+        FrameReport report;
+        unsigned number = 0;
+        bool waiting = false;  // for its parked payload
+        bool dropped = false;  // its payload was gone
+    };
+    std::deque<Incoming> incoming_;
+    unsigned lastIncoming_ = 0;
     std::map<runtime::FramePath, Frame> frames_;
     std::set<runtime::FramePath> loadingFrames_;
     Navigation navigation_;
