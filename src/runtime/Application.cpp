@@ -42,6 +42,9 @@ Application::~Application() {
     graveyard_.clear();
     forms_.clear();
     timers_.clear();
+    posted_.clear();
+    // Nothing is due any more: the backend's clock must not run the program after its end.
+    backend_->scheduleChanged();
     current = nullptr;
 }
 
