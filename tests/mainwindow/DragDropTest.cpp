@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "mainwindow/FormMenu.h"
-#include "runtime/Application.h"
 #include "runtime/MediaCommands.h"
 #include "runtime/headless/User.h"
 #include "shared/FormMessageBox.h"
@@ -18,277 +17,182 @@
 using namespace skintest;
 using namespace quillo;
 using quillo::headless::User;
-using quillo::runtime::app;
 using quillo::runtime::form;
 
 namespace {
 
-constexpr double kTwoPixels = 30;
-
 class Dropping : public SkinnedProgram {
   protected:
     Dropping() {
-        harness().writeFile("drops/red.gif", gif(12, 7));
-        harness().writeFile("drops/blue.gif", gif(13, 7));
+        for (const char* name : {"red.gif", "SUN.BMP", "old.gif"})
+            harness().writeFile(std::string("drops/") + name, gif(12, 7));
         harness().writeFile("drops/notes.bmp.txt", "no picture");
         harness().writeFile("drops/clip.avi", "RIFF....AVI ");
         harness().writeFile("drops/ding.wav", "RIFF....WAVE");
+        mkfifo(file("pipe.bmp").c_str(), 0600);
         program.start();
         runtime::mciSendString("Close all");
         harness().backend().mediaLog.clear();
     }
     std::string file(const std::string& name) { return harness().path("drops/" + name); }
-    runtime::PictureBox& preview() { return form<FormDesignEdit>().PictureImageBox; }
     // The editor's preview shows a library entry and can be dragged, as after an addition.
-    runtime::PictureBox& previewShowing(const std::string& name) {
+    runtime::PictureBox& preview(const std::string& name) {
         form<FormDesignEdit>().ShowLibraryItem(file(name));
-        preview().setDragMode(1);
-        return preview();
+        form<FormDesignEdit>().PictureImageBox.setDragMode(1);
+        return form<FormDesignEdit>().PictureImageBox;
     }
     runtime::Control& control(const std::string& name) { return *main().findControl(name); }
-    // The file whose picture a button holds or a strip has painted over its whole area.
+    // The file whose picture a button holds or a strip has painted stretched over its area.
     static std::string shown(const runtime::Control& control) {
         if (control.kind() == runtime::ControlKind::Image)
             return static_cast<const runtime::Image&>(control).getPicture().path;
         const auto& ops = static_cast<const runtime::PictureBox&>(control).drawList().ops();
         if (ops.empty()) return "";
         const runtime::DrawOp& last = ops.back();
-        const bool stretched = last.x == 0 && last.y == 0 && last.width == control.Width() &&
-                               last.height == control.Height();
-        return stretched ? last.picture.path : "stretched wrongly";
+        const bool stretched = last.width == control.Width() && last.height == control.Height();
+        return last.x == 0 && last.y == 0 && stretched ? last.picture.path : "misplaced";
     }
-    // A sound left open: "Close all" is seen by its going.
-    void openProbe() { runtime::mciSendString("Open \"" + file("ding.wav") + "\" Alias probe"); }
-    bool probeOpen() { return app().media().device("probe") != nullptr; }
-    // The program menu stands open; the main window's layout hides it.
-    void showMenu() { form<FormMenu>().Show(); }
+    // Dresses a control with old.gif, opens a sound and shows the program menu: "Close all"
+    // closes the one, the main window's layout hides the other.
+    void prepare(runtime::Control& target) {
+        User::drag(preview("old.gif"), target);
+        runtime::mciSendString("Open \"" + file("ding.wav") + "\" Alias probe");
+        form<FormMenu>().Show();
+    }
+    bool allClosed() { return runtime::app().media().device("probe") == nullptr; }
     bool laidOut() { return !form<FormMenu>().Visible(); }
-    const std::vector<std::string>& windowLog() { return harness().backend().windowServices.log; }
     bool logged(const std::string& line) {
-        return std::count(windowLog().begin(), windowLog().end(), line) > 0;
+        const auto& log = harness().backend().windowServices.log;
+        return std::find(log.begin(), log.end(), line) != log.end();
     }
 };
 
-enum class Kind { Button, Strip, CornerStrip };
-enum class Press { Nothing, Indents, MovesWindow, OpensMenu };
-
-struct Row {
-    const char* name;
-    Kind kind;
-    Press press;
-};
-
-const Row kHandlers[] = {
-    {"PictureBack", Kind::Button, Press::Indents},
-    {"PictureBookmark", Kind::Button, Press::Indents},
-    {"PictureHideShow", Kind::Button, Press::Indents},
-    {"PictureHome", Kind::Button, Press::Indents},
-    {"PictureMail", Kind::Button, Press::Indents},
-    {"PictureNext", Kind::Button, Press::Indents},
-    {"PictureReload", Kind::Button, Press::Indents},
-    {"PictureStop", Kind::Button, Press::Indents},
-    {"PictureURL", Kind::Button, Press::Indents},
-    {"PictureClose", Kind::Button, Press::Nothing},
-    {"PictureWS01", Kind::Button, Press::Nothing},
-    {"PictureWS02", Kind::Button, Press::Nothing},
-    {"PictureTitle", Kind::Button, Press::MovesWindow},
-    {"PictureTitleBar", Kind::Button, Press::MovesWindow},
-    {"PictureIcon", Kind::Button, Press::OpensMenu},
-    {"PictureBottomCenter", Kind::Strip, Press::Nothing},
-    {"PictureBottomRight", Kind::Strip, Press::Nothing},
-    {"PictureBottomLeft", Kind::CornerStrip, Press::Nothing},
-};
+enum Press { Nothing, Indents, MovesWindow, OpensMenu };
 
 }  // namespace
 
 TEST_F(Dropping, EveryButtonAndStripAnswersDropsAndTheMouseAsItsRowSays) {
-    runtime::PictureBox& source = previewShowing("red.gif");
+    const std::pair<const char*, Press> buttons[] = {
+        {"PictureBack", Indents},        {"PictureBookmark", Indents},
+        {"PictureHideShow", Indents},    {"PictureHome", Indents},
+        {"PictureMail", Indents},        {"PictureNext", Indents},
+        {"PictureReload", Indents},      {"PictureStop", Indents},
+        {"PictureURL", Indents},         {"PictureClose", Nothing},
+        {"PictureWS01", Nothing},        {"PictureWS02", Nothing},
+        {"PictureTitle", MovesWindow},   {"PictureTitleBar", MovesWindow},
+        {"PictureIcon", OpensMenu},      {"PictureBottomCenter", Nothing},
+        {"PictureBottomRight", Nothing}, {"PictureBottomLeft", Nothing}};
     runtime::Label& notAPictureBox = form<FormDesignEdit>().Label1;
-    notAPictureBox.setTag(file("blue.gif"));
+    notAPictureBox.setTag(file("SUN.BMP"));
     notAPictureBox.setDragMode(1);
-
-    for (const Row& row : kHandlers) {
-        SCOPED_TRACE(row.name);
-        runtime::Control& target = control(row.name);
-        const bool corner = row.kind == Kind::CornerStrip;
-
+    for (const auto& [name, press] : buttons) {
+        SCOPED_TRACE(name);
+        runtime::Control& target = control(name);
+        const bool corner = target.Name() == "PictureBottomLeft";
         // The preview dragged here: the control takes its picture; no layout follows.
-        openProbe();
-        showMenu();
-        ASSERT_TRUE(User::drag(source, target));
+        prepare(target);
+        ASSERT_TRUE(User::drag(preview("red.gif"), target));
         EXPECT_EQ(target.Tag(), file("red.gif"));
         EXPECT_EQ(shown(target), file("red.gif"));
         EXPECT_FALSE(laidOut());
-        EXPECT_EQ(probeOpen(), !corner);
-
-        // Another kind of control dragged here is ignored, but the corner strip still stops
-        // every media device.
-        openProbe();
+        EXPECT_EQ(allClosed(), corner);
+        // Another kind of control is ignored, but the corner strip stops every device first.
+        prepare(target);
         ASSERT_TRUE(User::drag(notAPictureBox, target));
-        EXPECT_EQ(target.Tag(), file("red.gif"));
-        EXPECT_EQ(probeOpen(), !corner);
-
-        // A file dropped from another program: the control takes it and the window is laid out.
-        openProbe();
-        ASSERT_TRUE(User::dropFiles(target, {file("blue.gif")}));
-        EXPECT_EQ(target.Tag(), file("blue.gif"));
-        EXPECT_EQ(shown(target), file("blue.gif"));
+        EXPECT_EQ(target.Tag(), file("old.gif"));
+        EXPECT_EQ(allClosed(), corner);
+        // A file from another program: taken, and the window is laid out.
+        ASSERT_TRUE(User::dropFiles(target, {file("red.gif")}));
+        EXPECT_EQ(shown(target), file("red.gif"));
         EXPECT_TRUE(laidOut());
-        EXPECT_EQ(probeOpen(), !corner);
-        runtime::mciSendString("Close probe");
+        runtime::mciSendString("Close all");
 
-        // The mouse.
         const double left = target.Left();
-        form<FormMenu>().Hide();
-        const std::size_t logSize = windowLog().size();
         User::mouseDown(target, runtime::vbLeftButton, 1, 1);
-        EXPECT_EQ(target.Left(), left + (row.press == Press::Indents ? kTwoPixels : 0));
-        EXPECT_EQ(logged("move form1"), row.press == Press::MovesWindow);
-        EXPECT_EQ(form<FormMenu>().Visible(), row.press == Press::OpensMenu);
+        EXPECT_EQ(target.Left(), left + (press == Indents ? 30 : 0));
+        EXPECT_EQ(logged("move form1"), press == MovesWindow);
+        EXPECT_EQ(form<FormMenu>().Visible(), press == OpensMenu);
         User::mouseMove(target, runtime::vbLeftButton, 2, 2);
-        EXPECT_EQ(logged("release capture"), row.press == Press::OpensMenu);
+        EXPECT_EQ(logged("release capture"), press == OpensMenu);
         User::mouseUp(target, runtime::vbLeftButton, 2, 2);
+        if (target.kind() == runtime::ControlKind::PictureBox) User::click(target);
         EXPECT_EQ(target.Left(), left);
-        EXPECT_EQ(form<FormMenu>().Visible(), row.press == Press::OpensMenu);
-        if (row.press != Press::MovesWindow && row.press != Press::OpensMenu) {
-            EXPECT_EQ(windowLog().size(), logSize);
-        }
-        if (row.kind != Kind::Button) User::click(target);
-        EXPECT_EQ(target.Tag(), file("blue.gif"));
+        EXPECT_EQ(target.Tag(), file("red.gif"));
         harness().backend().windowServices.log.clear();
     }
 }
 
-TEST_F(Dropping, AFileDropTestsTheLowerCasedPathForAKindAnywhereInIt) {
-    harness().writeFile("drops/SUN.BMP", gif(20, 7));
-    runtime::Image& home = main().PictureHome;
-    User::dropFiles(home, {file("SUN.BMP"), file("red.gif")});
-    EXPECT_EQ(home.Tag(), file("SUN.BMP"));
-    EXPECT_EQ(shown(home), file("SUN.BMP"));
-
-    // The kind is in the name but the file is no picture: on a button only the Tag changes.
-    showMenu();
-    User::dropFiles(home, {file("notes.bmp.txt")});
-    EXPECT_EQ(home.Tag(), file("notes.bmp.txt"));
-    EXPECT_EQ(shown(home), file("SUN.BMP"));
-    EXPECT_TRUE(laidOut());
-
-    // A strip has lost its picture already and stays blank.
-    User::dropFiles(main().PictureBottomRight, {file("red.gif")});
-    User::dropFiles(main().PictureBottomRight, {file("notes.bmp.txt")});
-    EXPECT_EQ(main().PictureBottomRight.Tag(), file("notes.bmp.txt"));
-    EXPECT_EQ(shown(main().PictureBottomRight), "");
-
-    // No kind at all, or no file at all: nothing changes.
-    showMenu();
-    harness().writeFile("drops/plain.png", gif(9, 7));
-    User::dropFiles(home, {file("plain.png")});
-    User::dropFiles(home, {});
-    EXPECT_EQ(home.Tag(), file("notes.bmp.txt"));
-    EXPECT_FALSE(laidOut());
-}
-
-TEST_F(Dropping, AClipFilePlaysOnceInTheCornerStripOnlyWithoutLayout) {
-    std::vector<std::string>& media = harness().backend().mediaLog;
-    const std::string centreTag = main().PictureBottomCenter.Tag();
-    const std::string homeTag = main().PictureHome.Tag();
-    showMenu();
-    User::dropFiles(main().PictureHome, {file("clip.avi")});
-    User::dropFiles(main().PictureBottomCenter, {file("clip.avi")});
-    EXPECT_EQ(main().PictureHome.Tag(), homeTag);
-    EXPECT_EQ(main().PictureBottomCenter.Tag(), centreTag);
-    EXPECT_TRUE(media.empty());
-
-    main().PictureBottomLeft.setWidth(40 * 15);
-    main().PictureBottomLeft.setHeight(25 * 15);
-    User::dropFiles(main().PictureBottomLeft, {file("clip.avi")});
-    EXPECT_EQ(main().PictureBottomLeft.Tag(), file("clip.avi"));
-    EXPECT_EQ(media, (std::vector<std::string>{"clip.avi: open video in form1.PictureBottomLeft",
-                                               "clip.avi: destination 0 0 40 25",
-                                               "clip.avi: play from 0"}));
-    EXPECT_NE(app().media().device(main().Tag()), nullptr);
-    EXPECT_FALSE(laidOut());
-}
-
-TEST_F(Dropping, ADropWithoutFilesOnTheCornerStripStillStopsEveryDevice) {
-    const std::string tag = main().PictureBottomLeft.Tag();
-    openProbe();
-    User::dropFiles(main().PictureBottomLeft, {});
-    EXPECT_FALSE(probeOpen());
-    EXPECT_EQ(main().PictureBottomLeft.Tag(), tag);
-}
-
-TEST_F(Dropping, ThePreviewShowingAClipPlaysItInTheCornerStripAndLoopsAgainItself) {
-    runtime::PictureBox& source = previewShowing("clip.avi");
-    std::vector<std::string>& media = harness().backend().mediaLog;
-    const std::string homeTag = main().PictureHome.Tag();
-    const std::string rightTag = main().PictureBottomRight.Tag();
-    User::drag(source, main().PictureHome);
-    User::drag(source, main().PictureBottomRight);
-    EXPECT_EQ(main().PictureHome.Tag(), homeTag);
-    EXPECT_EQ(main().PictureBottomRight.Tag(), rightTag);
-
-    main().PictureBottomLeft.setWidth(40 * 15);
-    main().PictureBottomLeft.setHeight(25 * 15);
-    media.clear();
-    User::drag(source, main().PictureBottomLeft);
-    EXPECT_EQ(main().PictureBottomLeft.Tag(), file("clip.avi"));
-    EXPECT_EQ(media, (std::vector<std::string>{
-                         "clip.avi: close", "clip.avi: open video in form1.PictureBottomLeft",
-                         "clip.avi: destination 0 0 40 25", "clip.avi: play from 0",
-                         "clip.avi: open video in FormDesignEdit.PictureImageBox",
-                         "clip.avi: destination 0 0 208 83", "clip.avi: play repeat"}));
-}
-
-TEST_F(Dropping, AnEmptySourceClearsAButtonButLeavesAStrip) {
-    runtime::PictureBox& source = previewShowing("red.gif");
-    User::drag(source, main().PictureBack);
-    User::drag(source, main().PictureBottomRight);
-    source.setTag("");
-    User::drag(source, main().PictureBack);
-    User::drag(source, main().PictureBottomRight);
-    EXPECT_EQ(main().PictureBack.Tag(), "");
-    EXPECT_TRUE(main().PictureBack.getPicture().empty());
-    EXPECT_EQ(main().PictureBottomRight.Tag(), file("red.gif"));
-    EXPECT_EQ(shown(main().PictureBottomRight), file("red.gif"));
-}
-
-TEST_F(Dropping, ASourceThatDoesNotLoadGivesItsPathButKeepsThePictureShown) {
-    runtime::PictureBox& source = previewShowing("red.gif");
-    User::drag(source, main().PictureBack);
-    User::drag(source, main().PictureBottomCenter);
-    source.setTag(file("gone.gif"));
-    for (runtime::Control* target : {static_cast<runtime::Control*>(&main().PictureBack),
-                                     static_cast<runtime::Control*>(&main().PictureBottomCenter)}) {
-        User::drag(source, *target);
-        EXPECT_EQ(target->Tag(), file("gone.gif"));
-        EXPECT_EQ(shown(*target), file("red.gif"));
+// A file drop takes the first file by a kind anywhere in its lower-cased path and is laid out
+// after a picture only; the preview dropped gives its Tag. Names "" and "-" stand for the empty
+// text and "nothing dropped"; "old.gif" is what the control showed before.
+TEST_F(Dropping, FilesGoByAKindAnywhereInTheirNameAndASourceTagIsTakenEvenWhenItCannotLoad) {
+    struct Case {
+        const char* target;
+        bool dragged;
+        std::vector<std::string> dropped;
+        std::string tag, shown;
+        bool laidOut, allClosed;
+    };
+    const Case cases[] = {
+        {"PictureHome", false, {"SUN.BMP", "red.gif"}, "SUN.BMP", "SUN.BMP", true, false},
+        {"PictureHome", false, {"notes.bmp.txt"}, "notes.bmp.txt", "old.gif", true, false},
+        {"PictureHome", false, {"pipe.bmp"}, "pipe.bmp", "old.gif", true, false},
+        {"PictureBottomRight", false, {"pipe.bmp"}, "pipe.bmp", "", true, false},
+        {"PictureHome", false, {"ding.wav"}, "old.gif", "old.gif", false, false},
+        {"PictureHome", false, {"clip.avi"}, "old.gif", "old.gif", false, false},
+        {"PictureBottomCenter", false, {"clip.avi"}, "old.gif", "old.gif", false, false},
+        {"PictureBottomLeft", false, {}, "old.gif", "old.gif", false, true},
+        {"PictureBottomLeft", false, {"clip.avi"}, "clip.avi", "old.gif", false, true},
+        {"PictureBack", true, {""}, "", "", false, false},
+        {"PictureBottomRight", true, {""}, "old.gif", "old.gif", false, false},
+        {"PictureBack", true, {"gone.gif"}, "gone.gif", "old.gif", false, false},
+        {"PictureBottomCenter", true, {"gone.gif"}, "gone.gif", "old.gif", false, false},
+        {"PictureHome", true, {"clip.avi"}, "old.gif", "old.gif", false, false},
+        {"PictureBottomRight", true, {"clip.avi"}, "old.gif", "old.gif", false, false},
+    };
+    const auto path = [this](const std::string& name) { return name.empty() ? "" : file(name); };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.target) + " " + (c.dropped.empty() ? "-" : c.dropped[0]));
+        runtime::Control& target = control(c.target);
+        prepare(target);
+        std::vector<std::string> paths;
+        for (const std::string& name : c.dropped)
+            paths.push_back(path(name));
+        if (c.dragged) {
+            runtime::PictureBox& source = preview("red.gif");
+            source.setTag(paths[0]);
+            User::drag(source, target);
+        } else {
+            User::dropFiles(target, paths);
+        }
+        EXPECT_EQ(target.Tag(), path(c.tag));
+        EXPECT_EQ(shown(target), path(c.shown));
+        EXPECT_EQ(laidOut(), c.laidOut);
+        EXPECT_EQ(allClosed(), c.allClosed);
     }
 }
 
-TEST_F(Dropping, APipeDroppedUnderAPictureNameIsNotReadAndHoldsNothingUp) {
-    const std::string pipe = file("pipe.bmp");
-    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-    const std::string before = shown(main().PictureBack);
-    User::dropFiles(main().PictureBack, {pipe});
-    User::dropFiles(main().PictureBottomRight, {pipe});
-    EXPECT_EQ(main().PictureBack.Tag(), pipe);
-    EXPECT_EQ(shown(main().PictureBack), before);
-    EXPECT_EQ(main().PictureBottomRight.Tag(), pipe);
-    EXPECT_EQ(shown(main().PictureBottomRight), "");
+TEST_F(Dropping, ThePreviewsClipPlaysOnceInTheCornerAndThePreviewLoopsAgain) {
+    main().PictureBottomLeft.Move(0, 0, 40 * 15, 25 * 15);
+    runtime::PictureBox& source = preview("clip.avi");
+    harness().backend().mediaLog.clear();
+    User::drag(source, main().PictureBottomLeft);
+    EXPECT_EQ(main().PictureBottomLeft.Tag(), file("clip.avi"));
+    EXPECT_EQ(harness().backend().mediaLog,
+              (std::vector<std::string>{
+                  "clip.avi: close", "clip.avi: open video in form1.PictureBottomLeft",
+                  "clip.avi: destination 0 0 40 25", "clip.avi: play from 0",
+                  "clip.avi: open video in FormDesignEdit.PictureImageBox",
+                  "clip.avi: destination 0 0 208 83", "clip.avi: play repeat"}));
 }
 
 TEST_F(Dropping, ADroppedPictureSurvivesAPressAndGoesIntoTheSavedSkin) {
-    harness().writeFile("drops/home.gif", gif(31, 17));
-    User::dropFiles(main().PictureHome, {file("home.gif")});
+    User::dropFiles(main().PictureHome, {file("SUN.BMP")});
     User::click(main().PictureHome);
-    EXPECT_EQ(main().PictureHome.Tag(), file("home.gif"));
-
-    FormSaveAs& saveAs = form<FormSaveAs>();
-    saveAs.TextBoxSkinName.setText("Sea");
+    form<FormSaveAs>().TextBoxSkinName.setText("Sea");
     harness().backend().answerModal("FormMessageBox", [](runtime::Form& question) {
         User::click(static_cast<FormMessageBox&>(question).LabelYES);
     });
-    User::click(saveAs.Picture1(0));
-    EXPECT_EQ(harness().readFile("skins/Sea/PictureHome"), gif(31, 17));
+    User::click(form<FormSaveAs>().Picture1(0));
+    EXPECT_EQ(harness().readFile("skins/Sea/PictureHome"), gif(12, 7));
 }

@@ -41,10 +41,6 @@ void ControlDrag::cancel(const runtime::Control& source) {
     if (current && current->source_ == &source) current->finish();
 }
 
-bool ControlDrag::running() {
-    return current != nullptr;
-}
-
 bool ControlDrag::eventFilter(QObject* watched, QEvent* event) {
     if (sourceAlive_.expired()) {
         finish();

@@ -27,7 +27,6 @@ class ControlDrag : public QObject {
     static void start(ControlWidget& source);
     // Ends the drag of this control, if one runs, with nothing dropped.
     static void cancel(const runtime::Control& source);
-    static bool running();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
