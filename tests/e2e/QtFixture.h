@@ -46,26 +46,19 @@ class QtFixture : public ::testing::Test {
     std::unique_ptr<runtime::Application> application_;
 };
 
-// Polls every 10 ms, for two seconds at most, until `act` reports that it could act: for a
-// test that answers a modal window while the code under test waits on it.
-inline void whenReady(QObject* context, std::function<bool()> act) {
+// Acts on the platform's dialog once it is up, as the user would; gives up after a while.
+template <class Dialog>
+void whenShown(QObject* context, std::function<void(Dialog&)> act) {
     auto attempts = std::make_shared<int>(0);
     auto poll = std::make_shared<std::function<void()>>();
     *poll = [context, act, attempts, poll] {
-        if (act()) return;
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+            act(*dialog);
+            return;
+        }
         if (++*attempts < 200) QTimer::singleShot(10, context, *poll);
     };
     QTimer::singleShot(10, context, *poll);
-}
-
-// Acts on the platform's dialog once it is up, as the user would.
-template <class Dialog>
-void whenShown(QObject* context, std::function<void(Dialog&)> act) {
-    whenReady(context, [act] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (dialog) act(*dialog);
-        return dialog != nullptr;
-    });
 }
 
 }  // namespace quillo::e2e

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -115,13 +114,4 @@ TEST(Pictures, GiveTheirSizeInHimetricRounded) {
         EXPECT_EQ(picture.widthHimetric(), c.himetric) << c.pixels;
         EXPECT_EQ(picture.heightHimetric(), c.himetric) << c.pixels;
     }
-}
-
-TEST(Pictures, DrawnByTheProgramHoldEveryPixelOfTheirSizeOrAreEmpty) {
-    const Picture drawn = DrawnPicture(3, 2, {0xFFFFFF});
-    EXPECT_EQ(drawn.format, PictureFormat::Drawn);
-    EXPECT_TRUE(drawn.path.empty());
-    ASSERT_NE(drawn.pixels, nullptr);
-    EXPECT_EQ(*drawn.pixels, (std::vector<std::uint32_t>{0xFFFFFF, 0, 0, 0, 0, 0}));
-    EXPECT_TRUE(DrawnPicture(0, 5, {1, 2}).empty());
 }
