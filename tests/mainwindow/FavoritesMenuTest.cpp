@@ -153,11 +153,14 @@ TEST(FavoritesMenu, ChoosingAFavoriteOpensTheAddressOfItsShortcutInTheMainBrowse
 
 TEST(FavoritesMenu, ChoosingASectionHeadingOpensNothing) {
     WithFavorites program;
-    // The file that an empty key would name if it were taken as a path.
+    // The file that an empty key would name if it were taken as a path, in a working folder of
+    // the test's own.
+    const fs::path before = fs::current_path();
+    fs::current_path(program.harness.programFolder());
     std::ofstream(".url", std::ios::binary) << Shortcut("http://stray.example/");
     program.open({"-Organize"});
     program.open({"-List"});
-    std::remove(".url");
+    fs::current_path(before);
     EXPECT_TRUE(program.navigations.empty());
     EXPECT_TRUE(program.backend().modalsShown.empty());
 }

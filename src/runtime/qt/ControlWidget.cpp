@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "runtime/Control.h"
+#include "runtime/qt/FormWidget.h"
 #include "runtime/qt/InputCodes.h"
 #include "runtime/qt/ModelSync.h"
 #include "runtime/qt/PixelScale.h"
@@ -51,6 +52,9 @@ bool ControlWidget::isSecondClick(const QMouseEvent& event) const {
 
 void ControlWidget::mousePressEvent(QMouseEvent* event) {
     event->accept();
+    if (!control_) return;
+    // A window the user presses in shows, whatever minimize was asked of it.
+    if (auto* top = qobject_cast<FormWidget*>(window())) top->confirmShown();
     if (!control_) return;
     lastPressGlobal_ = event->globalPosition();
     systemTookPress_ = false;
