@@ -42,6 +42,9 @@ class ControlWidget : public QWidget {
     static void pressTakenBySystem() { systemTookPress_ = true; }
     // Where the last press happened, in global pixels.
     static QPointF lastPressPosition() { return lastPressGlobal_; }
+    // A pop-up menu came and went between presses: the next press starts a click of its own and
+    // never makes a double click with one from before the menu.
+    static void forgetPresses() { forgottenAt_ = pressCount_; }
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -69,9 +72,14 @@ class ControlWidget : public QWidget {
     quint64 lastPressTime_ = 0;
     QPointF lastPressPosition_;
     bool inDoubleClick_ = false;
+    // The number of this widget's last press among all presses.
+    quint64 pressNumber_ = 0;
 
     static bool systemTookPress_;
     static QPointF lastPressGlobal_;
+    // Presses so far, and their number when they were last forgotten.
+    static quint64 pressCount_;
+    static quint64 forgottenAt_;
 };
 
 }  // namespace quillo::qt

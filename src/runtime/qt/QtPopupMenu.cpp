@@ -5,6 +5,7 @@
 #include <QMenu>
 
 #include "runtime/Form.h"
+#include "runtime/qt/ControlWidget.h"
 #include "runtime/qt/PixelScale.h"
 #include "runtime/qt/WidgetPeer.h"
 
@@ -58,6 +59,8 @@ long ShowPopupMenu(const runtime::MenuRequest& request) {
     QMenu menu;
     addEntries(menu, request.entries);
     QAction* chosen = menu.exec(position(request));
+    // The press that opened the menu is done with, however the menu closed.
+    ControlWidget::forgetPresses();
     return chosen ? static_cast<long>(chosen->data().toLongLong()) : 0;
 }
 
