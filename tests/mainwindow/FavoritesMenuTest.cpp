@@ -98,25 +98,6 @@ TEST(FavoritesMenu, ListsAFavoriteSavedWithoutANameAndFoldersWhoseNamesBeginWith
     EXPECT_EQ(program.navigations, std::vector<std::string>{"http://nameless.example/"});
 }
 
-TEST(FavoritesMenu, NamesAreEntriesAsWrittenOnDiskWhatTheyBeginWithOrHold) {
-    WithFavorites program;
-    program.file("-Dash/Tom & Jerry.url");
-    program.file("-List.url");
-    program.open();
-    const MenuRequest& request = program.backend().menusShown.back().request;
-    ASSERT_EQ(request.entries.size(), 6u);
-    for (std::size_t i = 0; i < 4; ++i)
-        EXPECT_FALSE(request.entries[i].plain) << request.entries[i].caption;
-    const MenuEntry& folder = request.entries[4];
-    EXPECT_EQ(folder.caption, "-Dash");
-    EXPECT_TRUE(folder.plain);
-    ASSERT_EQ(folder.children.size(), 1u);
-    EXPECT_EQ(folder.children[0].caption, "Tom & Jerry");
-    EXPECT_TRUE(folder.children[0].plain);
-    EXPECT_EQ(request.entries[5].caption, "-List");
-    EXPECT_TRUE(request.entries[5].plain);
-}
-
 TEST(FavoritesMenu, AnEmptyOrMissingFavoritesFolderListsOnlyADisabledEmpty) {
     for (bool removed : {false, true}) {
         WithFavorites program;
