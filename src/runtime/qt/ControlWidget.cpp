@@ -9,6 +9,7 @@
 
 #include "runtime/Control.h"
 #include "runtime/qt/ControlDrag.h"
+#include "runtime/qt/FormWidget.h"
 #include "runtime/qt/InputCodes.h"
 #include "runtime/qt/ModelSync.h"
 #include "runtime/qt/PixelScale.h"
@@ -19,6 +20,8 @@ namespace quillo::qt {
 bool ControlWidget::systemTookPress_ = false;
 bool ControlWidget::captureReleased_ = false;
 QPointF ControlWidget::lastPressGlobal_;
+quint64 ControlWidget::pressCount_ = 0;
+quint64 ControlWidget::forgottenAt_ = 0;
 
 ControlWidget::ControlWidget(runtime::Control& control, QWidget* parent)
     : QWidget(parent), control_(&control) {
@@ -60,7 +63,8 @@ double ControlWidget::twipsY(const QPointF& position) const {
 }
 
 bool ControlWidget::isSecondClick(const QMouseEvent& event) const {
-    if (!hadPress_ || event.button() != Qt::LeftButton) return false;
+    if (!hadPress_ || pressNumber_ <= forgottenAt_ || event.button() != Qt::LeftButton)
+        return false;
     const QStyleHints* hints = QGuiApplication::styleHints();
     if (event.timestamp() - lastPressTime_ >=
         static_cast<quint64>(hints->mouseDoubleClickInterval()))
@@ -73,6 +77,9 @@ bool ControlWidget::isSecondClick(const QMouseEvent& event) const {
 void ControlWidget::mousePressEvent(QMouseEvent* event) {
     event->accept();
     if (!control_) return;
+    // A window the user presses in shows, whatever minimize was asked of it.
+    if (auto* top = qobject_cast<FormWidget*>(window())) top->confirmShown();
+    if (!control_) return;
     lastPressGlobal_ = event->globalPosition();
     systemTookPress_ = false;
     captureReleased_ = false;
@@ -83,7 +90,9 @@ void ControlWidget::mousePressEvent(QMouseEvent* event) {
         ControlDrag::start(*this);
         return;
     }
-    if (isSecondClick(*event)) {
+    const bool second = isSecondClick(*event);
+    pressNumber_ = ++pressCount_;
+    if (second) {
         hadPress_ = false;  // a third press starts afresh
         inDoubleClick_ = true;
         control_->fireDblClick();
@@ -99,8 +108,18 @@ void ControlWidget::mousePressEvent(QMouseEvent* event) {
 
 void ControlWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
+    if (!control_ || event->button() != Qt::LeftButton) return;
+    // The window system pairs a press with the one before it, also across a pop-up menu. The
+    // press it comes as (X delivers it as this event alone) is then a first press; when the
+    // first press arrived already, this event is its echo.
+    if (pressNumber_ > 0 && pressNumber_ <= forgottenAt_) {
+        mousePressEvent(event);
+        return;
+    }
+    if (pressNumber_ == forgottenAt_ + 1 && hadPress_ && event->timestamp() == lastPressTime_)
+        return;
     // Usually the press before this event was already seen as the second click.
-    if (!control_ || inDoubleClick_ || event->button() != Qt::LeftButton) return;
+    if (inDoubleClick_) return;
     hadPress_ = false;
     inDoubleClick_ = true;
     control_->fireDblClick();
