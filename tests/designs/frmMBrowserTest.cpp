@@ -232,7 +232,7 @@ TEST(DesignWindow, ReopensASavedDesignFromTheCacheAloneWithWhateverPicturesItHol
         EXPECT_FALSE(program.canceled()) << c.name;
         EXPECT_EQ(program.isOpen(), c.opens) << c.name;
         if (!c.opens) continue;
-        EXPECT_FALSE(window.SaveDesignEnabled);
+        EXPECT_FALSE(window.mnuSaveDesign.Enabled());
         EXPECT_EQ(window.imgStop.getPicture().widthPx, 5);
         EXPECT_TRUE(window.imgBack.getPicture().empty());
         program.harness.advance(500);
