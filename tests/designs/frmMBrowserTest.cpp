@@ -258,3 +258,19 @@ TEST(DesignWindow, WaitsForAnOpenModalDialogToCloseBeforeShowing) {
     EXPECT_TRUE(window.Visible());
     EXPECT_EQ(window.webView.LocationURL(), kAddress);
 }
+
+TEST(DesignWindow, KeepsItsDesignInAHostFolderThatExistsInAnotherLetterCase) {
+    Program program;
+    frmMBrowser& window = program.open();
+    const std::string existing = window.CacheRoot() + "WWW.Design.TEST";
+    std::filesystem::create_directories(existing);
+    std::string design = designWith({});
+    window.MorphFromPage(design, kAddress);
+    EXPECT_EQ(window.Outcome, Outcome::Valid);
+    EXPECT_TRUE(program.isOpen());
+    EXPECT_FALSE(program.canceled());
+    std::ifstream in(existing + "/a.htmScriptIndex.dat", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), design);
+    EXPECT_TRUE(std::filesystem::is_directory(existing + "/a.htm"));
+    EXPECT_FALSE(std::filesystem::exists(window.CacheRoot() + "www.design.test"));
+}
