@@ -44,6 +44,8 @@ frmMBrowser::frmMBrowser()
       mnuSpace1(add<runtime::Menu>("mnuSpace1", &mnuQuitPopUp)),
       mnuClose(add<runtime::Menu>("mnuClose", &mnuQuitPopUp)) {
     setCaption("QVX Transformation");
+    // A combo box is as tall as its font makes it; a design places it and gives its width.
+    cmbUrl.setHeight(315);
     // The page of the first new window loads here unseen and unheard.
     webDummy.setVisible(false);
     webDummy.setMuted(true);

@@ -34,6 +34,9 @@ TEST(DesignWindowBrowser, WhileHiddenItsBrowserGoesNowhereAndKeepsTheFirstAddres
 TEST(DesignWindowBrowser, OnceShownTheAddressBoxFollowsThePageAndEachOfItsFrames) {
     ShownDesign program("<body>Shapes<iframe src='/kids/inner.htm'></iframe></body>");
     program.web().addHtml("http://www.design.test/kids/inner.htm", "<body>Inner</body>");
+    // The box keeps the height of its font where the design places it.
+    EXPECT_EQ(program.window().cmbUrl.Height(), 315);
+    EXPECT_EQ(program.window().cmbUrl.Width(), 300 * 15);
     std::vector<std::string> shown;
     program.window().cmbUrl.Change = [&] { shown.push_back(program.window().cmbUrl.Text()); };
     program.window().webView.Navigate(kDesignPage);
