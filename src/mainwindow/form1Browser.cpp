@@ -2,10 +2,8 @@
 #include <cmath>
 
 #include "designs/MorphingFunctions.h"
-#include "designs/frmMBrowser.h"
 #include "mainwindow/FormBabyBrowser.h"
 #include "mainwindow/RNfunctions.h"
-#include "mainwindow/Variables.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/pornBuster.h"
 #include "runtime/Application.h"
