@@ -15,6 +15,7 @@ WebEngine* WebBrowser::engine() {
     if (!engineAsked_) {
         engineAsked_ = true;
         engine_ = form().application().backend().createWebEngine(*this);
+        if (engine_ && muted_) engine_->setMuted(true);
     }
     return engine_.get();
 }
@@ -25,11 +26,18 @@ void WebBrowser::Navigate(const std::string& url) {
     if (WebEngine* e = engine()) e->navigate(address);
 }
 
-void WebBrowser::GoBack() {
-    if (WebEngine* e = engine()) e->goBack();
+void WebBrowser::setMuted(bool value) {
+    muted_ = value;
+    if (engine_) engine_->setMuted(value);
 }
-void WebBrowser::GoForward() {
-    if (WebEngine* e = engine()) e->goForward();
+
+bool WebBrowser::GoBack() {
+    WebEngine* e = engine();
+    return e && e->goBack();
+}
+bool WebBrowser::GoForward() {
+    WebEngine* e = engine();
+    return e && e->goForward();
 }
 void WebBrowser::Refresh() {
     if (WebEngine* e = engine()) e->refresh();

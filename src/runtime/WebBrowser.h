@@ -23,8 +23,9 @@ class WebBrowser : public Control {
     // Starts loading the address, completed first as an address bar would ("www.x.org" gets
     // "http://"). BeforeNavigate2 of the page runs before this returns.
     void Navigate(const std::string& url);
-    void GoBack();
-    void GoForward();
+    // False, doing nothing, when the history holds no page in that direction (the call fails).
+    bool GoBack();
+    bool GoForward();
     void Refresh();
     void Stop();
 
@@ -34,6 +35,9 @@ class WebBrowser : public Control {
     std::string LocationURL();
     std::string LocationName();
     std::optional<HtmlDocument> Document();
+    // A muted browser's pages make no sound.
+    bool Muted() const { return muted_; }
+    void setMuted(bool value);
     // The control's own automation object, handed out as the target of a new window.
     BrowserObject Object() { return BrowserObject(*this, {}); }
 
@@ -78,6 +82,7 @@ class WebBrowser : public Control {
 
     std::unique_ptr<WebEngine> engine_;
     bool engineAsked_ = false;
+    bool muted_ = false;
 };
 
 }  // namespace quillo::runtime

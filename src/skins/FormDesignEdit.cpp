@@ -135,6 +135,9 @@ FormDesignEdit::FormDesignEdit() : Form("FormDesignEdit") {
 
     Load = [this] { Form_Load(); };
     wireButtonBar();
+    // Closing the editor only hides it, as its close label does: the library, the preview and
+    // its engine stay for the next opening.
+    CloseRequest = [this] { Label1_Click(); };
 }
 
 FormDesignEdit::~FormDesignEdit() = default;

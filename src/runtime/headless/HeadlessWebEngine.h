@@ -29,10 +29,12 @@ class HeadlessWebEngine : public WebEngine {
     ~HeadlessWebEngine() override;
 
     void navigate(const std::string& url) override;
-    void goBack() override;
-    void goForward() override;
+    bool goBack() override;
+    bool goForward() override;
     void refresh() override;
     void stop() override;
+    void setMuted(bool value) override { muted_ = value; }
+    bool muted() const { return muted_; }
     bool busy() override { return busy_; }
     int readyState() override { return readyState_; }
     std::string locationURL() override { return location_; }
@@ -76,6 +78,7 @@ class HeadlessWebEngine : public WebEngine {
     std::vector<std::string> history_;
     int index_ = -1;
     bool busy_ = false;
+    bool muted_ = false;
     int readyState_ = 0;
     std::string location_;
     std::string title_;

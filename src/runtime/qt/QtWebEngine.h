@@ -41,10 +41,11 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
     QWebEnginePage* page() const;
 
     void navigate(const std::string& url) override;
-    void goBack() override;
-    void goForward() override;
+    bool goBack() override;
+    bool goForward() override;
     void refresh() override;
     void stop() override;
+    void setMuted(bool value) override;
     bool busy() override { return busy_; }
     int readyState() override { return readyState_; }
     std::string locationURL() override;
@@ -91,6 +92,8 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
     void reported(const QString& json);
     void loadStarted();
     void loadingChanged(const QWebEngineLoadingInfo& info);
+    // Qt stopped loading: the shown document stays, and the download ends.
+    void stopped();
     void keepShownDocument();
     void frameCreated(const runtime::FramePath& path, const QString& doc, const std::string& url,
                       const std::string& origin);
