@@ -308,7 +308,7 @@ void frmOrganizeFavorite::LV_AfterLabelEdit(int& Cancel,
     // The name keeps its spaces; it must stay in its folder and not replace another favorite.
     const std::string name = *NewString + ".url";
     const std::string target =
-        runtime::ResolvePath(key.substr(0, key.find_last_of("/\\")) + "/" + name);
+        runtime::ResolvePath(key.substr(0, key.find_last_of('/')) + "/" + name);
     std::error_code error;
     const bool free = IsSafeName(name) && !std::filesystem::exists(target, error) && !error;
     if (free) std::filesystem::rename(runtime::ResolvePath(key), target, error);

@@ -110,12 +110,14 @@ void run(Control& control, const std::function<void()>& handler) {
 }  // namespace
 
 void Control::fireClick() {
+    form().noteUserInput();
     run(*this, [this] { Click(); });
 }
 void Control::fireDblClick() {
     run(*this, [this] { DblClick(); });
 }
 void Control::fireMouseDown(int button, int shift, double x, double y) {
+    form().noteUserInput();
     run(*this, [=, this] { MouseDown(button, shift, x, y); });
 }
 void Control::fireMouseMove(int button, int shift, double x, double y) {
@@ -126,6 +128,7 @@ void Control::fireMouseUp(int button, int shift, double x, double y) {
 }
 
 int Control::fireKeyDown(int keyCode, int shift) {
+    form().noteUserInput();
     run(*this, [&, this] {
         Form& owner = form();
         if (owner.KeyPreview() && this != &owner) owner.KeyDown(keyCode, shift);
@@ -144,6 +147,7 @@ int Control::fireKeyUp(int keyCode, int shift) {
 }
 
 int Control::fireKeyPress(int keyAscii) {
+    form().noteUserInput();
     run(*this, [&, this] {
         Form& owner = form();
         if (owner.KeyPreview() && this != &owner) owner.KeyPress(keyAscii);

@@ -74,7 +74,7 @@ TEST(OrganizeFavorite, ListsTheClickedFolderAndRenamesAFavoriteOnlyWithinItsFold
             EXPECT_EQ(Listed(dialog.LV),
                       (std::vector<std::string>{"Chess", "notes", "Other", "README"}));
             EXPECT_EQ(dialog.LV.ListItems(2)->Key(),
-                      program.harness.windowsDir() + "/Favorites\\Games/notes.txt");
+                      program.harness.windowsDir() + "/Favorites/Games/notes.txt");
             User::clickItem(dialog.LV, *dialog.LV.ListItems(1));
             dialog.LV.SetFocus();
             User::click(dialog.cmdRename);

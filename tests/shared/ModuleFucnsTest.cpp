@@ -2,13 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <filesystem>
+#include <future>
 #include <iterator>
 #include <string>
 #include <vector>
 
+#include "runtime/headless/FullDisk.h"
 #include "runtime/headless/Harness.h"
 
+using quillo::headless::FullDisk;
 using quillo::headless::Harness;
 namespace fs = std::filesystem;
 
@@ -64,6 +72,50 @@ TEST(FileIO, ReportsEveryFailedReadOrWriteAndLeavesContentsAlone) {
     }
     EXPECT_EQ(openDescriptors(), before);
     EXPECT_FALSE(harness.fileExists("nowhere"));
+}
+
+TEST(FileIO, AWriteThatFailsOnAFullDiskKeepsTheOldFileWhole) {
+    Harness harness;
+    for (const char* action : {"Write", "Append"}) {
+        harness.writeFile("combourl.ini", "<a.test><b.test>\r\n");
+        {
+            FullDisk full;
+            std::string contents = "<c.test>";
+            EXPECT_FALSE(quillo::FileIO(action, harness.path("combourl.ini"), contents)) << action;
+        }
+        EXPECT_EQ(harness.readFile("combourl.ini"), "<a.test><b.test>\r\n") << action;
+        // Nothing half written is left beside it.
+        EXPECT_EQ(std::distance(fs::directory_iterator(harness.programFolder()), {}), 1) << action;
+    }
+}
+
+TEST(FileIO, ReadsOnlyRegularFilesAndNeverWaitsOnAPipe) {
+    Harness harness;
+    harness.writeFile("real.txt", "text");
+    fs::create_symlink(harness.path("real.txt"), harness.path("link.txt"));
+    ASSERT_EQ(mkfifo(harness.path("pipe").c_str(), 0600), 0);
+    fs::create_symlink(harness.path("pipe"), harness.path("pipe-link"));
+    struct Case {
+        std::string file;
+        bool read;
+    };
+    const Case cases[] = {{harness.path("link.txt"), true},
+                          {harness.path("pipe"), false},
+                          {harness.path("pipe-link"), false},
+                          {"/dev/null", false}};
+    for (const Case& c : cases) {
+        std::string contents = "kept";
+        auto reading = std::async(std::launch::async, [&] {
+            return quillo::FileIO("GetBinary", c.file, contents);
+        });
+        if (reading.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+            // A reader stuck on the pipe is let go by a writer that comes and goes.
+            ::close(::open(c.file.c_str(), O_WRONLY | O_NONBLOCK));
+            ADD_FAILURE() << c.file << " held the read up";
+        }
+        EXPECT_EQ(reading.get(), c.read) << c.file;
+        EXPECT_EQ(contents, c.read ? "text" : "kept") << c.file;
+    }
 }
 
 TEST(FileIO, DoesNothingForAnUnknownActionWord) {

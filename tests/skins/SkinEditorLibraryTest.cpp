@@ -5,6 +5,7 @@
 
 #include "runtime/Application.h"
 #include "runtime/MediaCommands.h"
+#include "runtime/headless/FullDisk.h"
 #include "runtime/headless/User.h"
 #include "shared/ModuleLanguage.h"
 #include "skins/FormDesignEdit.h"
@@ -122,12 +123,12 @@ TEST_F(EditorLibrary, AddingThroughTheDialog) {
     EXPECT_EQ(editor.PictureImageBox.Tag(), file("big.gif"));
     EXPECT_EQ(editor.PictureImageBox.DragMode(), 1);
 
-    // Already there in another case: nothing written, the file is shown.
+    // Already there in another case: nothing written, the file is shown as the entry on show.
     answers.push_back(file("SMALL.GIF"));
     harness().writeFile("SMALL.GIF", gif(10, 10));
     editor.AddLibraryItem();
     EXPECT_EQ(editor.LibraryEntries.size(), 3u);
-    EXPECT_EQ(editor.LibraryIndex, 1);
+    EXPECT_EQ(editor.LibraryIndex, 0);
 
     // A path inside another entry's path is still a new entry.
     harness().writeFile("big.gi", gif(10, 10));
@@ -162,3 +163,37 @@ TEST_F(EditorLibrary, DroppingAFileAddsItAndLetsThePreviewBeDragged) {
 }
 
 }  // namespace
+
+TEST_F(EditorLibrary, DeletingRightAfterReAddingAListedFileRemovesTheEntryOnShow) {
+    FormDesignEdit& editor = openEditor(entry("small.gif") + entry("big.gif"));
+    editor.ShowNextItem();
+    harness().backend().dialogServices.fileAnswers.push_back(file("small.gif"));
+    editor.AddLibraryItem();
+    EXPECT_EQ(editor.PictureImageBox.Tag(), file("small.gif"));
+    editor.DeleteLibraryItem();
+    EXPECT_EQ(harness().readFile("imagelib.txt"), entry("big.gif") + "\r\n");
+    EXPECT_EQ(editor.PictureImageBox.Tag(), file("big.gif"));
+}
+
+TEST_F(EditorLibrary, AClipWhoseFileIsMissingLeavesTheBoxEmpty) {
+    FormDesignEdit& editor = openEditor(entry("small.gif") + entry("gone.avi"));
+    ASSERT_FALSE(editor.PictureImageBox.drawList().ops().empty());
+    editor.ShowNextItem();
+    EXPECT_EQ(editor.PictureImageBox.Tag(), file("gone.avi"));
+    EXPECT_TRUE(editor.PictureImageBox.drawList().ops().empty());
+    EXPECT_TRUE(editor.PictureImageBox.getPicture().empty());
+}
+
+TEST_F(EditorLibrary, ADeletionThatCannotBeWrittenKeepsTheEntry) {
+    const std::string library = entry("small.gif") + entry("big.gif") + "\r\n";
+    FormDesignEdit& editor = openEditor(library);
+    answerMessages(1);
+    {
+        quillo::headless::FullDisk full;
+        editor.DeleteLibraryItem();
+    }
+    EXPECT_EQ(harness().readFile("imagelib.txt"), library);
+    EXPECT_EQ(messages, (std::vector<std::string>{MsgLibraryItemFailed}));
+    EXPECT_EQ(editor.LibraryEntries,
+              (std::vector<std::string>{file("small.gif"), file("big.gif"), ""}));
+}

@@ -1,8 +1,10 @@
 // Saving the main window's looks as a skin.
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "runtime/headless/FullDisk.h"
 #include "shared/ModuleLanguage.h"
 #include "skins/SkinFixture.h"
 
@@ -154,4 +156,31 @@ TEST_F(SkinSaving, WithoutASkinsFolderNothingIsSaved) {
     EXPECT_FALSE(fs::exists(skinPath("")));
     EXPECT_EQ(harness.readFile("skinlib.txt"), "Quillo\x02\r\n");
     EXPECT_FALSE(fs::exists(harness.path("rn418.ini")));
+}
+
+TEST_F(SkinSaving, ASaveThatCannotBeWrittenWholeKeepsTheOldSkinAndWritesNothingElse) {
+    // A full disk takes the pictures already, or only the descriptor after them.
+    for (std::uint64_t room : {0, 100}) {
+        writeSkin("Sea", fieldsOf());
+        ASSERT_TRUE(skins->LoadTheme(skinPath("Sea") + "/Sea.tz3"));
+        skins->UploadPicturesToBrowser(main());
+        harness.writeFile("skins/Sea/notes.txt", "old");
+        harness.writeFile("rn418.ini", "<Quillo>\r\n");
+        const std::string list = harness.readFile("skinlib.txt");
+        const std::string descriptor = harness.readFile("skins/Sea/Sea.tz3");
+        const std::string icon = harness.readFile("skins/Sea/PictureIcon");
+        main().setBackColor(0x123456);
+        {
+            quillo::headless::FullDisk full(room);
+            save("Sea");
+        }
+        EXPECT_EQ(messages.back(), "Save the skin Sea?") << room;
+        EXPECT_EQ(harness.readFile("skins/Sea/Sea.tz3"), descriptor) << room;
+        EXPECT_EQ(harness.readFile("skins/Sea/PictureIcon"), icon) << room;
+        EXPECT_EQ(harness.readFile("skins/Sea/notes.txt"), "old") << room;
+        EXPECT_EQ(harness.readFile("skinlib.txt"), list) << room;
+        EXPECT_EQ(harness.readFile("rn418.ini"), "<Quillo>\r\n") << room;
+        EXPECT_EQ(std::distance(fs::directory_iterator(skinPath("")), fs::directory_iterator()), 2)
+            << room;
+    }
 }
