@@ -52,8 +52,8 @@ bool writeAll(int fd, std::string_view bytes) {
 int createBeside(const std::string& target, std::string& temporary) {
     static unsigned counter = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = target + "." + std::to_string(::getpid()) + "-" + std::to_string(++counter) +
-                    ".saving";
+        temporary =
+            target + "." + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".saving";
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }

@@ -87,8 +87,7 @@ class ClassSkins {
     // Creates the folder FolderName in the skins folder; an existing one is kept.
     bool MakeSkinFolder(const std::string& FolderName);
     // Fills a fresh temporary folder with the skin's files and descriptor; false on a failure.
-    bool gatherSkin(runtime::Form& form1, const std::string& clipName,
-                    const std::string& Filename);
+    bool gatherSkin(runtime::Form& form1, const std::string& clipName, const std::string& Filename);
     // Puts the temporary folder in the place of the skin folder Filename; the old folder goes
     // only once the new one has taken its name, and is put back when it could not.
     bool replaceSkinFolder(const std::string& Filename);

@@ -75,8 +75,8 @@ TEST(AddFavorite, TheTreeHoldsEveryFolderKeyedByPositionUniquelyWithOnlyTheRootE
     AddFavorite program({"A/B/C", ".hidden", "Loop/Inner", "F4", "F5", "F6", "F7", "F8", "F9",
                          "F10", "F11", "F12"});
     fs::create_directory_symlink(program.root() / "Loop", program.root() / "Loop/Inner/Back");
-    std::vector<std::string> expected = {"MN Favorites+", "MN1 Favorites/A",
-                                         "MN11 Favorites/A/B", "MN111 Favorites/A/B/C"};
+    std::vector<std::string> expected = {"MN Favorites+", "MN1 Favorites/A", "MN11 Favorites/A/B",
+                                         "MN111 Favorites/A/B/C"};
     int position = 2;
     for (int n : {10, 11, 12, 4, 5, 6, 7, 8, 9})
         expected.push_back("MN" + std::to_string(position++) + " Favorites/F" + std::to_string(n));

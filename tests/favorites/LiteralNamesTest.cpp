@@ -61,9 +61,8 @@ struct LiteralNames : Program {
     template <class Dialog>
     void open(const std::string& name, const std::string& command,
               const std::function<void(Dialog&)>& script) {
-        backend().answerModal(name, [script](runtime::Form& shown) {
-            script(static_cast<Dialog&>(shown));
-        });
+        backend().answerModal(
+            name, [script](runtime::Form& shown) { script(static_cast<Dialog&>(shown)); });
         backend().answerMenu(command);
         User::click(main().PictureBookmark);
         advance(0);
@@ -135,14 +134,14 @@ TEST(LiteralNames, ANewFolderAndANewFavoriteGoIntoTheFolderChosen) {
     program.web().addHtml("http://page.example/", "<title>Page</title>");
     program.main().WebBrowser2.Navigate("http://page.example/");
     program.advance(1000);
-    program.open<frmAddFavorite>(
-        "frmAddFavorite", "Add To Favorites\tAlt+A", [](frmAddFavorite& dialog) {
-            User::clickNode(dialog.TV, NodeNamed(dialog.TV, kFolder));
-            User::click(dialog.cmdNew);
-            dialog.TV.endLabelEdit(std::string("Inner"));
-            dialog.txtFavoriteName.setText("Page");
-            User::click(dialog.cmdOK);
-        });
+    program.open<frmAddFavorite>("frmAddFavorite", "Add To Favorites\tAlt+A",
+                                 [](frmAddFavorite& dialog) {
+                                     User::clickNode(dialog.TV, NodeNamed(dialog.TV, kFolder));
+                                     User::click(dialog.cmdNew);
+                                     dialog.TV.endLabelEdit(std::string("Inner"));
+                                     dialog.txtFavoriteName.setText("Page");
+                                     User::click(dialog.cmdOK);
+                                 });
     EXPECT_EQ(Read(program.favorites() / kFolder / "Inner" / "Page.url"),
               "[InternetShortcut]\r\nURL=http://page.example/\r\n");
     EXPECT_TRUE(program.canariesWhole());

@@ -354,9 +354,7 @@ TEST(PopUps, APageOpensOneWindowOfItsOwnAccordUntilTheUserClicksOrTypesInItsWind
     form1& main = program.start();
     program.web().addHtml("http://www.kids.test/", "<body>Kids</body>");
     HeadlessWebEngine& page = EngineOf(main.WebBrowser2);
-    const auto unprompted = [&page] {
-        return page.openNewWindow("http://www.kids.test/", false);
-    };
+    const auto unprompted = [&page] { return page.openNewWindow("http://www.kids.test/", false); };
     EXPECT_TRUE(unprompted());
     for (int i = 0; i < 20; ++i)
         EXPECT_FALSE(unprompted()) << i;

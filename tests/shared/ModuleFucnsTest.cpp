@@ -105,9 +105,8 @@ TEST(FileIO, ReadsOnlyRegularFilesAndNeverWaitsOnAPipe) {
                           {"/dev/null", false}};
     for (const Case& c : cases) {
         std::string contents = "kept";
-        auto reading = std::async(std::launch::async, [&] {
-            return quillo::FileIO("GetBinary", c.file, contents);
-        });
+        auto reading = std::async(std::launch::async,
+                                  [&] { return quillo::FileIO("GetBinary", c.file, contents); });
         if (reading.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
             // A reader stuck on the pipe is let go by a writer that comes and goes.
             ::close(::open(c.file.c_str(), O_WRONLY | O_NONBLOCK));
