@@ -12,6 +12,7 @@
 #include "mainwindow/RNfunctions.h"
 #include "mainwindow/Variables.h"
 #include "runtime/MediaCommands.h"
+#include "runtime/headless/FullDisk.h"
 #include "shared/ModuleLanguage.h"
 #include "shared/mdlPlacementFunctions.h"
 #include "skins/ClassSkins.h"
@@ -353,6 +354,21 @@ TEST(Exit, AHistoryThatCannotBeWrittenDoesNotStopTheExit) {
     app().form<FormBabyBrowser>();
     main.Unload();
     EXPECT_EQ(program.harness.readFile("size.ini"), Values({"600", "440\r\n"}));
+    EXPECT_TRUE(app().Forms().empty());
+}
+
+TEST(Exit, OnAFullDiskTheSizeAndHistoryOfTheLastExitStay) {
+    Program program;
+    program.harness.writeFile("size.ini", Values({"800", "600\r\n"}));
+    program.harness.writeFile("combourl.ini", "<a.test><b.test>\r\n");
+    form1& main = program.start();
+    main.setWidth(9000);
+    {
+        headless::FullDisk full;
+        main.Unload();
+    }
+    EXPECT_EQ(program.harness.readFile("size.ini"), Values({"800", "600\r\n"}));
+    EXPECT_EQ(program.harness.readFile("combourl.ini"), "<a.test><b.test>\r\n");
     EXPECT_TRUE(app().Forms().empty());
 }
 
