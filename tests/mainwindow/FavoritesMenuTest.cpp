@@ -106,23 +106,6 @@ TEST(FavoritesMenu, AFolderThatLeadsBackToAnOuterOneIsListedButNotWalkedAgain) {
     EXPECT_EQ(program.open(), kCommands + ", Loop[Inner[Back[Empty~], Fish], Empty~], Empty~");
 }
 
-TEST(FavoritesMenu, NamesWithBackslashesListAndOpenTheirOwnEntriesInsideFavorites) {
-    WithFavorites program;
-    program.file("x\\..\\..\\out/Own.url", Shortcut("http://own.example/"));
-    program.file("x\\..\\..\\secret.url", Shortcut("http://in.example/"));
-    // Where the names would lead if "\" separated.
-    const std::string outside = program.harness.windowsDir();
-    fs::create_directories(outside + "/out");
-    std::ofstream(outside + "/out/Canary.url") << Shortcut("http://canary.example/");
-    std::ofstream(outside + "/secret.url") << Shortcut("http://canary.example/");
-
-    EXPECT_EQ(program.open({"x\\..\\..\\out", "Own"}),
-              kCommands + ", x\\..\\..\\out[Own], x\\..\\..\\secret");
-    program.open({"x\\..\\..\\secret"});
-    EXPECT_EQ(program.navigations,
-              (std::vector<std::string>{"http://own.example/", "http://in.example/"}));
-}
-
 TEST(FavoritesMenu, OpensAtTheButtonsLowerLeftCornerWithoutCoveringTheButton) {
     WithFavorites program;
     form1& main = program.main();
