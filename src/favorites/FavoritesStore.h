@@ -27,6 +27,11 @@ bool IsSafeName(std::string_view name);
 // no "/" and no NUL. A "\" in such a name is an ordinary character.
 bool IsEntryName(std::string_view name);
 
+// Gives the file or folder at path a new name in the same folder; false, changing nothing, for
+// a name that would leave the folder or that another entry answers to already. A change of
+// letter case alone renames the entry itself.
+bool RenameInFolder(const std::string& path, const std::string& name);
+
 // The name New proposes below a folder whose sub-folders have these names: "New Folder "
 // followed by the smallest number from 1 that no "New Folder..." sibling ends with.
 std::string NewFolderName(const std::vector<std::string>& siblings);

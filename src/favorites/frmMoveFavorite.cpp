@@ -43,8 +43,10 @@ frmMoveFavorite::frmMoveFavorite() : Form("frmMoveFavorite") {
     setHeight(PixelsToTwips(370));
 
     MoveInPixels(TV, 10, 10, 225, 289);
-    for (runtime::DirListBox* list : {&DirMain, &DirSub, &DirCheck})
+    for (runtime::DirListBox* list : {&DirMain, &DirSub, &DirCheck}) {
         list->setVisible(false);
+        list->setHidden(true);
+    }
     for (runtime::Label* button : {&cmdOK, &cmdCancel})
         button->setBackStyle(0);
     MoveInPixels(cmdOK, 88, 312, 65, 25);
@@ -53,6 +55,7 @@ frmMoveFavorite::frmMoveFavorite() : Form("frmMoveFavorite") {
     Load = [this] { Form_Load(); };
     cmdOK.Click = [this] { cmdOK_Click(); };
     cmdCancel.Click = [this] { cmdCancel_Click(); };
+    CloseRequest = [this] { cmdCancel_Click(); };
 }
 
 void frmMoveFavorite::InitializeTreeView() {
@@ -69,6 +72,11 @@ void frmMoveFavorite::Form_Load() {
                                             "/FMFFormMoveFavorite.bmp"))
         setPicture(*picture);
     InitializeTreeView();
+}
+
+void frmMoveFavorite::setVisible(bool value) {
+    if (value && loaded() && !Visible()) InitializeTreeView();
+    Form::setVisible(value);
 }
 
 void frmMoveFavorite::cmdOK_Click() {

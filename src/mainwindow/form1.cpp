@@ -11,6 +11,7 @@
 #include "runtime/Application.h"
 #include "runtime/MediaCommands.h"
 #include "runtime/Utf8.h"
+#include "runtime/WebAddress.h"
 #include "shared/ModuleFucns.h"
 #include "shared/ModuleLanguage.h"
 #include "shared/mdlPlacementFunctions.h"
@@ -71,11 +72,16 @@ form1::form1() : Form("form1") {
     TimerAnimationLength.setInterval(3000);
     tmrHTMLCapture.setEnabled(false);
     FavoriteMenuContainer.setVisible(false);
+    // Every favorite counts, a ".url" saved without a name too.
+    for (runtime::DirListBox* list : {&DirMain, &DirSub, &DirCheck})
+        list->setHidden(true);
+    flbFavorite.setHidden(true);
     setDesignLooks();
     wireStartAndExit();
     wireWindow();
     wireButtons();
     wireMenu();
+    wireDrops();
     wireFavorites();
     wireAddressBar();
     wireBrowsers();
@@ -208,10 +214,11 @@ void form1::Timer1_Timer() {
     WebBrowser1.setVisible(true);
     WebBrowser1.Navigate(std::string(HitCounterPage));
     const std::string& command = application().App().Command;
+    std::string address;
     if (InString(command, "<", "Insensitive"))
-        WebBrowser2.Navigate(ExtractOne("<", ">", "Insensitive", "Exclusive", "Closest", command));
-    else
-        WebBrowser2.Navigate(HomePage);
+        address = ExtractOne("<", ">", "Insensitive", "Exclusive", "Closest", command);
+    // A command line without an address between "<" and ">" opens the home page.
+    WebBrowser2.Navigate(runtime::TrimAddress(address).empty() ? HomePage : address);
     // The window takes the focus; a control that has it already (the address bar) keeps it.
     if (!activeControl()) SetFocus();
     ArrangeMainWindow(*this);

@@ -1,6 +1,4 @@
 // The address bar and the events of the two browser panes: the page road of the main window.
-#include <cmath>
-
 #include "designs/MorphingFunctions.h"
 #include "designs/frmMBrowser.h"
 #include "mainwindow/FormBabyBrowser.h"
@@ -10,6 +8,7 @@
 #include "mainwindow/pornBuster.h"
 #include "runtime/Application.h"
 #include "runtime/Utf8.h"
+#include "runtime/WebAddress.h"
 
 namespace quillo {
 
@@ -49,12 +48,13 @@ void form1::wireBrowsers() {
 
 void form1::ComboURL_KeyPress(int& KeyAscii) {
     if (KeyAscii == 13) {
-        // The address joins the history as it was typed: the browser completes a bare host name
-        // with "http://" before its events, and such an address must not join. Pending goes up
-        // before Navigate so that this navigation, and only it, adds the address.
+        // The address joins the history as it was typed, without the blanks around it that the
+        // browser drops too: the browser completes a bare host name with "http://" before its
+        // events, and such an address must not join. Pending goes up before Navigate so that
+        // this navigation, and only it, adds the address.
         pageNavigationBegan_ = false;
         TypedUrl.Pending = true;
-        TypedUrl.Url = StripHttpPrefix(ComboURL.Text());
+        TypedUrl.Url = StripHttpPrefix(std::string(runtime::TrimAddress(ComboURL.Text())));
         WebBrowser2.Navigate(ComboURL.Text());
         // Nothing was navigated to (an empty text): no completion would ever clear it.
         if (!pageNavigationBegan_) TypedUrl.Pending = false;
@@ -142,12 +142,13 @@ void form1::WebBrowser1_NewWindow2(BrowserObject& ppDisp) {
 
 void form1::WebBrowser2_ProgressChange(std::int32_t Progress, std::int32_t ProgressMax) {
     if (Progress < 1 || ProgressMax < 1) return;
-    double percent = std::trunc(static_cast<double>(Progress) / ProgressMax * 100);
-    LabelStatusBarMini.setCaption(std::to_string(static_cast<long long>(percent)) + "% Done");
+    // Whole numbers all the way: 29 of 100 is 29, where a fraction would give 28.999...
+    const std::int64_t percent = std::int64_t{Progress} * 100 / ProgressMax;
+    LabelStatusBarMini.setCaption(std::to_string(percent) + "% Done");
 }
 
 void form1::WebBrowser2_StatusTextChange(const std::string& Text) {
-    runtime::SizePx letter = application().backend().textMetrics().measure("I", runtime::Font{}, 0);
+    runtime::SizePx letter = application().backend().textMetrics().measure("I", getFont(), 0);
     LabelStatusBarMain.setHeight(letter.height * application().screen().TwipsPerPixelY);
     if (!Text.empty()) LabelStatusBarMain.setCaption(Text);
 }

@@ -23,12 +23,18 @@ DirListBox::DirListBox(Form& form, std::string name, int index, Control* contain
 }
 
 bool DirListBox::Refresh() {
-    auto listed = FolderListing::folders(path_);
+    auto listed = FolderListing::folders(path_, hidden_);
     names_ = listed ? std::move(*listed) : std::vector<std::string>{};
     listIndex_ = -1;
     changed(Property::Items);
     changed(Property::ListIndex);
     return listed.has_value();
+}
+
+void DirListBox::setHidden(bool value) {
+    if (value == hidden_) return;
+    hidden_ = value;
+    Refresh();
 }
 
 bool DirListBox::setPath(std::string value) {

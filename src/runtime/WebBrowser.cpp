@@ -25,11 +25,13 @@ void WebBrowser::Navigate(const std::string& url) {
     if (WebEngine* e = engine()) e->navigate(address);
 }
 
-void WebBrowser::GoBack() {
-    if (WebEngine* e = engine()) e->goBack();
+bool WebBrowser::GoBack() {
+    WebEngine* e = engine();
+    return e && e->goBack();
 }
-void WebBrowser::GoForward() {
-    if (WebEngine* e = engine()) e->goForward();
+bool WebBrowser::GoForward() {
+    WebEngine* e = engine();
+    return e && e->goForward();
 }
 void WebBrowser::Refresh() {
     if (WebEngine* e = engine()) e->refresh();

@@ -23,8 +23,9 @@ class WebBrowser : public Control {
     // Starts loading the address, completed first as an address bar would ("www.x.org" gets
     // "http://"). BeforeNavigate2 of the page runs before this returns.
     void Navigate(const std::string& url);
-    void GoBack();
-    void GoForward();
+    // False, doing nothing, when the history holds no page in that direction (the call fails).
+    bool GoBack();
+    bool GoForward();
     void Refresh();
     void Stop();
 

@@ -128,6 +128,9 @@ FormDesignEdit::FormDesignEdit() : Form("FormDesignEdit") {
     MoveInPixels(TextBoxSkinName, 10, 224, 208, 25);
 
     Load = [this] { Form_Load(); };
+    // Closing the editor only hides it, as its close label does: the library, the preview and
+    // its engine stay for the next opening.
+    CloseRequest = [this] { Hide(); };
 }
 
 FormDesignEdit::~FormDesignEdit() = default;

@@ -78,9 +78,9 @@ class PageServer : public QAbstractHttpServer {
 // A port on 127.0.0.1 where nothing listens.
 quint16 closedPort();
 
-// Small media files: an uncompressed AVI clip of the given frames at 10 per second, and a PCM
-// WAV sound of the given length.
-QByteArray makeAvi(int width, int height, int frames);
+// Small media files: an uncompressed AVI clip of the given frames at 10 per second, with a PCM
+// sound track when asked, and a PCM WAV sound of the given length.
+QByteArray makeAvi(int width, int height, int frames, bool withSound = false);
 QByteArray makeWav(int milliseconds);
 void writeFile(const QString& path, const QByteArray& bytes);
 

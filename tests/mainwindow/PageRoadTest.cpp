@@ -245,7 +245,12 @@ TEST(PageRoad, ProgressShowsWholePercentsAndStatusTextsKeepTheLastNonEmptyOne) {
                                             {5, 0, "42% Done"},
                                             {1, 3, "33% Done"},
                                             {2147483647, 2147483647, "100% Done"},
-                                            {199, 200, "99% Done"}}) {
+                                            {199, 200, "99% Done"},
+                                            {29, 100, "29% Done"},
+                                            {57, 100, "57% Done"},
+                                            {58, 100, "58% Done"},
+                                            {2147483646, 2147483647, "99% Done"},
+                                            {2147483647, 1, "214748364700% Done"}}) {
         main.WebBrowser2.fireProgressChange(p.progress, p.max);
         EXPECT_EQ(main.LabelStatusBarMini.Caption(), p.shown) << p.progress << "/" << p.max;
     }
@@ -254,8 +259,19 @@ TEST(PageRoad, ProgressShowsWholePercentsAndStatusTextsKeepTheLastNonEmptyOne) {
     EXPECT_EQ(main.LabelStatusBarMain.Caption(), "Opening page");
     main.WebBrowser2.fireStatusTextChange("");
     EXPECT_EQ(main.LabelStatusBarMain.Caption(), "Opening page");
-    runtime::SizePx letter = program.backend().metrics.measure("I", runtime::Font{}, 0);
-    EXPECT_EQ(main.LabelStatusBarMain.Height(), letter.height * 15);
+}
+
+TEST(PageRoad, TheStatusTextIsOneLetterOfTheMainWindowsFontTall) {
+    Program program;
+    form1& main = program.start();
+    // Neither the default font nor the label's own: a letter 40 px tall.
+    runtime::Font windowFont;
+    windowFont.Size = 20;
+    main.setFont(windowFont);
+    ASSERT_NE(main.LabelStatusBarMain.getFont(), windowFont);
+    main.LabelStatusBarMain.setHeight(1);
+    main.WebBrowser2.fireStatusTextChange("Loading");
+    EXPECT_EQ(main.LabelStatusBarMain.Height(), 40 * 15);
 }
 
 TEST(PopUps, APopUpOfTheMainPageStartsOneProgramCopyForItsAddressAndStaysHidden) {

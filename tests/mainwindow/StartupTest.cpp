@@ -118,6 +118,11 @@ TEST(StartUp, OpensTheAddressBetweenTheFirstAngleBracketsOrElseTheHomePage) {
              {"-x <www.other.test/a> more", "http://www.other.test/a"},
              {"<www.first.test><www.second.test>", "http://www.first.test"},
              {"<http://www.other.test/a?b=c d>", "http://www.other.test/a?b=c d"},
+             // No address between the brackets: the home page, never a blank view.
+             {"<www.other.test/a", "http://www.quillo.example"},
+             {"<", "http://www.quillo.example"},
+             {"<>", "http://www.quillo.example"},
+             {"< >", "http://www.quillo.example"},
          }) {
         Program program(c.command);
         for (const char* address :

@@ -208,16 +208,16 @@ TEST(WebBrowserHistory, BackAndForwardMoveThroughTheVisitedPages) {
     form.Main.GoBack();
     harness.advance(0);
     EXPECT_EQ(form.Main.LocationName(), "A");
-    form.Main.GoBack();  // nothing before the first page
+    EXPECT_FALSE(form.Main.GoBack());  // nothing before the first page
     harness.advance(0);
     EXPECT_EQ(form.Main.LocationName(), "A");
-    form.Main.GoForward();
+    EXPECT_TRUE(form.Main.GoForward());
     harness.advance(0);
     EXPECT_EQ(form.Main.LocationName(), "B");
     // A new page drops the pages ahead.
     form.Main.Navigate("a.test/");
     harness.advance(0);
-    form.Main.GoForward();
+    EXPECT_FALSE(form.Main.GoForward());
     harness.advance(0);
     EXPECT_EQ(form.Main.LocationName(), "A");
     EXPECT_EQ(engineOf(form.Main).history(),
@@ -230,10 +230,13 @@ TEST(WebBrowserHistory, StopEndsALoadingPageWithoutCompletion) {
     auto& form = app().form<Browsing>();
     form.Main.Navigate("http://slow.test/");
     harness.advance(10);
+    form.log.clear();
     form.Main.Stop();
+    EXPECT_EQ(form.log, std::vector<std::string>{"DownloadComplete"});
     harness.advance(2000);
     EXPECT_FALSE(form.Main.Busy());
     EXPECT_TRUE(form.busyAtCompletion.empty());
+    EXPECT_EQ(form.log, std::vector<std::string>{"DownloadComplete"});
 }
 
 TEST(WebDocument, ReadsFramesElementsCommentsAndBodyMarkup) {
@@ -330,6 +333,23 @@ TEST(WebDocument, ReadsFailBeforeAnyPageAndWithoutAnEngineToAsk) {
     EXPECT_EQ(form.Main.ReadyState(), 0);
     EXPECT_FALSE(BrowserObject().Document());
     EXPECT_FALSE(BrowserObject().ReadyState());
+}
+
+TEST(WebDocument, AnElementOutsideTheCollectionCannotBeReadOrWritten) {
+    Harness harness;
+    harness.backend().web.addHtml("http://p.test/", "<html><body><p>text</p></body></html>");
+    auto& form = app().form<Browsing>();
+    form.Main.Navigate("http://p.test/");
+    harness.advance(0);
+    ASSERT_EQ(HtmlElement::element(form.Main, {}, 0).tagName(), "HTML");
+    for (int index : {-1, -2, 3, 1000}) {
+        HtmlElement element = HtmlElement::element(form.Main, {}, index);
+        EXPECT_FALSE(element.isBody()) << index;
+        EXPECT_FALSE(element.tagName()) << index;
+        EXPECT_FALSE(element.Text()) << index;
+        EXPECT_FALSE(element.setText("")) << index;
+    }
+    EXPECT_EQ(HtmlElement::element(form.Main, {}, 0).Text(), "text");
 }
 
 TEST(WebDocument, WritesChangeTextsAndBodyAndWritelnReplacesTheFinishedPage) {

@@ -86,11 +86,18 @@ TEST(MessageBox, TheBoxTypeIsComparedInUpperCaseAndAnyOtherTypeKeepsAllThreeButt
         Harness harness;
         Host& host = app().form<Host>();
         Slots seen{};
+        std::string clicked;
         harness.backend().answerModal("FormMessageBox", [&](Form& shown) {
             seen = visibleButtons(box(shown));
-            User::click(box(shown).LabelYES);
+            // The first button the box shows.
+            for (Label* button : {&box(shown).LabelYES, &box(shown).LabelOK, &box(shown).LabelNO})
+                if (clicked.empty() && button->Visible()) {
+                    clicked = button->Caption();
+                    User::click(*button);
+                }
         });
-        host.MessageBox1.show("Sure?", c.type);
+        EXPECT_EQ(host.MessageBox1.show("Sure?", c.type), clicked) << '"' << c.type << '"';
+        EXPECT_FALSE(clicked.empty()) << '"' << c.type << '"';
         EXPECT_EQ(seen, c.expected) << '"' << c.type << '"';
     }
 }

@@ -29,8 +29,8 @@ class HeadlessWebEngine : public WebEngine {
     ~HeadlessWebEngine() override;
 
     void navigate(const std::string& url) override;
-    void goBack() override;
-    void goForward() override;
+    bool goBack() override;
+    bool goForward() override;
     void refresh() override;
     void stop() override;
     bool busy() override { return busy_; }

@@ -12,6 +12,7 @@
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineView>
+#include <utility>
 
 #include "runtime/Form.h"
 #include "runtime/HtmlComments.h"
@@ -188,13 +189,17 @@ void QtWebEngine::dropDeferredLoad() {
     skipTypedRequest_ = false;
 }
 
-void QtWebEngine::goBack() {
+bool QtWebEngine::goBack() {
+    if (!page_->history()->canGoBack()) return false;
     dropDeferredLoad();
     page_->triggerAction(QWebEnginePage::Back);
+    return true;
 }
-void QtWebEngine::goForward() {
+bool QtWebEngine::goForward() {
+    if (!page_->history()->canGoForward()) return false;
     dropDeferredLoad();
     page_->triggerAction(QWebEnginePage::Forward);
+    return true;
 }
 void QtWebEngine::refresh() {
     dropDeferredLoad();
@@ -209,10 +214,8 @@ void QtWebEngine::stop() {
         // Qt never heard of the waiting load; end its navigation as a stopped load would.
         dropDeferredLoad();
         navigation_.started = true;
-        keepShownDocument();
-        busy_ = false;
-        pageGrace_.stop();
         readyState_ = 4;
+        stopped();
     }
     page_->triggerAction(QWebEnginePage::Stop);
 }
@@ -326,14 +329,20 @@ void QtWebEngine::loadingChanged(const QWebEngineLoadingInfo& info) {
             failed(info.url().toString().toStdString());
             break;
         case QWebEngineLoadingInfo::LoadStoppedStatus:
-            keepShownDocument();
-            busy_ = false;
-            pageGrace_.stop();
-            if (readyState_ > 0) readyState_ = 4;
+            stopped();
             break;
         default:
             break;
     }
+}
+
+void QtWebEngine::stopped() {
+    keepShownDocument();
+    const bool wasBusy = std::exchange(busy_, false);
+    pageGrace_.stop();
+    if (readyState_ > 0) readyState_ = 4;
+    // A stopped download ends without a completed document.
+    if (wasBusy && !navigation_.pageComplete) browser_.fireDownloadComplete();
 }
 
 void QtWebEngine::keepShownDocument() {

@@ -41,8 +41,8 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
     QWebEnginePage* page() const;
 
     void navigate(const std::string& url) override;
-    void goBack() override;
-    void goForward() override;
+    bool goBack() override;
+    bool goForward() override;
     void refresh() override;
     void stop() override;
     bool busy() override { return busy_; }
@@ -95,6 +95,8 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
     void reported(const QString& json);
     void loadStarted();
     void loadingChanged(const QWebEngineLoadingInfo& info);
+    // Qt stopped loading: the shown document stays, and the download ends.
+    void stopped();
     void keepShownDocument();
     void frameCreated(const runtime::FramePath& path, const QString& doc, const std::string& url,
                       const std::string& origin);
