@@ -1,9 +1,7 @@
 // The address bar and the events of the two browser panes: the page road of the main window.
 #include "designs/MorphingFunctions.h"
-#include "designs/frmMBrowser.h"
 #include "mainwindow/FormBabyBrowser.h"
 #include "mainwindow/RNfunctions.h"
-#include "mainwindow/Variables.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/pornBuster.h"
 #include "runtime/Application.h"
@@ -97,11 +95,7 @@ void form1::WebBrowser2_CommandStateChange() {
 }
 
 void form1::tmrHTMLCapture_Timer() {
-    if (WebBrowser2.ReadyState() < 3) return;
-    std::string text = GetPageText(WebBrowser2.Object());
-    if (text.empty()) return;
-    if (IsForbiddenText(text)) BlockPage(WebBrowser2);
-    tmrHTMLCapture.setEnabled(false);
+    if (JudgeLoadingPage(WebBrowser2)) tmrHTMLCapture.setEnabled(false);
 }
 
 void form1::WebBrowser2_NavigateComplete2() {
@@ -113,19 +107,10 @@ void form1::WebBrowser2_DocumentComplete(const BrowserObject& pDisp, const std::
     tmrHTMLCapture.setEnabled(false);
     std::string text = GetPageText(pDisp);
     if (!text.empty()) {
-        if (IsForbiddenText(text)) {
+        if (IsForbiddenText(text))
             BlockPage(WebBrowser2);
-        } else if (MorphingEnabled) {
-            std::string location = WebBrowser2.LocationURL();
-            if (IsNewMorphWindow(location)) {
-                std::string design = GetCommentText(pDisp);
-                if (!design.empty()) {
-                    auto& window = application().newForm<frmMBrowser>();
-                    window.setTag(location);
-                    window.MorphFromPage(design, location);
-                }
-            }
-        }
+        else
+            OpenDesignOfPage(WebBrowser2, pDisp);
     }
     showAddress(URL);
 }

@@ -15,6 +15,7 @@ WebEngine* WebBrowser::engine() {
     if (!engineAsked_) {
         engineAsked_ = true;
         engine_ = form().application().backend().createWebEngine(*this);
+        if (engine_ && muted_) engine_->setMuted(true);
     }
     return engine_.get();
 }
@@ -23,6 +24,11 @@ void WebBrowser::Navigate(const std::string& url) {
     std::string address = CompleteAddress(url);
     if (address.empty()) return;
     if (WebEngine* e = engine()) e->navigate(address);
+}
+
+void WebBrowser::setMuted(bool value) {
+    muted_ = value;
+    if (engine_) engine_->setMuted(value);
 }
 
 bool WebBrowser::GoBack() {

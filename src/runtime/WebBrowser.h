@@ -35,6 +35,9 @@ class WebBrowser : public Control {
     std::string LocationURL();
     std::string LocationName();
     std::optional<HtmlDocument> Document();
+    // A muted browser's pages make no sound.
+    bool Muted() const { return muted_; }
+    void setMuted(bool value);
     // The control's own automation object, handed out as the target of a new window.
     BrowserObject Object() { return BrowserObject(*this, {}); }
 
@@ -82,6 +85,7 @@ class WebBrowser : public Control {
 
     std::unique_ptr<WebEngine> engine_;
     bool engineAsked_ = false;
+    bool muted_ = false;
     // The window's count of user input when the page last opened a window of its own accord.
     std::optional<std::uint64_t> unpromptedAt_;
 };

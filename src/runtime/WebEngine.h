@@ -28,6 +28,8 @@ class WebEngine {
     virtual bool goForward() = 0;
     virtual void refresh() = 0;
     virtual void stop() = 0;
+    // Silences the page's sound, or lets it play again.
+    virtual void setMuted(bool) {}
 
     virtual bool busy() = 0;
     virtual int readyState() = 0;

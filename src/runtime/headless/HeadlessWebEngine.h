@@ -33,6 +33,8 @@ class HeadlessWebEngine : public WebEngine {
     bool goForward() override;
     void refresh() override;
     void stop() override;
+    void setMuted(bool value) override { muted_ = value; }
+    bool muted() const { return muted_; }
     bool busy() override { return busy_; }
     int readyState() override { return readyState_; }
     std::string locationURL() override { return location_; }
@@ -77,6 +79,7 @@ class HeadlessWebEngine : public WebEngine {
     std::vector<std::string> history_;
     int index_ = -1;
     bool busy_ = false;
+    bool muted_ = false;
     int readyState_ = 0;
     std::string location_;
     std::string title_;

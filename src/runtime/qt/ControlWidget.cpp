@@ -12,6 +12,7 @@
 #include "runtime/qt/FormWidget.h"
 #include "runtime/qt/InputCodes.h"
 #include "runtime/qt/ModelSync.h"
+#include "runtime/qt/PageKeyRoute.h"
 #include "runtime/qt/PixelScale.h"
 #include "runtime/qt/ShellDrop.h"
 
@@ -172,7 +173,7 @@ bool ControlWidget::routedToPointer(const QMouseEvent& event) {
 void ControlWidget::keyPressEvent(QKeyEvent* event) {
     // Keys stop at the control that has them; the form sees them first only when it previews.
     event->accept();
-    if (!control_) return;
+    if (!control_ || PageKeyRoute::cameBackFromPage(*event, this)) return;
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     bool reaches = true;
     if (int code = VirtualKeyCode(event->key(), modifiers); code != 0) {
@@ -203,7 +204,7 @@ void ControlWidget::keyReleaseEvent(QKeyEvent* event) {
     event->accept();
     // The window system repeats a held key as release and press pairs; only the last release is
     // the key coming up.
-    if (!control_ || event->isAutoRepeat()) return;
+    if (!control_ || event->isAutoRepeat() || PageKeyRoute::cameBackFromPage(*event, this)) return;
     if (int code = VirtualKeyCode(event->key(), event->modifiers()); code != 0)
         control_->fireKeyUp(code, ShiftBits(event->modifiers()));
 }

@@ -220,6 +220,10 @@ void QtWebEngine::stop() {
     page_->triggerAction(QWebEnginePage::Stop);
 }
 
+void QtWebEngine::setMuted(bool value) {
+    page_->setAudioMuted(value);
+}
+
 std::string QtWebEngine::locationURL() {
     if (failedUrl_) return kCanceled + *failedUrl_;
     return page_->url().isEmpty() ? std::string() : page_->url().toString().toStdString();

@@ -45,6 +45,7 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
     bool goForward() override;
     void refresh() override;
     void stop() override;
+    void setMuted(bool value) override;
     bool busy() override { return busy_; }
     int readyState() override { return readyState_; }
     std::string locationURL() override;
