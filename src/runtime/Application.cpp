@@ -27,10 +27,6 @@ Application& app() {
     return *current;
 }
 
-bool AppRunning() {
-    return current != nullptr;
-}
-
 Application::Application(Backend& backend, AppInfo info)
     : backend_(&backend), info_(std::move(info)) {
     if (current) throw std::logic_error("an application is running already");

@@ -121,8 +121,6 @@ class Application {
 
 // The running application.
 Application& app();
-// True while an application is running: work armed before it ended finds none afterwards.
-bool AppRunning();
 
 template <class T>
 T& Application::form() {

@@ -47,8 +47,6 @@ void QtBackend::scheduleChanged() {
 }
 
 void QtBackend::tick() {
-    // The driver may have been armed for a program that has ended since.
-    if (!runtime::AppRunning()) return;
     runtime::Application& application = runtime::app();
     application.runPosted();
     application.runDueTimers();
