@@ -67,8 +67,12 @@ std::string TrimSpaces(std::string_view text) {
 }
 
 bool IsSafeName(std::string_view name) {
+    return IsEntryName(name) && name.find('\\') == std::string_view::npos;
+}
+
+bool IsEntryName(std::string_view name) {
     return name != "." && name != ".." &&
-           name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
+           name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
 }
 
 bool RenameInFolder(const std::string& path, const std::string& name) {

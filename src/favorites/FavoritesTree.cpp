@@ -32,7 +32,11 @@ std::vector<std::string> SubFolders(const std::string& directory) {
 }  // namespace
 
 FavoritesTree::FavoritesTree(runtime::TreeView& tree, std::function<void(runtime::Node&)> added)
-    : tree_(&tree), added_(std::move(added)) {}
+    : tree_(&tree), added_(std::move(added)) {
+    // A tree path names folders: it is joined as paths are, so a "\" in a folder's name stays
+    // part of that name.
+    tree_->setPathSeparator("/");
+}
 
 std::string FavoritesTree::Directory(const runtime::Node& node) {
     return WindowsDir + "/" + node.FullPath();

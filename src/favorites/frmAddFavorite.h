@@ -28,7 +28,7 @@ class frmAddFavorite : public runtime::Form {
     runtime::Menu& mnuNew = add<runtime::Menu>("mnuNew");
     runtime::Menu& mnuNewCommand = add<runtime::Menu>("mnuNewCommand", &mnuNew);
 
-    // The tree path ("Favorites\Shops") of the folder OK writes into.
+    // The tree path ("Favorites/Shops") of the folder OK writes into.
     std::string CurrentFolder;
     // The directory made last by New, until the user has named it; empty when none.
     std::string PendingFolderPath;

@@ -21,10 +21,10 @@ namespace fs = std::filesystem;
 
 // Copies the favorite's file to its new name, replacing a file there, then removes the
 // original. Nothing changes for a name that would leave the folder, for a copy onto the file
-// itself, or when the copy fails.
+// itself, or when the copy fails. The name comes from the folder's listing and is taken as it is.
 void MoveFavoriteFile(const std::string& source, const std::string& folder,
                       const std::string& name) {
-    if (!IsSafeName(name)) return;
+    if (!IsEntryName(name)) return;
     const fs::path from = runtime::ResolvePath(source);
     const fs::path to = runtime::ResolvePath(folder + "/" + name);
     std::error_code error;

@@ -52,7 +52,7 @@ class frmOrganizeFavorite : public runtime::Form {
 
     // Rebuilds the folder tree and expands the remembered folders again.
     void InitializeTreeView();
-    // Lists the favorites of the folder at this tree path ("Favorites\Games").
+    // Lists the favorites of the folder at this tree path ("Favorites/Games").
     void ReloadFavorite(std::string xPath);
     void CreateNewFolder();
     void RenameFolder();

@@ -2,9 +2,7 @@
 
 #include <charconv>
 #include <cmath>
-#include <filesystem>
 #include <optional>
-#include <system_error>
 #include <utility>
 
 #include "mainwindow/FormSplashScreen.h"
@@ -12,7 +10,6 @@
 #include "mainwindow/Variables.h"
 #include "runtime/Application.h"
 #include "runtime/MediaCommands.h"
-#include "runtime/PathResolver.h"
 #include "runtime/Utf8.h"
 #include "runtime/WebAddress.h"
 #include "shared/ModuleFucns.h"
@@ -240,11 +237,9 @@ void form1::Form_Unload() {
 }
 
 void form1::writeWindowSize() {
+    // Written over the old file, never after removing it: a size that cannot be written keeps
+    // the one of the last exit.
     std::string file = programFile("size.ini");
-    if (CheckFileExists(file)) {
-        std::error_code ignored;
-        std::filesystem::remove(runtime::ResolvePath(file), ignored);
-    }
     std::string text = std::string("0") + kChr2 + "0";
     if (WindowMaximized == 0) {
         auto pixels = [](double twips) {

@@ -36,6 +36,7 @@ void CheckBox::setFont(const Font& value) {
 
 void CheckBox::fireClick() {
     if (!Enabled()) return;
+    form().noteUserInput();
     form().application().dispatch([this] { setValue(value_ == 0 ? 1 : 0); });
 }
 

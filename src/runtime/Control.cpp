@@ -111,13 +111,17 @@ void run(Control& control, const std::function<void()>& handler) {
 
 // A disabled control takes no mouse input, as on the window system.
 void Control::fireClick() {
-    if (enabled_) run(*this, [this] { Click(); });
+    if (!enabled_) return;
+    form().noteUserInput();
+    run(*this, [this] { Click(); });
 }
 void Control::fireDblClick() {
     if (enabled_) run(*this, [this] { DblClick(); });
 }
 void Control::fireMouseDown(int button, int shift, double x, double y) {
-    if (enabled_) run(*this, [=, this] { MouseDown(button, shift, x, y); });
+    if (!enabled_) return;
+    form().noteUserInput();
+    run(*this, [=, this] { MouseDown(button, shift, x, y); });
 }
 void Control::fireMouseMove(int button, int shift, double x, double y) {
     if (enabled_) run(*this, [=, this] { MouseMove(button, shift, x, y); });
@@ -127,6 +131,7 @@ void Control::fireMouseUp(int button, int shift, double x, double y) {
 }
 
 int Control::fireKeyDown(int keyCode, int shift) {
+    form().noteUserInput();
     run(*this, [&, this] {
         Form& owner = form();
         if (owner.KeyPreview() && this != &owner) owner.KeyDown(keyCode, shift);
@@ -145,6 +150,7 @@ int Control::fireKeyUp(int keyCode, int shift) {
 }
 
 int Control::fireKeyPress(int keyAscii) {
+    form().noteUserInput();
     run(*this, [&, this] {
         Form& owner = form();
         if (owner.KeyPreview() && this != &owner) owner.KeyPress(keyAscii);

@@ -9,7 +9,7 @@ namespace {
 
 // The folder above path: the text before its last separator.
 std::string above(const std::string& path) {
-    std::size_t cut = path.find_last_of("/\\");
+    std::size_t cut = path.find_last_of('/');
     if (cut == std::string::npos) return path;
     return cut == 0 ? path.substr(0, 1) : path.substr(0, cut);
 }
@@ -48,7 +48,7 @@ bool DirListBox::setPath(std::string value) {
 
 std::string DirListBox::List(int index) const {
     if (index >= ListCount()) return "";
-    if (index >= 0) return path_ + "\\" + names_[static_cast<std::size_t>(index)];
+    if (index >= 0) return path_ + "/" + names_[static_cast<std::size_t>(index)];
     std::string folder = path_;
     for (int level = -1; level > index; --level)
         folder = above(folder);

@@ -99,7 +99,7 @@ bool FolderListing::matches(std::string_view name, std::string_view pattern) {
 
 std::string FolderListing::trimmed(std::string_view path) {
     std::string kept(path);
-    while (kept.size() > 1 && (kept.back() == '/' || kept.back() == '\\'))
+    while (kept.size() > 1 && kept.back() == '/')
         kept.pop_back();
     return kept;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -92,6 +93,11 @@ class Form : public Control {
 
     void setVisible(bool value) override;
 
+    // Counts the user's clicks and key presses in the window (its controls, its menus, its
+    // pages): a page may open a window of its own accord once between two of them.
+    void noteUserInput() { ++userInputs_; }
+    std::uint64_t userInputs() const { return userInputs_; }
+
     // Used by the application and the controls.
     void markLoaded(bool loaded) { loaded_ = loaded; }
     void setActiveControl(Control* control) { activeControl_ = control; }
@@ -138,6 +144,7 @@ class Form : public Control {
     DrawList drawList_;
     std::vector<std::unique_ptr<Control>> controls_;
     Control* activeControl_ = nullptr;
+    std::uint64_t userInputs_ = 0;
 };
 
 template <class T>

@@ -84,7 +84,14 @@ void WebBrowser::fireDocumentComplete(const BrowserObject& pDisp, const std::str
     run([&] { DocumentComplete(pDisp, url); });
 }
 
-WebBrowser* WebBrowser::fireNewWindow2() {
+WebBrowser* WebBrowser::fireNewWindow2(bool userInitiated) {
+    // A page that opens windows as it loads would otherwise start a copy of the program for
+    // each one.
+    if (!userInitiated) {
+        const std::uint64_t inputs = form().userInputs();
+        if (unpromptedAt_ == inputs) return nullptr;
+        unpromptedAt_ = inputs;
+    }
     BrowserObject target;
     bool cancel = false;
     run([&] { NewWindow2(target, cancel); });

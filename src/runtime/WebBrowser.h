@@ -68,7 +68,10 @@ class WebBrowser : public Control {
     void fireNavigateComplete2(const BrowserObject& pDisp, const std::string& url);
     void fireDocumentComplete(const BrowserObject& pDisp, const std::string& url);
     // The browser a handler chose for the new window; nullptr when refused or not chosen.
-    WebBrowser* fireNewWindow2();
+    // userInitiated: a click or key press of the user caused the request (a link with a target,
+    // a script run by a click). A page opens one window of its own accord between two clicks or
+    // key presses in the control's window; further such requests are refused without an event.
+    WebBrowser* fireNewWindow2(bool userInitiated);
     void fireCommandStateChange(int command, bool enable);
     void fireProgressChange(std::int32_t progress, std::int32_t progressMax);
     void fireStatusTextChange(const std::string& text);
@@ -83,6 +86,8 @@ class WebBrowser : public Control {
     std::unique_ptr<WebEngine> engine_;
     bool engineAsked_ = false;
     bool muted_ = false;
+    // The window's count of user input when the page last opened a window of its own accord.
+    std::optional<std::uint64_t> unpromptedAt_;
 };
 
 }  // namespace quillo::runtime

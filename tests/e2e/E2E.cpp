@@ -101,11 +101,15 @@ QString PageServer::url(const QString& path) const {
 }
 
 void PageServer::add(const QString& path, QByteArray body, QByteArray contentType, int status) {
-    pages_[path] = Page{status, std::move(contentType), std::move(body), false};
+    pages_[path] = Page{status, std::move(contentType), std::move(body), false, {}};
 }
 
 void PageServer::addSilent(const QString& path) {
     pages_[path].silent = true;
+}
+
+void PageServer::addRedirect(const QString& path, const QString& target) {
+    pages_[path] = Page{302, "text/html", "moved", false, target.toUtf8()};
 }
 
 bool PageServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
@@ -116,6 +120,13 @@ bool PageServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* so
         return true;
     }
     if (found->silent) return true;
+    if (!found->location.isEmpty()) {
+        makeResponder(request, socket)
+            .write(found->body,
+                   {{"Content-Type", found->contentType}, {"Location", found->location}},
+                   QHttpServerResponder::StatusCode::Found);
+        return true;
+    }
     makeResponder(request, socket)
         .write(found->body, found->contentType,
                static_cast<QHttpServerResponder::StatusCode>(found->status));

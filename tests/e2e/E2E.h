@@ -55,6 +55,7 @@ class PageServer : public QAbstractHttpServer {
         QByteArray contentType = "text/html";
         QByteArray body;
         bool silent = false;
+        QByteArray location;  // a redirect's target
     };
     PageServer();
     quint16 port() const { return port_; }
@@ -62,6 +63,8 @@ class PageServer : public QAbstractHttpServer {
     void add(const QString& path, QByteArray body, QByteArray contentType = "text/html",
              int status = 200);
     void addSilent(const QString& path);
+    // The path answers with a redirect (302 Found) to the target path.
+    void addRedirect(const QString& path, const QString& target);
 
   protected:
     bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;

@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QUrl>
 #include <QWebEnginePage>
+#include <QWidget>
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -176,6 +179,71 @@ TEST_F(MainRoad, ALinkToANewWindowStartsANewCopyOfTheProgramForItsAddress) {
     EXPECT_EQ(main.WebBrowser2.LocationURL(), opener);
     auto* popUp = runtime::app().loadedForm<FormBabyBrowser>();
     EXPECT_TRUE(popUp == nullptr || !popUp->Visible());
+}
+
+TEST_F(MainRoad, APopUpThroughThreeServerRedirectsStartsExactlyOneCopy) {
+    ::e2e::PageServer site;
+    site.add("/opener.htm",
+             "<html><body><a id='l' href='/r1' target='_blank'>pop</a></body></html>");
+    site.addRedirect("/r1", "/r2");
+    site.addRedirect("/r2", "/r3");
+    site.addRedirect("/r3", "/end.htm");
+    site.add("/end.htm", "<html><body>The end of the road</body></html>");
+    form1& main = start();
+    const std::string first = site.url("/r1").toStdString();
+    const std::string end = site.url("/end.htm").toStdString();
+    // The main browser too goes through the hops as one navigation.
+    recordPageEvents(main);
+    ASSERT_TRUE(browse(main, first, end));
+    EXPECT_EQ(pageEventsFrom(first),
+              (std::vector<std::string>{"before " + first, "navigated " + end, "complete " + end}));
+
+    std::string opener = site.url("/opener.htm").toStdString();
+    ASSERT_TRUE(browse(main, opener, opener));
+    auto* engine = dynamic_cast<qt::QtWebEngine*>(main.WebBrowser2.engine());
+    ASSERT_NE(engine, nullptr);
+    engine->page()->runJavaScript("document.getElementById('l').click()");
+    auto* popUp = static_cast<FormBabyBrowser*>(nullptr);
+    ASSERT_TRUE(::e2e::waitFor([&] {
+        popUp = runtime::app().loadedForm<FormBabyBrowser>();
+        return popUp && popUp->WebBrowserBaby.LocationURL() == end &&
+               popUp->WebBrowserBaby.ReadyState() == 4;
+    }));
+    ::e2e::waitFor([] { return false; }, 500);
+    ASSERT_EQ(backend_.recorder.starts.size(), 1u);
+    EXPECT_EQ(backend_.recorder.starts[0].arguments, std::vector<std::string>{"<" + first + ">"});
+}
+
+TEST_F(MainRoad, APageOpeningTwentyWindowsAsItLoadsStartsOneCopyUntilTheUserActsOnIt) {
+    ::e2e::PageServer site;
+    QByteArray opens;
+    for (int i = 0; i < 20; ++i) {
+        const QString path = QStringLiteral("/pop%1.htm").arg(i);
+        site.add(path, "<html><body>Pop-up</body></html>");
+        opens += "window.open('" + path.toUtf8() + "');";
+    }
+    site.add("/twenty.htm", "<html><body>Twenty<script>" + opens + "</script></body></html>");
+    site.add("/again.htm", "<html><body>Again</body></html>");
+    form1& main = start();
+    std::string page = site.url("/twenty.htm").toStdString();
+    ASSERT_TRUE(browse(main, page, page));
+    ASSERT_TRUE(::e2e::waitFor([&] { return !backend_.recorder.starts.empty(); }));
+    ::e2e::waitFor([] { return false; }, 1500);
+    ASSERT_EQ(backend_.recorder.starts.size(), 1u);
+    EXPECT_EQ(backend_.recorder.starts[0].arguments,
+              std::vector<std::string>{"<" + site.url("/pop0.htm").toStdString() + ">"});
+
+    // A key pressed on the page lets it open one window more.
+    auto* engine = dynamic_cast<qt::QtWebEngine*>(main.WebBrowser2.engine());
+    ASSERT_NE(engine, nullptr);
+    QWidget* input = engine->widget()->focusProxy();
+    ASSERT_NE(input, nullptr);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Shift, Qt::NoModifier);
+    QCoreApplication::sendEvent(input, &press);
+    engine->page()->runJavaScript("window.open('/again.htm'); window.open('/again.htm');");
+    ASSERT_TRUE(::e2e::waitFor([&] { return backend_.recorder.starts.size() > 1; }));
+    ::e2e::waitFor([] { return false; }, 1000);
+    EXPECT_EQ(backend_.recorder.starts.size(), 2u);
 }
 
 TEST_F(MainRoad, WritesItsSizeAndItsAddressHistoryAtExit) {

@@ -79,7 +79,7 @@ TEST(OrganizeFavorite, ListsTheClickedFolderAndRenamesAFavoriteOnlyWithinItsFold
             EXPECT_EQ(Listed(dialog.LV),
                       (std::vector<std::string>{"Chess", "notes", "Other", "README"}));
             EXPECT_EQ(dialog.LV.ListItems(2)->Key(),
-                      program.harness.windowsDir() + "/Favorites\\Games/notes.txt");
+                      program.harness.windowsDir() + "/Favorites/Games/notes.txt");
             User::clickItem(dialog.LV, *dialog.LV.ListItems(1));
             dialog.LV.SetFocus();
             User::click(dialog.cmdRename);
@@ -131,6 +131,38 @@ TEST(OrganizeFavorite, FolderRenameAndDeleteAskAndLeaveTheRootAlone) {
         EXPECT_EQ(dialogs.messages.back().buttons, runtime::MsgBoxButtons::YesNo);
         EXPECT_EQ(dialogs.messages.back().icon, runtime::MsgBoxIcon::Question);
     }
+}
+
+TEST(OrganizeFavorite, NamesWithBackslashesAreMovedAndDeletedInsideFavoritesOnly) {
+    Organize program({"Games", "x\\..\\..\\canary"},
+                     {"x\\..\\..\\moved.url", "x\\..\\..\\victim.url"});
+    // Where the names would lead if "\" separated.
+    const fs::path outside = program.harness.windowsDir();
+    fs::create_directories(outside / "canary");
+    for (const char* canary : {"canary/keep.url", "moved.url", "victim.url"})
+        std::ofstream(outside / canary) << "canary";
+    runtime::form<frmMoveFavorite>().Unload();  // loaded before the folders were made
+    program.backend().answerModal("frmMoveFavorite", [](runtime::Form& shown) {
+        auto& move = static_cast<frmMoveFavorite&>(shown);
+        User::clickNode(move.TV, *move.TV.Nodes("MN1"));
+        User::click(move.cmdOK);
+    });
+    program.open([&](frmOrganizeFavorite& dialog) {
+        User::clickItem(dialog.LV, *dialog.LV.ListItems(1));
+        dialog.LV.SetFocus();
+        User::click(dialog.cmdMove);
+        User::clickItem(dialog.LV, *dialog.LV.ListItems(1));
+        User::click(dialog.cmdDelete);
+        User::clickNode(dialog.TV, *dialog.TV.Nodes("MN2"));
+        program.backend().dialogServices.messageAnswers.push_back(runtime::MsgBoxResult::Yes);
+        User::pressKey(dialog.TV, 46);
+        User::click(dialog.cmdClose);
+    });
+    EXPECT_EQ(program.names(""), std::vector<std::string>{"Games"});
+    EXPECT_EQ(program.names("Games"), std::vector<std::string>{"x\\..\\..\\moved.url"});
+    EXPECT_EQ(program.names("../canary"), std::vector<std::string>{"keep.url"});
+    for (const char* canary : {"moved.url", "victim.url"})
+        EXPECT_TRUE(fs::exists(outside / canary)) << canary;
 }
 
 TEST(OrganizeFavorite, AFolderRenamedInLetterCaseAloneTakesTheNewName) {

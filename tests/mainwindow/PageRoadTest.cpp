@@ -323,6 +323,27 @@ TEST(PopUps, ASecondPopUpDiscardsTheFirstPopUpWindow) {
     EXPECT_EQ(program.starts().size(), 1u);
 }
 
+TEST(PopUps, AShownBlankPopUpIsFilteredWhileShownAndHidesWhenCondemnedOrSentOn) {
+    // Condemned as it completes, by script every second after that, or sent to a real address.
+    for (int when : {0, 1, 2}) {
+        Program program;
+        form1& main = program.start();
+        if (when == 0) program.web().addHtml("about:blank", "<body>nude pic</body>");
+        ASSERT_TRUE(EngineOf(main.WebBrowser2).openNewWindow("about:blank"));
+        auto& popUp = *app().loadedForm<FormBabyBrowser>();
+        program.advance(when == 1 ? 999 : 0);
+        EXPECT_EQ(popUp.Visible(), when != 0);
+        if (when == 1) EngineOf(popUp.WebBrowserBaby).setBodyInnerHtml({}, "<p>young babes</p>");
+        if (when == 2) EngineOf(popUp.WebBrowserBaby).navigate("http://www.kids.test/");
+        program.advance(1000);
+        EXPECT_FALSE(popUp.Visible()) << when;
+        EXPECT_EQ(program.starts().size(), when == 2 ? 1u : 0u);
+        const std::string text = GetPageText(popUp.WebBrowserBaby.Object());
+        EXPECT_EQ(text.find("not want to") != std::string::npos, when < 2) << text;
+        EXPECT_FALSE(IsForbiddenText(text));
+    }
+}
+
 TEST(PopUps, APopUpOfTheSidePaneOpensInTheMainPage) {
     Program program;
     form1& main = program.start();

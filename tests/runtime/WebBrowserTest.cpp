@@ -405,6 +405,25 @@ TEST(WebNewWindows, ACancelOrNoChoiceRefusesTheWindow) {
     EXPECT_EQ(std::count(form.log.begin(), form.log.end(), "NewWindow2"), 2);
 }
 
+TEST(WebNewWindows, AfterOneWindowOfThePagesOwnAccordFurtherOnesAreRefusedUntilTheUserActs) {
+    Harness harness;
+    harness.backend().web.addHtml("http://p.test/pop.htm", "<title>Pop</title>");
+    auto& form = app().form<Browsing>();
+    form.chosen = &form.Side;
+    HeadlessWebEngine& page = engineOf(form.Main);
+    EXPECT_TRUE(page.openNewWindow("http://p.test/pop.htm", false));
+    EXPECT_FALSE(page.openNewWindow("http://p.test/pop.htm", false));
+    EXPECT_EQ(std::count(form.log.begin(), form.log.end(), "NewWindow2"), 1);
+    // Moving the mouse is no action of the user; pressing a button or a key is.
+    form.Side.fireMouseMove(0, 0, 10, 10);
+    EXPECT_FALSE(page.openNewWindow("http://p.test/pop.htm", false));
+    form.Side.fireMouseDown(vbLeftButton, 0, 10, 10);
+    EXPECT_TRUE(page.openNewWindow("http://p.test/pop.htm", false));
+    form.fireKeyDown(65, 0);
+    EXPECT_TRUE(page.openNewWindow("http://p.test/pop.htm", false));
+    EXPECT_EQ(std::count(form.log.begin(), form.log.end(), "NewWindow2"), 3);
+}
+
 TEST(WebBrowserEvents, AHandlerThatUnloadsTheFormEndsTheSequence) {
     Harness harness;
     addFramedSite(harness);

@@ -235,6 +235,30 @@ TEST(MessageBox, EveryMessageLoadsTheBoxAfreshAndFitsItAgain) {
     EXPECT_EQ(harness.backend().windowServices.log.size(), 2u);
 }
 
+TEST(MessageBox, ASecondQuestionOpensItsOwnBoxAboveTheFirstAndEachCallerGetsItsOwnWord) {
+    Harness harness;
+    Host& host = app().form<Host>();
+    std::string second;
+    // Another window's timer asks while the first question waits.
+    host.Ticker.Tick = [&] {
+        host.Ticker.setEnabled(false);
+        second = host.MessageBox1.show("Second?", "YESNO");
+    };
+    FormMessageBox* first = nullptr;
+    harness.backend().answerModal("FormMessageBox", [&](Form& shown) {
+        first = &box(shown);
+        harness.advance(100);
+        EXPECT_EQ(first->Label1.Caption(), "First?");
+        User::click(first->LabelNO);
+    });
+    harness.backend().answerModal("FormMessageBox", [&](Form& shown) {
+        EXPECT_TRUE(&shown != first && first->Visible());
+        User::click(box(shown).LabelYES);
+    });
+    EXPECT_EQ(host.MessageBox1.show("First?", "YESNO"), "NO");
+    EXPECT_EQ(second, "YES");
+}
+
 TEST(MessageBox, AClickOnTheTextAnswersNothing) {
     Harness harness;
     Host& host = app().form<Host>();

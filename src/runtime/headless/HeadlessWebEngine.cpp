@@ -297,9 +297,9 @@ bool HeadlessWebEngine::writeln(const FramePath& frame, const std::string& html)
     return true;
 }
 
-bool HeadlessWebEngine::openNewWindow(const std::string& url) {
+bool HeadlessWebEngine::openNewWindow(const std::string& url, bool userInitiated) {
     auto alive = alive_;
-    WebBrowser* target = browser_.fireNewWindow2();
+    WebBrowser* target = browser_.fireNewWindow2(userInitiated);
     if (!*alive || !target) return false;
     auto* engine = dynamic_cast<HeadlessWebEngine*>(target->engine());
     if (!engine) return false;

@@ -44,9 +44,10 @@ class HeadlessWebEngine : public WebEngine {
     bool setBodyInnerHtml(const FramePath& frame, const std::string& html) override;
     bool writeln(const FramePath& frame, const std::string& html) override;
 
-    // The page asks for a new window showing the address (a script's window.open, a link with a
-    // target of its own): NewWindow2 chooses the browser that loads it. False when refused.
-    bool openNewWindow(const std::string& url);
+    // The page asks for a new window showing the address: a link with a target of its own or a
+    // script run by a click (userInitiated), or a script of its own accord (a window.open as it
+    // loads or on a timer). NewWindow2 chooses the browser that loads it. False when refused.
+    bool openNewWindow(const std::string& url, bool userInitiated = true);
     // A link followed inside a frame: that frame alone navigates.
     void navigateFrame(const FramePath& frame, const std::string& url);
 

@@ -59,6 +59,10 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
     // Asks every frame for a fresh snapshot now (it arrives a moment later).
     void refreshDocument();
 
+  protected:
+    // A click or key press on the page counts as the user's input in the control's window.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     struct Frame {
         QString doc;
@@ -88,7 +92,7 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
     // Starts a navigation of the page and raises its start; returns its generation, which a
     // handler that navigates again leaves behind.
     unsigned beginNavigation(const std::string& url, bool started);
-    QWebEnginePage* windowRequested();
+    QWebEnginePage* windowRequested(bool userInitiated);
     void reported(const QString& json);
     void loadStarted();
     void loadingChanged(const QWebEngineLoadingInfo& info);
