@@ -8,6 +8,7 @@
 
 #include "runtime/BrowserObject.h"
 #include "runtime/ComboBox.h"
+#include "runtime/CommonDialog.h"
 #include "runtime/DirListBox.h"
 #include "runtime/FileListBox.h"
 #include "runtime/Form.h"
@@ -96,6 +97,8 @@ class form1 : public runtime::Form {
         add<runtime::FileListBox>("flbFavorite", &FavoriteMenuContainer);
     // The skinned message box through which the skin engine reports and asks.
     MessageBox& MessageBox1 = add<MessageBox>("MessageBox1");
+    // The colour dialog in which the skin editor picks the window's background colour.
+    runtime::CommonDialog& CommonDialog1 = add<runtime::CommonDialog>("CommonDialog1");
 
     // The main window's skin engine, for its whole life.
     std::unique_ptr<ClassSkins> Skins;
@@ -146,6 +149,7 @@ class form1 : public runtime::Form {
 
     // The program menu.
     void PictureIcon_MouseDown(int Button, int Shift, double X, double Y);
+    void PictureIcon_MouseMove(int Button, int Shift, double X, double Y);
     // The index of the widest menu item; on a tie the lower index.
     std::int16_t GetWidestMenuLabel();
 
@@ -175,6 +179,11 @@ class form1 : public runtime::Form {
     void wireWindow();
     void wireButtons();
     void wireMenu();
+    // Pictures and clips dropped on the buttons and strips (the editor's preview, or files from
+    // other programs).
+    void wireDrops();
+    // The fifteen picture buttons, the title parts included.
+    std::vector<runtime::Image*> pictureButtons();
     void wireFavorites();
     void setDesignLooks();
     void wireAnimation();

@@ -43,7 +43,8 @@ Application::~Application() {
     forms_.clear();
     timers_.clear();
     posted_.clear();
-    // Nothing is due any more: the backend's clock must not run the program after its end.
+    // The backend outlives the program: its clock must not stay armed for timers and work
+    // that are gone, or it would call into a program that has ended.
     backend_->scheduleChanged();
     current = nullptr;
 }

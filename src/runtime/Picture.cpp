@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
@@ -115,6 +116,9 @@ long Picture::heightHimetric() const {
 std::optional<Picture> LoadPicture(const std::string& path) {
     if (path.empty()) return Picture{};
     std::string resolved = ResolvePath(path);
+    // Only a regular file is read: a pipe or a device could hold the program up for good.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(resolved, error)) return std::nullopt;
     std::ifstream file(resolved, std::ios::binary);
     if (!file) return std::nullopt;
     Bytes head(64 * 1024);
@@ -137,6 +141,14 @@ std::optional<Picture> LoadPicture(const std::string& path) {
         return Picture{resolved, reader.format, size->width, size->height};
     }
     return std::nullopt;
+}
+
+Picture DrawnPicture(int widthPx, int heightPx, std::vector<std::uint32_t> pixels) {
+    if (widthPx <= 0 || heightPx <= 0) return Picture{};
+    pixels.resize(static_cast<std::size_t>(widthPx) * static_cast<std::size_t>(heightPx), 0);
+    Picture picture{"", PictureFormat::Drawn, widthPx, heightPx};
+    picture.pixels = std::make_shared<const std::vector<std::uint32_t>>(std::move(pixels));
+    return picture;
 }
 
 }  // namespace quillo::runtime

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 #include "mainwindow/RNfunctions.h"
 #include "mainwindow/form1.h"
@@ -14,6 +15,7 @@
 #include "shared/ModuleFucns.h"
 #include "shared/ModuleLanguage.h"
 #include "shared/mdlPlacementFunctions.h"
+#include "skins/ArrowButtons.h"
 #include "skins/ClassSkins.h"
 #include "skins/FormSaveAs.h"
 
@@ -110,8 +112,14 @@ FormDesignEdit::FormDesignEdit() : Form("FormDesignEdit") {
         runtime::PictureBox& button = Picture1(place.index);
         button.setBorderStyle(0);
         button.setToolTipText(place.toolTip);
+        button.setTag("Unindented");
         MoveInPixels(button, place.left, place.top, place.width, place.height);
     }
+    // The arrows are the window's own: the language pack gives them no pictures.
+    Picture1(3).setPicture(
+        ArrowButtonPicture(ArrowDirection::Right, kButtons[3].width, kButtons[3].height));
+    Picture1(4).setPicture(
+        ArrowButtonPicture(ArrowDirection::Left, kButtons[4].width, kButtons[4].height));
 
     Label1.setBackStyle(0);
     MoveInPixels(Label1, 196, 11, 20, 20);
@@ -127,6 +135,10 @@ FormDesignEdit::FormDesignEdit() : Form("FormDesignEdit") {
     MoveInPixels(TextBoxSkinName, 10, 224, 208, 25);
 
     Load = [this] { Form_Load(); };
+    wireButtonBar();
+    // Closing the editor only hides it, as its close label does: the library, the preview and
+    // its engine stay for the next opening.
+    CloseRequest = [this] { Label1_Click(); };
 }
 
 FormDesignEdit::~FormDesignEdit() = default;
@@ -161,6 +173,22 @@ void FormDesignEdit::showMessage(const std::string& text) {
     runtime::form<form1>().MessageBox1.show(text);
 }
 
+void FormDesignEdit::playPreviewClip(const std::string& alias) {
+    runtime::mciSendString("Open \"" + PictureImageBox.Tag() + "\" Type AVIVideo Alias " + alias +
+                           " Style Child Parent " + std::to_string(PictureImageBox.hWnd()));
+    const auto pixels = [](double twips) {
+        return std::to_string(TwipsToPixels(static_cast<std::int32_t>(std::lround(twips))));
+    };
+    runtime::mciSendString("Put " + alias + " Destination At 0 0 " +
+                           pixels(PictureImageBox.Width()) + " " +
+                           pixels(PictureImageBox.Height()));
+    runtime::mciSendString("play " + alias + " notify repeat");
+}
+
+void FormDesignEdit::restartPreviewClip() {
+    if (isClip(PictureImageBox.Tag())) playPreviewClip(previewAlias());
+}
+
 bool FormDesignEdit::ShowLibraryItem(const std::string& File) {
     const std::string alias = previewAlias();
     if (File.empty()) {
@@ -174,16 +202,11 @@ bool FormDesignEdit::ShowLibraryItem(const std::string& File) {
     if (isClip(File)) {
         PictureImageBox.setTag(File);
         runtime::mciSendString("Close " + alias);
-        runtime::mciSendString("Open \"" + PictureImageBox.Tag() + "\" Type AVIVideo Alias " +
-                               alias + " Style Child Parent " +
-                               std::to_string(PictureImageBox.hWnd()));
-        const auto pixels = [](double twips) {
-            return std::to_string(TwipsToPixels(static_cast<std::int32_t>(std::lround(twips))));
-        };
-        runtime::mciSendString("Put " + alias + " Destination At 0 0 " +
-                               pixels(PictureImageBox.Width()) + " " +
-                               pixels(PictureImageBox.Height()));
-        runtime::mciSendString("play " + alias + " notify repeat");
+        // The clip plays over an empty box: one that cannot be played leaves no picture of an
+        // entry that is no longer on show.
+        PictureImageBox.setPicture({});
+        PictureImageBox.Cls();
+        playPreviewClip(alias);
         return true;
     }
     runtime::mciSendString("Close " + alias);
@@ -255,8 +278,14 @@ void FormDesignEdit::DeleteLibraryItem() {
         deleteFailed();
         return;
     }
-    LibraryText = foldOutsideEntries(withoutEntry(LibraryText, LibraryEntries[LibraryIndex]));
-    FileIO("Write", libraryPath(), LibraryText);
+    std::string remaining =
+        foldOutsideEntries(withoutEntry(LibraryText, LibraryEntries[LibraryIndex]));
+    // A library that cannot be written keeps the entry, on disk as here.
+    if (!FileIO("Write", libraryPath(), remaining)) {
+        deleteFailed();
+        return;
+    }
+    LibraryText = std::move(remaining);
     LibraryEntries = entriesOf(LibraryText);
     if (LibraryIndex == static_cast<int>(LibraryEntries.size()) - 1) LibraryIndex = 0;
     if (!inRange(LibraryEntries, LibraryIndex)) {
@@ -274,8 +303,11 @@ void FormDesignEdit::addFailed() {
 bool FormDesignEdit::addToLibrary(const std::string& File) {
     // The entry's delimiters cannot stand inside a path without breaking the library.
     if (File.find_first_of("<>\r\n") != std::string::npos) return false;
-    const std::string lowered = runtime::LowerAscii(LibraryText);
-    if (lowered.find(runtime::LowerAscii("<" + File + ">")) != std::string::npos) {
+    const std::string lowered = runtime::LowerAscii(File);
+    for (std::size_t i = 0; i + 1 < LibraryEntries.size(); ++i) {
+        if (runtime::LowerAscii(LibraryEntries[i]) != lowered) continue;
+        // The entry on show is the one listed, so a deletion now takes that entry.
+        LibraryIndex = static_cast<std::int16_t>(i);
         ShowLibraryItem(File);
         return true;
     }

@@ -35,30 +35,6 @@ TEST(Timers, FireAtTheirIntervalOnTheVirtualClock) {
     EXPECT_EQ(form.ticks, 3);
 }
 
-namespace {
-// Notes what the application has due each time it tells that its schedule changed.
-class ScheduleWatch : public quillo::headless::HeadlessBackend {
-  public:
-    void scheduleChanged() override {
-        due.push_back(app().hasPosted() || app().nextDue().has_value());
-    }
-    std::vector<bool> due;
-};
-}  // namespace
-
-TEST(Timers, AnApplicationThatEndsLeavesItsBackendNothingDue) {
-    ScheduleWatch backend;
-    {
-        Application application(backend, AppInfo{});
-        auto& form = app().form<Ticking>();
-        form.Timer1.setInterval(1000);
-        application.post([] {});
-        ASSERT_FALSE(backend.due.empty());
-        EXPECT_TRUE(backend.due.back());
-    }
-    EXPECT_FALSE(backend.due.back());
-}
-
 TEST(DefaultInstances, AreLoadedOnFirstReferenceAndFreshAfterUnload) {
     Harness harness;
     auto& first = app().form<Ticking>();
