@@ -143,8 +143,12 @@ void ClassMenu::runItem(FormMenu& menu, form1& FormParent) {
     } else {
         if (SelectedItem == MenuAbout) OpenAbout();
         if (SelectedItem == MenuLoadDesign) OpenLoadDesign(FormParent);
-        if (SelectedItem == MenuDesignEdit)
-            OpenSkinWindow(form<FormDesignEdit>(), FormParent, kDesignEditLeft);
+        if (SelectedItem == MenuDesignEdit) {
+            FormDesignEdit& editor = form<FormDesignEdit>();
+            OpenSkinWindow(editor, FormParent, kDesignEditLeft);
+            // A library that took a file steps on to its next entry at each opening.
+            if (editor.PictureImageBox.DragMode() == 1) editor.ClickTheNextButton();
+        }
         if (SelectedItem == MenuSkins)
             OpenSkinWindow(form<FormLoading>(), FormParent, kLoadingLeft);
         if (SelectedItem == MenuHomePage) {

@@ -25,8 +25,10 @@ extern std::int32_t SidePaneAllowance;  // 190 px: taken from the main pane for 
 class form1;
 
 namespace runtime {
+class DataObject;
 class Form;
 class Image;
+class PictureBox;
 }  // namespace runtime
 
 // Endpoints of the maker's web site, written without a scheme as the browser takes them.
@@ -67,6 +69,37 @@ void MinimizeWindow(runtime::Form& frm);
 // second press does nothing, and neither does a release of a button that was not pressed.
 void IndentButtonImage(form1& frm, runtime::Image& img);
 void UnindentButtonImage(form1& frm, runtime::Image& img);
+
+// Drag and drop onto the main window's picture buttons and bottom strips. A control's Tag then
+// names the file it shows, which a saved skin copies. "A clip" is a path ending in ".avi" in
+// any letter case.
+//
+// A picture box (the skin editor's preview) dropped on a button: the button takes the source's
+// Tag and the picture it names; an empty Tag clears the button; a clip is refused. A file that
+// does not load still gives its path to the Tag and leaves the button's picture as it was.
+void DropOnButton(runtime::Image& Target, const runtime::PictureBox& Source);
+// Dresses a bottom strip of the main window from the Tag of a picture box. The Source may be the
+// Target itself, which redraws the strip from its own Tag. What it does, by the source's Tag:
+// - a clip: only on PictureBottomLeft (elsewhere nothing). The strip's Tag becomes the clip's
+//   path; "Close all" stops every media device (the corner animation, the strip's clip, the
+//   editor's preview); the clip plays once from its start inside the strip under the main
+//   window's alias; then the editor's preview, when it shows a clip, loops again.
+// - a picture path: the strip's Tag becomes the path; when the picture loads, the strip's
+//   picture and drawing go and the picture is painted stretched over the whole strip. When it
+//   does not load, the strip keeps what it showed.
+// - empty: nothing changes.
+// Colours, place and size stay; no layout of the main window follows.
+void DropOnStrip(runtime::PictureBox& Target, const runtime::PictureBox& Source);
+// Files dropped from another program on a button: the first file is taken when its lower-cased
+// path holds ".bmp", ".gif", ".jpg", ".ico" or ".wmf" anywhere. The Tag takes the path as dropped
+// and the button its picture (kept as it was when the file does not load); the main window is
+// laid out again. A drop without files changes nothing.
+void OleDropOnButton(const runtime::DataObject& Data, runtime::Image& Target);
+// Files dropped on a strip: the kinds of a button and ".avi". A clip plays in PictureBottomLeft
+// as DropOnStrip plays it, without restarting the preview and without layout, and is ignored on
+// the other strips. A picture becomes the strip's Tag and is painted stretched over it (a file
+// that does not load leaves the strip blank); the main window is laid out again.
+void OleDropOnStrip(const runtime::DataObject& Data, runtime::PictureBox& Target);
 
 // Adds an address at the end of an address box's list, without its commas, unless an entry
 // reads it exactly already. An address holding ">" stays out: the history file would cut it.

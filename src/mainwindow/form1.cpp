@@ -79,6 +79,7 @@ form1::form1() : Form("form1") {
     wireWindow();
     wireButtons();
     wireMenu();
+    wireDrops();
     wireFavorites();
     wireAddressBar();
     wireBrowsers();

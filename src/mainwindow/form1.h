@@ -146,6 +146,7 @@ class form1 : public runtime::Form {
 
     // The program menu.
     void PictureIcon_MouseDown(int Button, int Shift, double X, double Y);
+    void PictureIcon_MouseMove(int Button, int Shift, double X, double Y);
     // The index of the widest menu item; on a tie the lower index.
     std::int16_t GetWidestMenuLabel();
 
@@ -175,6 +176,11 @@ class form1 : public runtime::Form {
     void wireWindow();
     void wireButtons();
     void wireMenu();
+    // Pictures and clips dropped on the buttons and strips (the editor's preview, or files from
+    // other programs).
+    void wireDrops();
+    // The fifteen picture buttons, the title parts included.
+    std::vector<runtime::Image*> pictureButtons();
     void wireFavorites();
     void setDesignLooks();
     void wireAnimation();

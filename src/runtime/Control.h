@@ -91,6 +91,8 @@ class Control {
     void Drag(int action = 1);
     // True while a drag of this control can be dropped: automatic mode or a drag begun by Drag.
     bool draggable() const { return dragMode_ == 1 || dragging_; }
+    // True from Drag(1) until the drag ends.
+    bool dragging() const { return dragging_; }
     // 0 none: files dropped from other programs are refused; 1 manual: they raise OLEDragDrop.
     int OLEDropMode() const { return oleDropMode_; }
     void setOLEDropMode(int value);

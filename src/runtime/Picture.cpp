@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
@@ -115,6 +116,9 @@ long Picture::heightHimetric() const {
 std::optional<Picture> LoadPicture(const std::string& path) {
     if (path.empty()) return Picture{};
     std::string resolved = ResolvePath(path);
+    // Only a regular file is read: a pipe or a device could hold the program up for good.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(resolved, error)) return std::nullopt;
     std::ifstream file(resolved, std::ios::binary);
     if (!file) return std::nullopt;
     Bytes head(64 * 1024);

@@ -23,7 +23,8 @@ struct Picture {
 
 // Loads the picture of a file, recognising BMP, GIF, JPEG, PNG and ICO by their content (the file
 // name's extension plays no part). The empty path gives the empty picture; a missing or unreadable
-// file, or one that is no picture, gives nothing.
+// file, anything but a regular file (a folder, a pipe, a device), or a file that is no picture
+// gives nothing.
 std::optional<Picture> LoadPicture(const std::string& path);
 
 }  // namespace quillo::runtime

@@ -21,6 +21,9 @@ class WindowServices {
     // (10 left, 11 right, 12 top, 13 top-left, 14 top-right, 15 bottom, 16 bottom-left,
     // 17 bottom-right).
     virtual void startSystemResize(Form& form, int hitCode) = 0;
+    // Lets go of the mouse that the press in progress holds: until the button comes up, moves
+    // and the release go to the control under the pointer, in any window of the program.
+    virtual void releaseCapture() = 0;
     // Shapes the window to a polygon (pixels, relative to the window, alternate fill rule); an
     // empty polygon gives the window back its rectangle.
     virtual void setWindowRegion(Form& form, const std::vector<PointPx>& polygon) = 0;

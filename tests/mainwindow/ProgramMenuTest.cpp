@@ -14,6 +14,7 @@
 #include "skins/FormDesignEdit.h"
 #include "skins/FormLoading.h"
 #include "skins/FormSaveAs.h"
+#include "skins/SkinFiles.h"
 
 using namespace quillo;
 using namespace quillo::testing;
@@ -191,6 +192,23 @@ TEST(ProgramMenu, ToolWindowsOpenOnTopWhereTheirItemsPlaceThem) {
         EXPECT_TRUE(window->Visible()) << window->Name();
         EXPECT_TRUE(program.madeTopmost(window->Name())) << window->Name();
     }
+}
+
+TEST(ProgramMenu, TheSkinEditorItemStepsThePreviewOnOnceTheLibraryTookAFile) {
+    WithMenu program;
+    FormDesignEdit& edit = form<FormDesignEdit>();
+    program.choose(3);
+    EXPECT_TRUE(edit.Visible());
+    EXPECT_EQ(edit.PictureImageBox.Tag(), "");
+    EXPECT_TRUE(program.backend().unansweredModals.empty());
+
+    for (const std::string name : {"a.gif", "b.gif"}) {
+        program.harness.writeFile(name, skintest::gif(10, 10));
+        User::dropFiles(edit.PictureImageBox, {program.harness.path(name)});
+    }
+    EXPECT_EQ(edit.PictureImageBox.Tag(), program.harness.path("b.gif"));
+    program.choose(3);
+    EXPECT_EQ(edit.PictureImageBox.Tag(), program.harness.path("a.gif"));
 }
 
 TEST(ProgramMenu, OpeningPutsTheToolWindowsBackToTheirLayoutButLeavesThemWhereTheyStand) {

@@ -23,6 +23,7 @@ class RecordingWindowServices : public WindowServices {
     void setTopmost(Form& form, bool topmost) override;
     void startSystemMove(Form& form) override;
     void startSystemResize(Form& form, int hitCode) override;
+    void releaseCapture() override { log.push_back("release capture"); }
     void setWindowRegion(Form& form, const std::vector<PointPx>& polygon) override;
     PointPx cursorPos() override { return cursor; }
     RectPx workArea() override { return area; }

@@ -1,5 +1,6 @@
 #include "runtime/qt/ControlWidget.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -7,19 +8,25 @@
 #include <cmath>
 
 #include "runtime/Control.h"
+#include "runtime/qt/ControlDrag.h"
 #include "runtime/qt/InputCodes.h"
 #include "runtime/qt/ModelSync.h"
 #include "runtime/qt/PixelScale.h"
+#include "runtime/qt/ShellDrop.h"
 
 namespace quillo::qt {
 
 bool ControlWidget::systemTookPress_ = false;
+bool ControlWidget::captureReleased_ = false;
 QPointF ControlWidget::lastPressGlobal_;
 
 ControlWidget::ControlWidget(runtime::Control& control, QWidget* parent)
     : QWidget(parent), control_(&control) {
     setMouseTracking(true);  // MouseMove also reports moves without a button held
     setFocusPolicy(Qt::NoFocus);
+    // Every control answers file drops itself, so that one which refuses them does not hand
+    // them on to its container.
+    setAcceptDrops(true);
 }
 
 void ControlWidget::detach() {
@@ -28,6 +35,20 @@ void ControlWidget::detach() {
 
 PixelScale ControlWidget::scale() const {
     return PixelScale::of(*control_);
+}
+
+ControlWidget* ControlWidget::under(QPointF global) {
+    for (QWidget* widget = QApplication::widgetAt(global.toPoint()); widget;
+         widget = widget->parentWidget()) {
+        auto* candidate = qobject_cast<ControlWidget*>(widget);
+        if (candidate && candidate->control() && candidate->isEnabled()) return candidate;
+    }
+    return nullptr;
+}
+
+QPointF ControlWidget::twipsAt(QPointF global) const {
+    const QPointF local = mapFromGlobal(global);
+    return {twipsX(local), twipsY(local)};
 }
 
 double ControlWidget::twipsX(const QPointF& position) const {
@@ -54,8 +75,14 @@ void ControlWidget::mousePressEvent(QMouseEvent* event) {
     if (!control_) return;
     lastPressGlobal_ = event->globalPosition();
     systemTookPress_ = false;
+    captureReleased_ = false;
     int button = ButtonBits(event->button());
     if (button == 0) return;
+    // A control in automatic drag mode is dragged by the press; it sees no mouse events.
+    if (control_->DragMode() == 1 && event->button() == Qt::LeftButton) {
+        ControlDrag::start(*this);
+        return;
+    }
     if (isSecondClick(*event)) {
         hadPress_ = false;  // a third press starts afresh
         inDoubleClick_ = true;
@@ -88,6 +115,9 @@ void ControlWidget::mouseReleaseEvent(QMouseEvent* event) {
         systemTookPress_ = false;
         return;
     }
+    const bool routed = routedToPointer(*event);
+    captureReleased_ = false;
+    if (routed) return;
     int button = ButtonBits(event->button());
     if (button == 0) return;
     control_->fireMouseUp(button, ShiftBits(event->modifiers()), twipsX(event->position()),
@@ -101,8 +131,23 @@ void ControlWidget::mouseReleaseEvent(QMouseEvent* event) {
 void ControlWidget::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     if (!control_ || systemTookPress_) return;
+    if (event->buttons() != Qt::NoButton && routedToPointer(*event)) return;
     control_->fireMouseMove(ButtonBits(event->buttons()), ShiftBits(event->modifiers()),
                             twipsX(event->position()), twipsY(event->position()));
+}
+
+bool ControlWidget::routedToPointer(const QMouseEvent& event) {
+    if (!captureReleased_) return false;
+    ControlWidget* target = under(event.globalPosition());
+    if (target == this) return false;
+    if (!target) return true;  // outside the program: another program's pointer now
+    const QPointF at = target->twipsAt(event.globalPosition());
+    const int shift = ShiftBits(event.modifiers());
+    if (event.type() == QEvent::MouseMove)
+        target->control_->fireMouseMove(ButtonBits(event.buttons()), shift, at.x(), at.y());
+    else if (const int button = ButtonBits(event.button()); button != 0)
+        target->control_->fireMouseUp(button, shift, at.x(), at.y());
+    return true;
 }
 
 void ControlWidget::keyPressEvent(QKeyEvent* event) {
@@ -148,6 +193,23 @@ void ControlWidget::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     if (!control_ || ModelSync::active() || control_->kind() == runtime::ControlKind::Form) return;
     control_->SetFocus();
+}
+
+void ControlWidget::dragEnterEvent(QDragEnterEvent* event) {
+    ClaimShellDrag(control_, *event);
+}
+
+void ControlWidget::dragMoveEvent(QDragMoveEvent* event) {
+    TakeOrRefuseShellDrop(control_, *event);
+}
+
+void ControlWidget::dropEvent(QDropEvent* event) {
+    if (!TakeOrRefuseShellDrop(control_, *event)) return;
+    runtime::DataObject data(ShellDropFiles(*event));
+    const QPointF at(twipsX(event->position()), twipsY(event->position()));
+    const int effect = control_->fireOLEDragDrop(data, ButtonBits(event->buttons()),
+                                                 ShiftBits(event->modifiers()), at.x(), at.y());
+    if (effect == 0) event->ignore();
 }
 
 void ControlWidget::keyToWidget(QKeyEvent&) {}

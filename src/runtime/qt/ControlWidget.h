@@ -42,6 +42,15 @@ class ControlWidget : public QWidget {
     static void pressTakenBySystem() { systemTookPress_ = true; }
     // Where the last press happened, in global pixels.
     static QPointF lastPressPosition() { return lastPressGlobal_; }
+    // The press in progress lets go of the mouse: until the button comes up, its moves and its
+    // release go to the control under the pointer instead of the pressed one.
+    static void releaseCapture() { captureReleased_ = true; }
+
+    // The enabled control under a point of the screen (global pixels), in any window of the
+    // program; nullptr outside them.
+    static ControlWidget* under(QPointF global);
+    // A point of the screen in twips of this control's drawing area.
+    QPointF twipsAt(QPointF global) const;
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -51,6 +60,11 @@ class ControlWidget : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    // Files dropped from other programs: taken when the control's OLEDropMode is manual,
+    // refused when it is none.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
     // A key that the handlers let through reaches the widget's own handling here; controls
     // without one (pictures, labels, forms) have nothing to do with it.
@@ -61,6 +75,9 @@ class ControlWidget : public QWidget {
     double twipsX(const QPointF& position) const;
     double twipsY(const QPointF& position) const;
     bool isSecondClick(const QMouseEvent& event) const;
+    // After the press let go of the mouse, a move or release over another control goes there;
+    // true when the event was taken that way (or fell outside every window).
+    bool routedToPointer(const QMouseEvent& event);
 
     runtime::Control* control_;
     // The press before, for telling a double click: a second left press soon and near enough
@@ -71,6 +88,7 @@ class ControlWidget : public QWidget {
     bool inDoubleClick_ = false;
 
     static bool systemTookPress_;
+    static bool captureReleased_;
     static QPointF lastPressGlobal_;
 };
 

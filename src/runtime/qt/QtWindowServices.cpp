@@ -60,6 +60,10 @@ void QtWindowServices::startSystemResize(runtime::Form& form, int hitCode) {
     ControlWidget::pressTakenBySystem();
 }
 
+void QtWindowServices::releaseCapture() {
+    ControlWidget::releaseCapture();
+}
+
 void QtWindowServices::setWindowRegion(runtime::Form& form,
                                        const std::vector<runtime::PointPx>& polygon) {
     QWidget* window = WidgetPeer::widgetOf(form);

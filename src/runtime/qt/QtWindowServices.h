@@ -13,6 +13,7 @@ class QtWindowServices : public runtime::WindowServices {
     void setTopmost(runtime::Form& form, bool topmost) override;
     void startSystemMove(runtime::Form& form) override;
     void startSystemResize(runtime::Form& form, int hitCode) override;
+    void releaseCapture() override;
     void setWindowRegion(runtime::Form& form,
                          const std::vector<runtime::PointPx>& polygon) override;
     runtime::PointPx cursorPos() override;

@@ -1,6 +1,7 @@
 #include "runtime/qt/WidgetPeer.h"
 
 #include "runtime/Form.h"
+#include "runtime/qt/ControlDrag.h"
 #include "runtime/qt/InputCodes.h"
 #include "runtime/qt/ModelSync.h"
 #include "runtime/qt/PixelScale.h"
@@ -79,6 +80,13 @@ void WidgetPeer::apply(Property property) {
             applyGeometry();
             applyVisible();
             applyStacking(true);
+            break;
+        case Property::DragDrop:
+            // Drag begins a drag of the control; one that can no longer be dragged stops.
+            if (control_->dragging())
+                ControlDrag::start(*widget_);
+            else if (!control_->draggable())
+                ControlDrag::cancel(*control_);
             break;
         case Property::Style:
             // A border changes where the drawing area, and so every contained control, starts.

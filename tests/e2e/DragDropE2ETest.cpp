@@ -1,0 +1,139 @@
+// Drag and drop on the Qt window system: the skin editor's preview dragged onto the main window,
+// files dropped from other programs, and the program menu chosen in one press.
+
+#include <QDropEvent>
+#include <QImage>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QTest>
+#include <QUrl>
+#include <QWidget>
+#include <filesystem>
+#include <string>
+
+#include "QtFixture.h"
+#include "mainwindow/FormChangeHomepage.h"
+#include "mainwindow/FormMenu.h"
+#include "mainwindow/form1.h"
+#include "skins/FormDesignEdit.h"
+
+namespace quillo::e2e {
+
+namespace {
+
+class DragAndDrop : public QtFixture {
+  protected:
+    void SetUp() override {
+        namespace fs = std::filesystem;
+        const fs::path assets(QUILLO_ASSETS_DIR);
+        for (const char* entry : {"language.ini", "rn418.ini", "skinlib.txt", "English", "skins"})
+            fs::copy(assets / entry, fs::path(folder_) / entry, fs::copy_options::recursive);
+        fs::create_directories(folder_ + "/my pictures");
+        main = &runtime::form<form1>();
+        ASSERT_TRUE(waitFor([this] { return main->Visible(); }, 5000));
+        editor = &runtime::form<FormDesignEdit>();
+        // The editor stands beside the main window's bottom strips, over none of them.
+        main->Move(0, 0);
+        editor->Move(0, 460 * 15);
+        editor->Show();
+        settle();
+    }
+    void TearDown() override {
+        if (runtime::app().loadedForm<form1>()) main->Unload();
+    }
+
+    // A bitmap file of one colour, under a name with a space and a letter beyond ASCII.
+    std::string writeBitmap(QColor color) {
+        QImage image(30, 20, QImage::Format_RGB32);
+        image.fill(color);
+        const std::string path = folder_ + "/my pictures/" + color.name().toStdString() + " ü.bmp";
+        image.save(QString::fromStdString(path), "BMP");
+        return path;
+    }
+    static QPoint middle(QWidget* widget) { return {widget->width() / 2, widget->height() / 2}; }
+    static QPoint globalMiddle(const runtime::Control& control) {
+        QWidget* widget = widgetOf(control);
+        return widget->mapToGlobal(middle(widget));
+    }
+    static QRgb colourIn(const runtime::Control& control) {
+        QWidget* widget = widgetOf(control);
+        return grab(widget).pixel(middle(widget));
+    }
+    // A mouse event as the window system hands it to a widget: at a point of the screen.
+    static void sendMouse(QWidget* to, QEvent::Type type, QPoint global, Qt::MouseButtons held) {
+        QMouseEvent event(type, QPointF(to->mapFromGlobal(global)), QPointF(global), Qt::LeftButton,
+                          held, Qt::NoModifier);
+        QCoreApplication::sendEvent(to, &event);
+    }
+    // Files dragged from another program over a widget and dropped there; whether it was taken.
+    static bool dropFiles(QWidget* on, const QList<QUrl>& files) {
+        QMimeData data;
+        data.setUrls(files);
+        const QPoint at = middle(on);
+        QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(on, &enter);
+        QDragMoveEvent move(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(on, &move);
+        if (!enter.isAccepted() || !move.isAccepted()) return false;
+        QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction, &data, Qt::NoButton, {});
+        QCoreApplication::sendEvent(on, &drop);
+        settle();
+        return drop.isAccepted() && drop.dropAction() == Qt::CopyAction;
+    }
+
+    form1* main = nullptr;
+    FormDesignEdit* editor = nullptr;
+};
+
+}  // namespace
+
+TEST_F(DragAndDrop, ThePreviewDraggedOntoAButtonDressesItAndEscapeOrNowhereDropsNothing) {
+    const std::string red = writeBitmap(Qt::red);
+    editor->ShowLibraryItem(red);
+    editor->PictureImageBox.setDragMode(1);
+    QWidget* preview = widgetOf(editor->PictureImageBox);
+    const std::string homeTag = main->PictureHome.Tag();
+    // Given up with Escape, or released outside every window of the program: nothing.
+    QTest::mousePress(preview, Qt::LeftButton, {}, middle(preview));
+    QTest::keyClick(preview, Qt::Key_Escape);
+    sendMouse(preview, QEvent::MouseButtonRelease, globalMiddle(main->PictureHome), {});
+    QTest::mousePress(preview, Qt::LeftButton, {}, middle(preview));
+    sendMouse(preview, QEvent::MouseButtonRelease, QPoint(-300, -300), {});
+    EXPECT_EQ(main->PictureHome.Tag(), homeTag);
+
+    QTest::mousePress(preview, Qt::LeftButton, {}, middle(preview));
+    EXPECT_EQ(QWidget::mouseGrabber(), preview);
+    sendMouse(preview, QEvent::MouseMove, QPoint(300, 300), Qt::LeftButton);
+    sendMouse(preview, QEvent::MouseButtonRelease, globalMiddle(main->PictureHome), {});
+    settle();
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    EXPECT_EQ(main->PictureHome.Tag(), red);
+    EXPECT_EQ(colourIn(main->PictureHome), QColor(Qt::red).rgb());
+}
+
+TEST_F(DragAndDrop, ABitmapDroppedFromAnotherProgramDressesAButtonOrJoinsTheLibrary) {
+    const std::string green = writeBitmap(Qt::green);
+    const QList<QUrl> files{QUrl::fromLocalFile(QString::fromStdString(green)),
+                            QUrl("https://www.example.org/other.bmp")};
+    EXPECT_TRUE(dropFiles(widgetOf(main->PictureBack), files));
+    EXPECT_EQ(colourIn(main->PictureBack), QColor(Qt::green).rgb());
+    EXPECT_TRUE(dropFiles(widgetOf(editor->PictureImageBox), files));
+    EXPECT_EQ(editor->LibraryText, "<" + green + ">\r\n");
+    // The status text takes no files, and does not hand them to the strip that holds it.
+    EXPECT_FALSE(dropFiles(widgetOf(main->LabelStatusBarMain), files));
+}
+
+TEST_F(DragAndDrop, PressingTheIconMovingOntoAnItemAndReleasingThereRunsIt) {
+    QWidget* icon = widgetOf(main->PictureIcon);
+    QTest::mousePress(icon, Qt::LeftButton, {}, QPoint(3, 3));
+    settle();
+    // The window system keeps giving the pressed icon the moves and the release.
+    const QPoint onItem = globalMiddle(runtime::form<FormMenu>().LabelMenu(5));
+    sendMouse(icon, QEvent::MouseMove, icon->mapToGlobal(QPoint(5, 5)), Qt::LeftButton);
+    sendMouse(icon, QEvent::MouseMove, onItem, Qt::LeftButton);
+    sendMouse(icon, QEvent::MouseButtonRelease, onItem, {});
+    EXPECT_FALSE(runtime::form<FormMenu>().Visible());
+    EXPECT_TRUE(runtime::form<FormChangeHomepage>().Visible());
+}
+
+}  // namespace quillo::e2e
