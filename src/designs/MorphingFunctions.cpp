@@ -2,9 +2,16 @@
 
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 #include <limits>
+#include <system_error>
 
+#include "designs/frmMBrowser.h"
+#include "mainwindow/Variables.h"
+#include "mainwindow/pornBuster.h"
 #include "runtime/Application.h"
+#include "runtime/PathResolver.h"
+#include "shared/mdlFile.h"
 #include "shared/mdlPlacementFunctions.h"
 
 namespace quillo {
@@ -64,6 +71,17 @@ bool IsNewMorphWindow(const std::string& URL) {
     for (const runtime::Form* window : runtime::app().Forms())
         if (window->Name() == "frmMBrowser" && window->Tag() == URL) return false;
     return true;
+}
+
+void OpenDesignOfPage(runtime::WebBrowser& Browser, const runtime::BrowserObject& pDisp) {
+    if (!MorphingEnabled) return;
+    std::string location = Browser.LocationURL();
+    if (!IsNewMorphWindow(location)) return;
+    std::string design = GetCommentText(pDisp);
+    if (design.empty()) return;
+    auto& window = runtime::app().newForm<frmMBrowser>();
+    window.setTag(location);
+    window.MorphFromPage(design, location);
 }
 
 void ClearDesign(DesignSlots& Slots) {
@@ -135,6 +153,13 @@ bool ValidateDesign(const DesignSlots& Slots, std::int16_t& PendingDownloads) {
     if (window.size() < 5) return false;
     if (window.size() == 7 && !window[6].empty()) countPicture();
     return true;
+}
+
+bool MakeCacheFolder(const std::string& Path) {
+    if (FolderExists(Path)) return true;
+    std::error_code error;
+    std::filesystem::create_directory(runtime::ResolvePath(Path), error);
+    return !error && FolderExists(Path);
 }
 
 bool IsSafeCacheName(std::string_view Name) {

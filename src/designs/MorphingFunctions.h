@@ -11,14 +11,21 @@
 #include "runtime/Types.h"
 
 namespace quillo::runtime {
+class BrowserObject;
 class Form;
-}
+class WebBrowser;
+}  // namespace quillo::runtime
 
 namespace quillo {
 
 // False when a loaded design window already carries this address in its Tag (compared exactly),
 // so that one page opens one design window at a time.
 bool IsNewMorphWindow(const std::string& URL);
+
+// For a document that passed the filter: while designed pages are on and no design window
+// carries the browser's address yet, a document with comment text opens a new design window
+// for that address, which takes the comment text as its design.
+void OpenDesignOfPage(runtime::WebBrowser& Browser, const runtime::BrowserObject& pDisp);
 
 // The record codes of a design, in the order of its slots.
 enum class DesignCode : std::size_t { FRM, BCK, FWD, HME, RFH, STP, TUL, SBR, BSW, RGN };
@@ -79,6 +86,11 @@ struct DesignKeys {
 // "http://" (any letter case), nothing follows that, or the host or the page could not serve as
 // a folder name of its own (empty host, ".", "..", a backslash or a control character).
 std::optional<DesignKeys> DesignKeysOf(std::string_view URL);
+
+// Creates a folder of the design cache unless it exists. The folders that hold it are taken in
+// the spelling they have on disk, so a host folder made under another letter case serves the
+// host. False when the folder is not there afterwards.
+bool MakeCacheFolder(const std::string& Path);
 
 // True when Name can be a file or folder name inside another folder without leaving it.
 bool IsSafeCacheName(std::string_view Name);

@@ -27,6 +27,7 @@ frmLoadDesign::frmLoadDesign() : Form("frmLoadDesign") {
     cmdDelete.Click = [this] { cmdDelete_Click(); };
     cmdCancel.Click = [this] { cmdCancel_Click(); };
     LabelClose.Click = [this] { LabelClose_Click(); };
+    CloseRequest = [this] { LabelClose_Click(); };
 }
 
 void frmLoadDesign::Form_Load() {

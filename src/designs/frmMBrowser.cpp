@@ -1,14 +1,10 @@
 #include "designs/frmMBrowser.h"
 
-#include <filesystem>
-#include <limits>
-#include <system_error>
-#include <vector>
-
+#include "designs/frmSaveDesign.h"
+#include "mainwindow/RNfunctions.h"
+#include "mainwindow/form1.h"
 #include "runtime/Application.h"
 #include "runtime/MediaCommands.h"
-#include "shared/mdiGraphicFunctions.h"
-#include "shared/mdlFile.h"
 #include "shared/mdlPlacementFunctions.h"
 
 namespace quillo {
@@ -16,66 +12,12 @@ namespace quillo {
 namespace {
 
 constexpr int kPictureCount = 6;
-constexpr int kChunkSize = 2048;
-constexpr const char* kScriptError = "Error updating the cache script!";
-constexpr const char* kCacheImagesError =
-    "Error in loading cache images, the files might be busy or missing from an incomplete download";
+constexpr int kKeyN = 78;
 
-// A pixel field as twips that still fit the 16 bits a position is held in.
-std::optional<std::int16_t> twipsOf(const std::vector<std::string>& fields, std::size_t index) {
-    if (index >= fields.size()) return std::nullopt;
-    std::optional<std::int16_t> pixels = IntegerOf(fields[index]);
-    if (!pixels) return std::nullopt;
-    std::optional<std::int32_t> twips = CheckedPixelsToTwips(*pixels);
-    if (!twips || *twips < std::numeric_limits<std::int16_t>::min() ||
-        *twips > std::numeric_limits<std::int16_t>::max())
-        return std::nullopt;
-    return static_cast<std::int16_t>(*twips);
-}
-
-struct Place {
-    std::int16_t left, top, width, height;
-};
-
-std::optional<Place> placeOf(const std::vector<std::string>& fields) {
-    auto left = twipsOf(fields, 1), top = twipsOf(fields, 2), width = twipsOf(fields, 3),
-         height = twipsOf(fields, 4);
-    if (!left || !top || !width || !height) return std::nullopt;
-    return Place{*left, *top, *width, *height};
-}
-
-bool startsWithHttp(const std::string& address) {
-    if (address.size() < 4) return false;
-    std::string head = address.substr(0, 4);
-    for (char& c : head)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return head == "http";
-}
-
-bool makeFolder(const std::string& path) {
-    if (FolderExists(path)) return true;
-    std::error_code error;
-    std::filesystem::create_directory(path, error);
-    return !error && FolderExists(path);
-}
-
-// Writes the whole text to a temporary file beside the target and renames it over the target,
-// so a failed write never leaves a cut design behind.
-bool writeWhole(const std::string& path, const std::string& text) {
-    std::string temporary = path + ".tmp";
-    if (!DeleteFile(temporary)) return false;
-    std::int16_t handle = OpenFile(temporary, kModeWrite, kKindBinary);
-    if (handle < 1) return false;
-    bool written =
-        text.empty() || WriteAt(handle, text, 0) == static_cast<std::int32_t>(text.size());
-    CloseFile(handle);
-    std::error_code error;
-    if (written) std::filesystem::rename(temporary, path, error);
-    if (!written || error) {
-        DeleteFile(temporary);
-        return false;
-    }
-    return true;
+// Places a control of the save-design dialog by pixels.
+void placeInPixels(runtime::Control& control, int left, int top, int width, int height) {
+    control.Move(PixelsToTwips(left), PixelsToTwips(top), PixelsToTwips(width),
+                 PixelsToTwips(height));
 }
 
 }  // namespace
@@ -83,6 +25,7 @@ bool writeWhole(const std::string& path, const std::string& text) {
 frmMBrowser::frmMBrowser()
     : Form("frmMBrowser"),
       webView(add<runtime::WebBrowser>("webView")),
+      webDummy(add<runtime::WebBrowser>("webDummy")),
       cmbUrl(add<runtime::ComboBox>("cmbUrl")),
       lblStatusBar(add<runtime::Label>("lblStatusBar")),
       imgBack(add<runtime::Image>("imgBack")),
@@ -92,34 +35,88 @@ frmMBrowser::frmMBrowser()
       imgStop(add<runtime::Image>("imgStop")),
       chkKeyGuard(add<runtime::CheckBox>("chkKeyGuard")),
       tmrFormTimer(add<runtime::Timer>("tmrFormTimer")),
-      InetArchon(*this, "InetArchon", this) {
+      tmrHTMLCapture(add<runtime::Timer>("tmrHTMLCapture")),
+      InetArchon(*this, "InetArchon", this),
+      mnuQuitPopUp(add<runtime::Menu>("mnuQuitPopUp")),
+      mnuOpen(add<runtime::Menu>("mnuOpen", &mnuQuitPopUp)),
+      mnuSaveDesign(add<runtime::Menu>("mnuSaveDesign", &mnuQuitPopUp)),
+      mnuMinimize(add<runtime::Menu>("mnuMinimize", &mnuQuitPopUp)),
+      mnuSpace1(add<runtime::Menu>("mnuSpace1", &mnuQuitPopUp)),
+      mnuClose(add<runtime::Menu>("mnuClose", &mnuQuitPopUp)) {
     setCaption("QVX Transformation");
+    // A combo box is as tall as its font makes it; a design places it and gives its width.
+    cmbUrl.setHeight(315);
+    // The page of the first new window loads here unseen and unheard.
+    webDummy.setVisible(false);
+    webDummy.setMuted(true);
+    wireControls();
+    wireBrowser();
+    wireMenu();
+}
+
+void frmMBrowser::wireControls() {
     Load = [this] { Form_Load(); };
     Unloading = [this] { Form_Unload(); };
+    KeyDown = [this](int& keyCode, int shift) { Form_KeyDown(keyCode, shift); };
+    KeyUp = [this](int& keyCode, int shift) { Form_KeyUp(keyCode, shift); };
+    MouseDown = [this](int button, int, double, double) { Form_MouseDown(button); };
+    DblClick = [this] { Form_DblClick(); };
     tmrFormTimer.Tick = [this] { tmrFormTimer_Timer(); };
+    tmrHTMLCapture.Tick = [this] { tmrHTMLCapture_Timer(); };
+    cmbUrl.KeyPress = [this](int& keyAscii) { cmbUrl_KeyPress(keyAscii); };
+    for (runtime::Image* button : {&imgBack, &imgFoward, &imgRefresh, &imgStop})
+        button->MouseDown = [this, button](int, int, double, double) { PressedLook(*button); };
+    imgBack.MouseUp = [this](int, int, double, double) { imgBack_MouseUp(); };
+    imgFoward.MouseUp = [this](int, int, double, double) { imgFoward_MouseUp(); };
+    imgRefresh.MouseUp = [this](int, int, double, double) { imgRefresh_MouseUp(); };
+    imgStop.MouseUp = [this](int, int, double, double) { imgStop_MouseUp(); };
+}
+
+void frmMBrowser::wireMenu() {
+    mnuQuitPopUp.setCaption("QuitMenu");
+    mnuQuitPopUp.setVisible(false);
+    mnuOpen.setCaption("Open New Window");
+    mnuSaveDesign.setCaption("Save Design");
+    mnuMinimize.setCaption("Minimize Window");
+    mnuSpace1.setCaption("-");
+    mnuClose.setCaption("Close");
+    mnuOpen.Click = [this] { mnuOpen_Click(); };
+    mnuSaveDesign.Click = [this] { mnuSaveDesign_Click(); };
+    mnuMinimize.Click = [this] { mnuMinimize_Click(); };
+    mnuClose.Click = [this] { mnuClose_Click(); };
 }
 
 void frmMBrowser::Form_Load() {
-    const std::string& path = runtime::app().App().Path;
+    const std::string& path = application().App().Path;
     runtime::mciSendString("Open \"" + path + "/qvxLaunch.wav\" TYPE WAVEAUDIO ALIAS Launching");
     runtime::mciSendString("Open \"" + path + "/qvxCancel.wav\" TYPE WAVEAUDIO ALIAS Canceling");
+    if (const form1* main = application().loadedForm<form1>()) {
+        setLeft(main->Left() + main->Width() / 2 - Width() / 2);
+        setTop(main->Top() + main->Height() / 2 - Height() / 2);
+    }
+    setKeyPreview(true);
     webView.setVisible(false);
     PendingDownloads = 0;
     HostKey.clear();
     tmrFormTimer.setEnabled(false);
     tmrFormTimer.setInterval(500);
+    tmrHTMLCapture.setEnabled(false);
+    tmrHTMLCapture.setInterval(1000);
     for (int index = 1; index <= kPictureCount; ++index) {
         runtime::Inet& transfer = InetArchon.Load(index);
         transfer.StateChanged = [this, index](int state) {
             InetArchon_StateChanged(index, static_cast<std::int16_t>(state));
         };
     }
-    makeFolder(CacheRoot());
+    MakeCacheFolder(CacheRoot());
     for (runtime::Image* image : {&imgBack, &imgFoward, &imgHome, &imgRefresh, &imgStop})
         image->setStretch(true);
     ClearDesign();
     imgBack.setEnabled(false);
     imgFoward.setEnabled(false);
+    // Out of sight, yet it can hold the focus.
+    const runtime::Screen& screen = application().screen();
+    chkKeyGuard.Move(-screen.Width, -screen.Height);
     chkKeyGuard.setValue(0);
 }
 
@@ -128,251 +125,55 @@ void frmMBrowser::Form_Unload() {
     runtime::mciSendString("Close Canceling");
 }
 
-void frmMBrowser::cancel() {
-    runtime::mciSendString("Play Canceling From 0");
+void frmMBrowser::Form_KeyDown(int& KeyCode, int Shift) {
+    if (KeyCode == kKeyN && Shift == runtime::vbCtrlMask) {
+        chkKeyGuard.setValue(1);
+        KeyCode = 0;
+    }
+    if (chkKeyGuard.Value() == 1) KeyCode = 0;
+}
+
+void frmMBrowser::Form_KeyUp(int& KeyCode, int) {
+    if (chkKeyGuard.Value() != 1) return;
+    KeyCode = 0;
+    chkKeyGuard.setValue(0);
+}
+
+void frmMBrowser::Form_MouseDown(int Button) {
+    if (Button == runtime::vbRightButton) return PopupMenu(mnuQuitPopUp);
+    // Only an outlined window is moved by its surface.
+    if (Shaped) application().backend().windows().startSystemMove(*this);
+}
+
+void frmMBrowser::Form_DblClick() {
+    if (getWindowState() != runtime::WindowState::Minimized) MinimizeWindow(*this);
+}
+
+void frmMBrowser::mnuOpen_Click() {
+    StartProgramCopy();
+}
+
+void frmMBrowser::mnuSaveDesign_Click() {
+    frmSaveDesign& dialog = application().form<frmSaveDesign>();
+    dialog.setWidth(PixelsToTwips(336));
+    dialog.setHeight(PixelsToTwips(108));
+    dialog.setLeft(Left() + Width() / 2 - dialog.Width() / 2);
+    dialog.setTop(Top() + Height() / 2 - dialog.Height() / 2);
+    placeInPixels(dialog.Text1, 40, 40, 265, 15);
+    placeInPixels(dialog.LabelClose, 310, 4, 17, 17);
+    placeInPixels(dialog.cmdCancel, 160, 72, 65, 25);
+    placeInPixels(dialog.cmdSave, 240, 72, 65, 25);
+    dialog.setTag(Tag());
+    dialog.Show();
+    application().backend().windows().setTopmost(dialog, true);
+}
+
+void frmMBrowser::mnuMinimize_Click() {
+    if (getWindowState() != runtime::WindowState::Minimized) MinimizeWindow(*this);
+}
+
+void frmMBrowser::mnuClose_Click() {
     Unload();
-}
-
-void frmMBrowser::failWithMessage(const std::string& Text, runtime::MsgBoxIcon Icon) {
-    runtime::app().backend().dialogs().messageBox(Text, runtime::MsgBoxButtons::OK, Icon, "");
-}
-
-std::string frmMBrowser::CacheRoot() const {
-    return runtime::app().App().WindowsDir + "/RN4KMorphingCache/";
-}
-
-// The keys begin with a backslash; the folders are named by what follows it.
-std::string frmMBrowser::HostFolder() const {
-    return CacheRoot() + HostKey.substr(1);
-}
-
-std::string frmMBrowser::PageFolder() const {
-    return HostFolder() + "/" + PageKey.substr(1);
-}
-
-std::string frmMBrowser::ScriptFile() const {
-    return PageFolder() + "ScriptIndex.dat";
-}
-
-std::string frmMBrowser::PictureFile(int Index) const {
-    return PageFolder() + "morphTemp" + std::to_string(Index);
-}
-
-void frmMBrowser::MorphFromPage(const std::string& PageText, const std::string& URL) {
-    DesignText = PageText;
-    std::optional<DesignKeys> keys = DesignKeysOf(URL);
-    if (!keys) {
-        Outcome = DesignOutcome::AddressRefused;
-        Unload();
-        return;
-    }
-    HostKey = keys->HostKey;
-    PageKey = keys->PageKey;
-    ParseDesignRecords(PageText, Design);
-    if (!ValidateDesign()) {
-        Outcome = DesignOutcome::Invalid;
-        cancel();
-        return;
-    }
-    Outcome = DesignOutcome::Valid;
-    runtime::mciSendString("Play Launching From 0");
-    ApplyDesignAndDownload(PageText);
-}
-
-bool frmMBrowser::LayoutDesign() {
-    imageAddress_ = {};
-    std::vector<std::string> frame = RecordFields(Design[DesignCode::FRM]);
-    std::optional<Place> window = placeOf(frame);
-    if (!window) return false;
-    Move(window->left, window->top, window->width, window->height);
-    if (frame.size() >= 6) {
-        std::optional<std::int32_t> colour = LongOf(frame[5]);
-        if (!colour) return false;
-        if (*colour > -1) setBackColor(static_cast<runtime::Color>(*colour));
-    }
-    if (frame.size() >= 7) imageAddress_[1] = frame[6];
-
-    int index = 2;
-    for (DesignCode code :
-         {DesignCode::BCK, DesignCode::FWD, DesignCode::HME, DesignCode::RFH, DesignCode::STP}) {
-        std::vector<std::string> fields = RecordFields(Design[code]);
-        std::optional<Place> place = placeOf(fields);
-        if (!place) return false;
-        runtime::Image& button = pictureButton(index);
-        button.Move(place->left, place->top, place->width, place->height);
-        button.setTag(std::to_string(place->left) + "|" + std::to_string(place->top) + "|" +
-                      std::to_string(place->width) + "|" + std::to_string(place->height));
-        if (fields.size() >= 6) imageAddress_[static_cast<std::size_t>(index)] = fields[5];
-        ++index;
-    }
-
-    std::vector<std::string> box = RecordFields(Design[DesignCode::TUL]);
-    auto left = twipsOf(box, 1), top = twipsOf(box, 2), width = twipsOf(box, 3);
-    if (!left || !top || !width) return false;
-    cmbUrl.Move(*left, *top, *width);
-    std::optional<Place> status = placeOf(RecordFields(Design[DesignCode::SBR]));
-    if (!status) return false;
-    lblStatusBar.Move(status->left, status->top, status->width, status->height);
-    std::optional<Place> browser = placeOf(RecordFields(Design[DesignCode::BSW]));
-    if (!browser) return false;
-    webView.Move(browser->left, browser->top, browser->width, browser->height);
-    return true;
-}
-
-runtime::Image& frmMBrowser::pictureButton(int Index) {
-    switch (Index) {
-        case 2:
-            return imgBack;
-        case 3:
-            return imgFoward;
-        case 4:
-            return imgHome;
-        case 5:
-            return imgRefresh;
-        default:
-            return imgStop;
-    }
-}
-
-void frmMBrowser::ApplyDesignAndDownload(const std::string& PageText) {
-    if (!LayoutDesign()) return cancel();
-    if (!makeFolder(HostFolder()) || !makeFolder(PageFolder())) return cancel();
-    if (!DeleteFile(ScriptFile()) || !writeWhole(ScriptFile(), PageText)) {
-        failWithMessage(kScriptError, runtime::MsgBoxIcon::Critical);
-        return cancel();
-    }
-    // The window shows once every picture that was sent for has arrived: the count is that of
-    // the transfers started, so an address that is not fetched cannot keep the window hidden.
-    PendingDownloads = 0;
-    for (int index = 1; index <= kPictureCount; ++index) {
-        const std::string& address = imageAddress_[static_cast<std::size_t>(index)];
-        if (address.empty() || !startsWithHttp(address)) continue;
-        runtime::Inet& transfer = InetArchon(index);
-        transfer.setTag("0");
-        if (!transfer.Execute(address)) return cancel();
-        ++PendingDownloads;
-    }
-    if (PendingDownloads < 1) tmrFormTimer.setEnabled(true);
-}
-
-void frmMBrowser::InetArchon_StateChanged(int Index, std::int16_t State) {
-    if (State == runtime::icError) return cancel();
-    if (State != runtime::icResponseCompleted) return;
-    runtime::Inet& transfer = InetArchon(Index);
-    std::string contentType = transfer.GetHeader("Content-type");
-    std::string lengthText = transfer.GetHeader("Content-length");
-    std::string kind = contentType.substr(0, 5);
-    for (char& c : kind)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (kind != "image" || lengthText.empty()) return cancel();
-    std::optional<std::int32_t> length = LongOf(lengthText);
-    if (!length || *length < 0) return cancel();
-
-    std::string file = PictureFile(Index);
-    if (GetFileSize(file) != *length) {
-        if (!DeleteFile(file)) return cancel();
-        std::int32_t received = 0;
-        transfer.setTag("0");
-        while (received < *length) {
-            std::string chunk = transfer.GetChunk(kChunkSize, runtime::icByteArray);
-            if (chunk.empty()) break;
-            std::int16_t handle = OpenFile(file, kModeWrite, kKindBinary);
-            if (handle < 1) return Unload();
-            std::int32_t size = WriteAt(handle, chunk, 0);
-            CloseFile(handle);
-            if (size < 0) return cancel();
-            received = size;
-            transfer.setTag(std::to_string(received));
-        }
-        // A body cut short must not pass for the picture, nor be reused later.
-        if (received != *length) {
-            DeleteFile(file);
-            return cancel();
-        }
-    }
-
-    if (Index == 1) {
-        if (!DrawPicture(*this, file, kDrawStretch, true, true)) return cancel();
-    } else {
-        std::optional<runtime::Picture> picture = runtime::LoadPicture(file);
-        if (!picture) return cancel();
-        pictureButton(Index).setPicture(*picture);
-    }
-    --PendingDownloads;
-    if (PendingDownloads < 1) tmrFormTimer.setEnabled(true);
-    // The element is done with; it stays idle rather than being destroyed inside its own event.
-    transfer.Cancel();
-}
-
-void frmMBrowser::tmrFormTimer_Timer() {
-    tmrFormTimer.setEnabled(false);
-    // A modal dialog keeps modeless windows from showing: try the whole tick again later.
-    if (runtime::app().modalOpen()) return tmrFormTimer.setEnabled(true);
-    setVisible(true);
-    std::vector<runtime::PointPx> outline;
-    if (!Design[DesignCode::RGN].empty()) {
-        std::optional<std::vector<runtime::PointPx>> points =
-            ParseRegionPoints(Design[DesignCode::RGN], *this);
-        if (!points) return Unload();
-        outline = std::move(*points);
-    }
-    // A polygon needs three corners to enclose anything.
-    Shaped = Visible() && outline.size() >= 3;
-    if (Shaped) runtime::app().backend().windows().setWindowRegion(*this, outline);
-    webView.setVisible(true);
-    chkKeyGuard.SetFocus();
-    if (!Tag().empty()) {
-        webView.setVisible(true);
-        webView.Navigate(Tag());
-        if (!loaded()) return;
-        chkKeyGuard.SetFocus();
-    }
-    if (Visible() && tmrFormTimer.getEnabled()) tmrFormTimer.setEnabled(false);
-}
-
-void frmMBrowser::LoadDesignFromCache(const std::string& URL) {
-    std::optional<DesignKeys> keys = DesignKeysOf(URL);
-    if (!keys) {
-        Outcome = DesignOutcome::AddressRefused;
-        return Unload();
-    }
-    HostKey = keys->HostKey;
-    PageKey = keys->PageKey;
-    SaveDesignEnabled = false;
-    DesignText = ReadFileText(ScriptFile());
-    if (DesignText.empty()) return Unload();
-    ParseDesignRecords(DesignText, Design);
-    if (!ValidateDesign()) {
-        Outcome = DesignOutcome::Invalid;
-        return cancel();
-    }
-    Outcome = DesignOutcome::Valid;
-    ApplyCachedDesign();
-}
-
-void frmMBrowser::ApplyCachedDesign() {
-    if (!LayoutDesign()) return cancel();
-    auto fail = [this] {
-        failWithMessage(kCacheImagesError, runtime::MsgBoxIcon::Information);
-        Unload();
-    };
-    if (FileExists(PictureFile(1)) && !DrawPicture(*this, PictureFile(1), kDrawStretch, true, true))
-        return fail();
-    for (int index : {2, 3, 5, 6, 4}) {
-        if (!FileExists(PictureFile(index))) continue;
-        std::optional<runtime::Picture> picture = runtime::LoadPicture(PictureFile(index));
-        if (!picture) return fail();
-        pictureButton(index).setPicture(*picture);
-    }
-    tmrFormTimer.setEnabled(true);
-}
-
-bool frmMBrowser::ValidateDesign() {
-    return quillo::ValidateDesign(Design, PendingDownloads);
-}
-
-void frmMBrowser::ClearDesign() {
-    quillo::ClearDesign(Design);
 }
 
 }  // namespace quillo

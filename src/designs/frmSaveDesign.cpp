@@ -20,6 +20,7 @@ frmSaveDesign::frmSaveDesign() : Form("frmSaveDesign") {
     cmdSave.Click = [this] { cmdSave_Click(); };
     cmdCancel.Click = [this] { cmdCancel_Click(); };
     LabelClose.Click = [this] { LabelClose_Click(); };
+    CloseRequest = [this] { LabelClose_Click(); };
     Text1.KeyPress = [this](int& key) { Text1_KeyPress(key); };
 }
 

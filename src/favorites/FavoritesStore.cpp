@@ -67,8 +67,28 @@ std::string TrimSpaces(std::string_view text) {
 }
 
 bool IsSafeName(std::string_view name) {
+    return IsEntryName(name) && name.find('\\') == std::string_view::npos;
+}
+
+bool IsEntryName(std::string_view name) {
     return name != "." && name != ".." &&
-           name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
+           name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
+}
+
+bool RenameInFolder(const std::string& path, const std::string& name) {
+    namespace fs = std::filesystem;
+    if (!IsSafeName(name)) return false;
+    const fs::path source = runtime::ResolvePath(path);
+    const fs::path target = source.parent_path() / name;
+    // Names are matched without regard to letter case: the entry that answers to the new name
+    // may only be the one renamed.
+    const fs::path holder = runtime::ResolvePath(target.string());
+    std::error_code error;
+    const bool answered = fs::symlink_status(holder, error).type() != fs::file_type::not_found;
+    const bool itself = answered && fs::equivalent(holder, source, error) && !error;
+    if (answered && !itself) return false;
+    fs::rename(source, target, error);
+    return !error;
 }
 
 std::string NewFolderName(const std::vector<std::string>& siblings) {

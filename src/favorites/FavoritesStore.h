@@ -19,9 +19,18 @@ bool WriteShortcut(const std::string& file, std::string_view address);
 // The text without leading and trailing spaces (other blanks stay).
 std::string TrimSpaces(std::string_view text);
 
-// True when the name can become a file or folder name inside its folder: it holds no separator
-// and no NUL, and it is not "." or "..".
+// True when a typed name can become a file or folder name inside its folder: it holds no
+// separator ("/", nor "\", which the favorites' home platform takes for one) and no NUL, and it
+// is not "." or "..".
 bool IsSafeName(std::string_view name);
+// True when a name taken from a folder's listing names one entry of a folder: not "." or "..",
+// no "/" and no NUL. A "\" in such a name is an ordinary character.
+bool IsEntryName(std::string_view name);
+
+// Gives the file or folder at path a new name in the same folder; false, changing nothing, for
+// a name that would leave the folder or that another entry answers to already. A change of
+// letter case alone renames the entry itself.
+bool RenameInFolder(const std::string& path, const std::string& name);
 
 // The name New proposes below a folder whose sub-folders have these names: "New Folder "
 // followed by the smallest number from 1 that no "New Folder..." sibling ends with.

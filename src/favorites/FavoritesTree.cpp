@@ -24,14 +24,19 @@ std::string Identity(const std::string& folder) {
     return error ? folder : real.string();
 }
 
+// Every sub-folder counts, also one whose name begins with ".".
 std::vector<std::string> SubFolders(const std::string& directory) {
-    return runtime::FolderListing::folders(directory).value_or(std::vector<std::string>{});
+    return runtime::FolderListing::folders(directory, true).value_or(std::vector<std::string>{});
 }
 
 }  // namespace
 
 FavoritesTree::FavoritesTree(runtime::TreeView& tree, std::function<void(runtime::Node&)> added)
-    : tree_(&tree), added_(std::move(added)) {}
+    : tree_(&tree), added_(std::move(added)) {
+    // A tree path names folders: it is joined as paths are, so a "\" in a folder's name stays
+    // part of that name.
+    tree_->setPathSeparator("/");
+}
 
 std::string FavoritesTree::Directory(const runtime::Node& node) {
     return WindowsDir + "/" + node.FullPath();
@@ -80,13 +85,7 @@ void FavoritesTree::AddSubFolders(const std::string& ParentKey, const std::strin
 }
 
 bool RenameDirectory(const std::string& directory, const std::string& name) {
-    if (name.empty() || !IsSafeName(name)) return false;
-    const std::string parent = directory.substr(0, directory.find_last_of("/\\"));
-    const std::string target = runtime::ResolvePath(parent + "/" + name);
-    std::error_code error;
-    if (std::filesystem::exists(target, error) || error) return false;
-    std::filesystem::rename(runtime::ResolvePath(directory), target, error);
-    return !error;
+    return !name.empty() && RenameInFolder(directory, name);
 }
 
 }  // namespace quillo

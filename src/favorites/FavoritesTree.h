@@ -10,7 +10,8 @@
 namespace quillo {
 
 // The Favorites folder tree as every favorites dialog shows it: the root "MN" ("Favorites"),
-// each child keyed by its parent's key and its position among its siblings.
+// each child keyed by its parent's key and its position among its siblings. Its tree paths
+// (FullPath) are the folder names joined by "/", so each one names its folder below WindowsDir.
 class FavoritesTree {
   public:
     // Added is told of every node below the root right after it was added.

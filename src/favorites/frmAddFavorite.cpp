@@ -47,6 +47,7 @@ frmAddFavorite::frmAddFavorite() : Form("frmAddFavorite") {
     MouseDown = [this](int, int, double, double) { Form_MouseDown(); };
     cmdOK.Click = [this] { cmdOK_Click(); };
     cmdCancel.Click = [this] { cmdCancel_Click(); };
+    CloseRequest = [this] { cmdCancel_Click(); };
     cmdNew.Click = [this] { cmdNew_Click(); };
     mnuNewCommand.Click = [this] { mnuNewCommand_Click(); };
     TV.NodeClick = [this](runtime::Node& node) { TV_NodeClick(node); };
@@ -77,6 +78,15 @@ void frmAddFavorite::Form_Load() {
     if (auto picture = runtime::LoadPicture(application().App().Path + "/" + LangName +
                                             "/FAFFormAddFavorite.bmp"))
         setPicture(*picture);
+    ListFolders();
+}
+
+void frmAddFavorite::setVisible(bool value) {
+    if (value && loaded() && !Visible()) ListFolders();
+    Form::setVisible(value);
+}
+
+void frmAddFavorite::ListFolders() {
     InitializeTreeView();
     TV.setSelectedItem(TV.Nodes.Item(kRootKey));
     CurrentFolder = kRootText;

@@ -28,7 +28,7 @@ class frmAddFavorite : public runtime::Form {
     runtime::Menu& mnuNew = add<runtime::Menu>("mnuNew");
     runtime::Menu& mnuNewCommand = add<runtime::Menu>("mnuNewCommand", &mnuNew);
 
-    // The tree path ("Favorites\Shops") of the folder OK writes into.
+    // The tree path ("Favorites/Shops") of the folder OK writes into.
     std::string CurrentFolder;
     // The directory made last by New, until the user has named it; empty when none.
     std::string PendingFolderPath;
@@ -41,6 +41,9 @@ class frmAddFavorite : public runtime::Form {
     void CreateNewFolder();
 
     void Form_Load();
+    // Every showing starts from the folders as they are now, the root chosen: the dialog may
+    // have stayed loaded, hidden, since start-up while they changed.
+    void setVisible(bool value) override;
     void Form_MouseDown();
     void cmdOK_Click();
     void cmdCancel_Click();
@@ -54,6 +57,8 @@ class frmAddFavorite : public runtime::Form {
     static std::string NodeDirectory(const runtime::Node& node);
 
   private:
+    // The tree read afresh with the root chosen as the folder OK writes into.
+    void ListFolders();
     // Adds a child of the parent; the key is the parent's key and the position, made unique
     // when another branch holds it already. Returns the new node.
     runtime::Node* AddChild(const std::string& ParentKey, int Position, const std::string& Text);

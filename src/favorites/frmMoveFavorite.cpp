@@ -21,10 +21,10 @@ namespace fs = std::filesystem;
 
 // Copies the favorite's file to its new name, replacing a file there, then removes the
 // original. Nothing changes for a name that would leave the folder, for a copy onto the file
-// itself, or when the copy fails.
+// itself, or when the copy fails. The name comes from the folder's listing and is taken as it is.
 void MoveFavoriteFile(const std::string& source, const std::string& folder,
                       const std::string& name) {
-    if (!IsSafeName(name)) return;
+    if (!IsEntryName(name)) return;
     const fs::path from = runtime::ResolvePath(source);
     const fs::path to = runtime::ResolvePath(folder + "/" + name);
     std::error_code error;
@@ -43,8 +43,10 @@ frmMoveFavorite::frmMoveFavorite() : Form("frmMoveFavorite") {
     setHeight(PixelsToTwips(370));
 
     MoveInPixels(TV, 10, 10, 225, 289);
-    for (runtime::DirListBox* list : {&DirMain, &DirSub, &DirCheck})
+    for (runtime::DirListBox* list : {&DirMain, &DirSub, &DirCheck}) {
         list->setVisible(false);
+        list->setHidden(true);
+    }
     for (runtime::Label* button : {&cmdOK, &cmdCancel})
         button->setBackStyle(0);
     MoveInPixels(cmdOK, 88, 312, 65, 25);
@@ -53,6 +55,7 @@ frmMoveFavorite::frmMoveFavorite() : Form("frmMoveFavorite") {
     Load = [this] { Form_Load(); };
     cmdOK.Click = [this] { cmdOK_Click(); };
     cmdCancel.Click = [this] { cmdCancel_Click(); };
+    CloseRequest = [this] { cmdCancel_Click(); };
 }
 
 void frmMoveFavorite::InitializeTreeView() {
@@ -69,6 +72,11 @@ void frmMoveFavorite::Form_Load() {
                                             "/FMFFormMoveFavorite.bmp"))
         setPicture(*picture);
     InitializeTreeView();
+}
+
+void frmMoveFavorite::setVisible(bool value) {
+    if (value && loaded() && !Visible()) InitializeTreeView();
+    Form::setVisible(value);
 }
 
 void frmMoveFavorite::cmdOK_Click() {

@@ -29,6 +29,9 @@ class frmMoveFavorite : public runtime::Form {
     void AddSubFolderNodes(const std::string& ParentKey, const std::string& Directory);
 
     void Form_Load();
+    // Every showing lists the folders as they are now: the dialog may have stayed loaded,
+    // hidden, since start-up while they changed.
+    void setVisible(bool value) override;
     // Moves the favorites selected in the organize dialog into the folder selected here.
     void cmdOK_Click();
     void cmdCancel_Click();

@@ -48,6 +48,8 @@ frmOrganizeFavorite::frmOrganizeFavorite() : Form("frmOrganizeFavorite") {
     LV.setMultiSelect(true);
     LV.setView(2);
     flbFavorites.setVisible(false);
+    // Every favorite counts, a ".url" saved without a name too.
+    flbFavorites.setHidden(true);
 
     mnuTVMenu.setCaption("mnuTVMenu");
     mnuTVMenu.setVisible(false);
@@ -67,6 +69,7 @@ frmOrganizeFavorite::frmOrganizeFavorite() : Form("frmOrganizeFavorite") {
     cmdDelete.Click = [this] { cmdDelete_Click(); };
     cmdMove.Click = [this] { cmdMove_Click(); };
     cmdClose.Click = [this] { cmdClose_Click(); };
+    CloseRequest = [this] { cmdClose_Click(); };
     TV.KeyDown = [this](int& key, int shift) { TV_KeyDown(key, shift); };
     LV.KeyDown = [this](int& key, int shift) { LV_KeyDown(key, shift); };
     for (auto& [index, entry] : mnuTVMenuCommand)
@@ -114,6 +117,15 @@ void frmOrganizeFavorite::Form_Load() {
     if (auto picture = runtime::LoadPicture(application().App().Path + "/" + LangName +
                                             "/FOFFormOrganizeFavorite.bmp"))
         setPicture(*picture);
+    ListFolders();
+}
+
+void frmOrganizeFavorite::setVisible(bool value) {
+    if (value && loaded() && !Visible()) ListFolders();
+    Form::setVisible(value);
+}
+
+void frmOrganizeFavorite::ListFolders() {
     InitializeTreeView();
     LastFocus = kTreeView;
     ReloadFavorite(kRootText);
@@ -306,13 +318,7 @@ void frmOrganizeFavorite::LV_AfterLabelEdit(int& Cancel,
     const std::string key = std::exchange(RenameKey, {});
     if (!NewString || key.empty()) return;
     // The name keeps its spaces; it must stay in its folder and not replace another favorite.
-    const std::string name = *NewString + ".url";
-    const std::string target =
-        runtime::ResolvePath(key.substr(0, key.find_last_of("/\\")) + "/" + name);
-    std::error_code error;
-    const bool free = IsSafeName(name) && !std::filesystem::exists(target, error) && !error;
-    if (free) std::filesystem::rename(runtime::ResolvePath(key), target, error);
-    if (!free || error) Cancel = 1;
+    if (!RenameInFolder(key, *NewString + ".url")) Cancel = 1;
 }
 
 void frmOrganizeFavorite::DeleteFavorites() {

@@ -52,7 +52,7 @@ class frmOrganizeFavorite : public runtime::Form {
 
     // Rebuilds the folder tree and expands the remembered folders again.
     void InitializeTreeView();
-    // Lists the favorites of the folder at this tree path ("Favorites\Games").
+    // Lists the favorites of the folder at this tree path ("Favorites/Games").
     void ReloadFavorite(std::string xPath);
     void CreateNewFolder();
     void RenameFolder();
@@ -61,6 +61,9 @@ class frmOrganizeFavorite : public runtime::Form {
     void DeleteFavorites();
 
     void Form_Load();
+    // Every showing lists the folders and the root's favorites as they are now: the dialog may
+    // have stayed loaded, hidden, since start-up while they changed.
+    void setVisible(bool value) override;
     void Form_MouseDown();
     void cmdNew_Click();
     void cmdRename_Click();
@@ -82,6 +85,8 @@ class frmOrganizeFavorite : public runtime::Form {
     void LV_AfterLabelEdit(int& Cancel, const std::optional<std::string>& NewString);
 
   private:
+    // The tree with its remembered expansions, and the root's favorites, read afresh.
+    void ListFolders();
     int SelectedCount() const;
     // The tree path listed last, for a reload when no folder is selected.
     std::string listed_ = "Favorites";

@@ -21,6 +21,7 @@ FormAbout::FormAbout() : Form("FormAbout") {
     Load = [this] { Form_Load(); };
     MouseDown = [this](int, int, double, double) { Form_MouseDown(); };
     LabelClose.Click = [this] { LabelClose_Click(); };
+    CloseRequest = [this] { LabelClose_Click(); };
 }
 
 void FormAbout::Form_Load() {

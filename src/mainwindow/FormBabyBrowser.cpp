@@ -1,6 +1,7 @@
 #include "mainwindow/FormBabyBrowser.h"
 
 #include "mainwindow/RNfunctions.h"
+#include "mainwindow/pornBuster.h"
 
 namespace quillo {
 
@@ -10,6 +11,8 @@ FormBabyBrowser::FormBabyBrowser() : Form("FormBabyBrowser") {
     WebBrowserBaby.Move(0, 0, 9000, 6000);
     setWidth(WebBrowserBaby.Width() + 360);
     setHeight(WebBrowserBaby.Height() + 600);
+    tmrHTMLCapture.setInterval(1000);
+    tmrHTMLCapture.setEnabled(false);
     WebBrowserBaby.BeforeNavigate2 = [this](const runtime::BrowserObject& pDisp,
                                             const std::string& url,
                                             bool&) { WebBrowserBaby_BeforeNavigate2(pDisp, url); };
@@ -17,6 +20,7 @@ FormBabyBrowser::FormBabyBrowser() : Form("FormBabyBrowser") {
         WebBrowserBaby_DocumentComplete();
     };
     WebBrowserBaby.DownloadComplete = [this] { WebBrowserBaby_DownloadComplete(); };
+    tmrHTMLCapture.Tick = [this] { tmrHTMLCapture_Timer(); };
     Paint = [this] { Form_Paint(); };
 }
 
@@ -25,19 +29,28 @@ void FormBabyBrowser::WebBrowserBaby_BeforeNavigate2(const runtime::BrowserObjec
     // The pop-up's own address starts one copy; the frames it loads start none.
     if (!pDisp.isTopLevel()) return;
     if (!URL.starts_with("about:blank")) {
-        // The navigation goes on unseen here until the next pop-up discards this window.
+        // The navigation goes on unseen here until the next pop-up discards this window; a
+        // blank pop-up that script sends on leaves the screen, and the copy shows the page.
         StartProgramCopy(URL);
+        hidePopUp();
         return;
     }
     Show();
+    tmrHTMLCapture.setEnabled(Visible());
 }
 
 void FormBabyBrowser::WebBrowserBaby_DocumentComplete() {
     fitToBrowser();
+    filterShownPage();
 }
 
 void FormBabyBrowser::WebBrowserBaby_DownloadComplete() {
     fitToBrowser();
+    filterShownPage();
+}
+
+void FormBabyBrowser::tmrHTMLCapture_Timer() {
+    filterShownPage();
 }
 
 void FormBabyBrowser::fitToBrowser() {
@@ -45,8 +58,20 @@ void FormBabyBrowser::fitToBrowser() {
     setHeight(WebBrowserBaby.Height() + 600);
 }
 
+void FormBabyBrowser::filterShownPage() {
+    if (!Visible()) return;
+    if (!IsForbiddenText(GetPageText(WebBrowserBaby.Object()))) return;
+    BlankPage(WebBrowserBaby.Object(), BlockedPageWarning);
+    hidePopUp();
+}
+
+void FormBabyBrowser::hidePopUp() {
+    tmrHTMLCapture.setEnabled(false);
+    if (Visible()) Hide();
+}
+
 void FormBabyBrowser::Form_Paint() {
-    if (!WebBrowserBaby.Visible()) Hide();
+    if (!WebBrowserBaby.Visible()) hidePopUp();
 }
 
 }  // namespace quillo

@@ -23,6 +23,7 @@ FormChangeHomepage::FormChangeHomepage() : Form("FormChangeHomepage") {
     MouseDown = [this](int, int, double, double) { Form_MouseDown(); };
     Label1.Click = [this] { Label1_Click(); };
     Image2.Click = [this] { Image2_Click(); };
+    CloseRequest = [this] { Image2_Click(); };
     Text1.KeyDown = [this](int& keyCode, int) { Text1_KeyDown(keyCode); };
 }
 

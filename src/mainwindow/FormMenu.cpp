@@ -50,6 +50,8 @@ FormMenu::FormMenu() : Form("FormMenu") {
         label->MouseUp = [this](int, int, double, double) { LabelMenu_MouseUp(); };
     }
     TimerCloseMenu.Tick = [this] { TimerCloseMenu_Timer(); };
+    // The menu closes by hiding; its logic stays for the next opening.
+    CloseRequest = [this] { Hide(); };
 }
 
 void FormMenu::Form_Load() {

@@ -59,17 +59,21 @@ std::string StripHttpPrefix(const std::string& address) {
     return address;
 }
 
-bool AutoCompleteCombo(runtime::ComboBox& box, const std::string& prefix) {
+int FindUrlListMatch(const runtime::ComboBox& box, const std::string& prefix) {
     const int length = CodePointCount(prefix);
-    if (length < 4) return false;
+    if (length < 4) return -1;
     for (int i = 0; i < box.ListCount(); ++i) {
         std::string entry = box.List(i);
-        if (CodePointCount(entry) > length && entry.starts_with(prefix)) {
-            box.setText(std::move(entry));
-            return true;
-        }
+        if (CodePointCount(entry) > length && entry.starts_with(prefix)) return i;
     }
-    return false;
+    return -1;
+}
+
+bool AutoCompleteCombo(runtime::ComboBox& box, const std::string& prefix) {
+    const int match = FindUrlListMatch(box, prefix);
+    if (match < 0) return false;
+    box.setText(box.List(match));
+    return true;
 }
 
 namespace {

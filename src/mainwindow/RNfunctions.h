@@ -109,8 +109,10 @@ void AddUrlToHistory(runtime::ComboBox& box, std::string address);
 // "http://" in any letter case; the empty text for every other address.
 std::string StripHttpPrefix(const std::string& address);
 
-// Completes the box's text to the first list entry (in list order) that is longer than the
-// prefix and begins with it exactly; prefixes shorter than four characters never complete.
+// The first list entry (in list order) that is longer than the prefix and begins with it
+// exactly: its index, or -1. Prefixes shorter than four characters find nothing.
+int FindUrlListMatch(const runtime::ComboBox& box, const std::string& prefix);
+// Completes the box's text to the entry FindUrlListMatch finds; false when there is none.
 bool AutoCompleteCombo(runtime::ComboBox& box, const std::string& prefix);
 
 // Starts a further copy of the program, with no address (it opens its home page) or with the

@@ -2,9 +2,7 @@
 
 #include <charconv>
 #include <cmath>
-#include <filesystem>
 #include <optional>
-#include <system_error>
 #include <utility>
 
 #include "mainwindow/FormSplashScreen.h"
@@ -12,8 +10,8 @@
 #include "mainwindow/Variables.h"
 #include "runtime/Application.h"
 #include "runtime/MediaCommands.h"
-#include "runtime/PathResolver.h"
 #include "runtime/Utf8.h"
+#include "runtime/WebAddress.h"
 #include "shared/ModuleFucns.h"
 #include "shared/ModuleLanguage.h"
 #include "shared/mdlPlacementFunctions.h"
@@ -74,6 +72,10 @@ form1::form1() : Form("form1") {
     TimerAnimationLength.setInterval(3000);
     tmrHTMLCapture.setEnabled(false);
     FavoriteMenuContainer.setVisible(false);
+    // Every favorite counts, a ".url" saved without a name too.
+    for (runtime::DirListBox* list : {&DirMain, &DirSub, &DirCheck})
+        list->setHidden(true);
+    flbFavorite.setHidden(true);
     setDesignLooks();
     wireStartAndExit();
     wireWindow();
@@ -212,10 +214,11 @@ void form1::Timer1_Timer() {
     WebBrowser1.setVisible(true);
     WebBrowser1.Navigate(std::string(HitCounterPage));
     const std::string& command = application().App().Command;
+    std::string address;
     if (InString(command, "<", "Insensitive"))
-        WebBrowser2.Navigate(ExtractOne("<", ">", "Insensitive", "Exclusive", "Closest", command));
-    else
-        WebBrowser2.Navigate(HomePage);
+        address = ExtractOne("<", ">", "Insensitive", "Exclusive", "Closest", command);
+    // A command line without an address between "<" and ">" opens the home page.
+    WebBrowser2.Navigate(runtime::TrimAddress(address).empty() ? HomePage : address);
     // The window takes the focus; a control that has it already (the address bar) keeps it.
     if (!activeControl()) SetFocus();
     ArrangeMainWindow(*this);
@@ -234,11 +237,9 @@ void form1::Form_Unload() {
 }
 
 void form1::writeWindowSize() {
+    // Written over the old file, never after removing it: a size that cannot be written keeps
+    // the one of the last exit.
     std::string file = programFile("size.ini");
-    if (CheckFileExists(file)) {
-        std::error_code ignored;
-        std::filesystem::remove(runtime::ResolvePath(file), ignored);
-    }
     std::string text = std::string("0") + kChr2 + "0";
     if (WindowMaximized == 0) {
         auto pixels = [](double twips) {

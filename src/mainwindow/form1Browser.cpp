@@ -1,15 +1,12 @@
 // The address bar and the events of the two browser panes: the page road of the main window.
-#include <cmath>
-
 #include "designs/MorphingFunctions.h"
-#include "designs/frmMBrowser.h"
 #include "mainwindow/FormBabyBrowser.h"
 #include "mainwindow/RNfunctions.h"
-#include "mainwindow/Variables.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/pornBuster.h"
 #include "runtime/Application.h"
 #include "runtime/Utf8.h"
+#include "runtime/WebAddress.h"
 
 namespace quillo {
 
@@ -49,12 +46,13 @@ void form1::wireBrowsers() {
 
 void form1::ComboURL_KeyPress(int& KeyAscii) {
     if (KeyAscii == 13) {
-        // The address joins the history as it was typed: the browser completes a bare host name
-        // with "http://" before its events, and such an address must not join. Pending goes up
-        // before Navigate so that this navigation, and only it, adds the address.
+        // The address joins the history as it was typed, without the blanks around it that the
+        // browser drops too: the browser completes a bare host name with "http://" before its
+        // events, and such an address must not join. Pending goes up before Navigate so that
+        // this navigation, and only it, adds the address.
         pageNavigationBegan_ = false;
         TypedUrl.Pending = true;
-        TypedUrl.Url = StripHttpPrefix(ComboURL.Text());
+        TypedUrl.Url = StripHttpPrefix(std::string(runtime::TrimAddress(ComboURL.Text())));
         WebBrowser2.Navigate(ComboURL.Text());
         // Nothing was navigated to (an empty text): no completion would ever clear it.
         if (!pageNavigationBegan_) TypedUrl.Pending = false;
@@ -97,11 +95,7 @@ void form1::WebBrowser2_CommandStateChange() {
 }
 
 void form1::tmrHTMLCapture_Timer() {
-    if (WebBrowser2.ReadyState() < 3) return;
-    std::string text = GetPageText(WebBrowser2.Object());
-    if (text.empty()) return;
-    if (IsForbiddenText(text)) BlockPage(WebBrowser2);
-    tmrHTMLCapture.setEnabled(false);
+    if (JudgeLoadingPage(WebBrowser2)) tmrHTMLCapture.setEnabled(false);
 }
 
 void form1::WebBrowser2_NavigateComplete2() {
@@ -113,19 +107,10 @@ void form1::WebBrowser2_DocumentComplete(const BrowserObject& pDisp, const std::
     tmrHTMLCapture.setEnabled(false);
     std::string text = GetPageText(pDisp);
     if (!text.empty()) {
-        if (IsForbiddenText(text)) {
+        if (IsForbiddenText(text))
             BlockPage(WebBrowser2);
-        } else if (MorphingEnabled) {
-            std::string location = WebBrowser2.LocationURL();
-            if (IsNewMorphWindow(location)) {
-                std::string design = GetCommentText(pDisp);
-                if (!design.empty()) {
-                    auto& window = application().newForm<frmMBrowser>();
-                    window.setTag(location);
-                    window.MorphFromPage(design, location);
-                }
-            }
-        }
+        else
+            OpenDesignOfPage(WebBrowser2, pDisp);
     }
     showAddress(URL);
 }
@@ -142,12 +127,13 @@ void form1::WebBrowser1_NewWindow2(BrowserObject& ppDisp) {
 
 void form1::WebBrowser2_ProgressChange(std::int32_t Progress, std::int32_t ProgressMax) {
     if (Progress < 1 || ProgressMax < 1) return;
-    double percent = std::trunc(static_cast<double>(Progress) / ProgressMax * 100);
-    LabelStatusBarMini.setCaption(std::to_string(static_cast<long long>(percent)) + "% Done");
+    // Whole numbers all the way: 29 of 100 is 29, where a fraction would give 28.999...
+    const std::int64_t percent = std::int64_t{Progress} * 100 / ProgressMax;
+    LabelStatusBarMini.setCaption(std::to_string(percent) + "% Done");
 }
 
 void form1::WebBrowser2_StatusTextChange(const std::string& Text) {
-    runtime::SizePx letter = application().backend().textMetrics().measure("I", runtime::Font{}, 0);
+    runtime::SizePx letter = application().backend().textMetrics().measure("I", getFont(), 0);
     LabelStatusBarMain.setHeight(letter.height * application().screen().TwipsPerPixelY);
     if (!Text.empty()) LabelStatusBarMain.setCaption(Text);
 }

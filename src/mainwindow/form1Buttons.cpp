@@ -55,14 +55,16 @@ void form1::showSelected(const std::string& text) {
     ComboURL.setSelLength(runtime::CodePointCount(ComboURL.Text()));
 }
 
+// Without a page to go to the click ends at once: no animation, and the address bar keeps what
+// the child typed.
 void form1::PictureBack_Click() {
-    WebBrowser2.GoBack();
+    if (!WebBrowser2.GoBack()) return;
     startAnimation(2);
     showSelected(WebBrowser2.LocationURL());
 }
 
 void form1::PictureNext_Click() {
-    WebBrowser2.GoForward();
+    if (!WebBrowser2.GoForward()) return;
     startAnimation(6);
     showSelected(WebBrowser2.LocationURL());
 }

@@ -142,7 +142,8 @@ void form1::AddFavoriteFolders(std::int32_t Parent, const std::string& Folder) {
 
     favoriteWalk_.push_back(Identity(Folder));
     for (const std::string& name : names) {
-        const long entry = MenuFavorite->AddItem(name, Parent, Folder);
+        // Names show exactly as they are on disk.
+        const long entry = MenuFavorite->AddItem(name, Parent, Folder, true);
         if (name.empty()) continue;
         const std::string subFolder = Folder + "/" + name;
         DirCheck.setPath(subFolder);
@@ -166,7 +167,7 @@ void form1::AddFavoriteFiles(std::int32_t Parent, const std::string& Folder) {
         // A name without an extension is shown whole rather than ending the folder's list.
         const std::size_t dot = file.rfind('.');
         const std::string caption = dot == std::string::npos ? file : file.substr(0, dot);
-        MenuFavorite->AddItem(caption, Parent, Folder + "/" + caption);
+        MenuFavorite->AddItem(caption, Parent, Folder + "/" + caption, true);
     }
 }
 

@@ -339,4 +339,12 @@ void BlockPage(runtime::WebBrowser& browser) {
     browser.Navigate(std::string(BlockedPage));
 }
 
+bool JudgeLoadingPage(runtime::WebBrowser& browser) {
+    if (browser.ReadyState() < 3) return false;
+    std::string text = GetPageText(browser.Object());
+    if (text.empty()) return false;
+    if (IsForbiddenText(text)) BlockPage(browser);
+    return true;
+}
+
 }  // namespace quillo

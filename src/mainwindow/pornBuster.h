@@ -47,6 +47,10 @@ std::string GetCommentText(const runtime::BrowserObject& browser);
 // the blocked page. No message and no history entry.
 void BlockPage(runtime::WebBrowser& browser);
 
+// One poll of a loading page: once the browser is interactive and its page gives text, the text
+// is judged and a forbidden page blocked. True once a text was judged, when polling can stop.
+bool JudgeLoadingPage(runtime::WebBrowser& browser);
+
 // Probes: each reads its member once and tells whether the read succeeded; nothing changes.
 bool HasText(const runtime::HtmlElement& element);
 bool HasInnerHtml(const runtime::HtmlElement& element);

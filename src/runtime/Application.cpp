@@ -42,6 +42,10 @@ Application::~Application() {
     graveyard_.clear();
     forms_.clear();
     timers_.clear();
+    posted_.clear();
+    // The backend outlives the program: its clock must not stay armed for timers and work
+    // that are gone, or it would call into a program that has ended.
+    backend_->scheduleChanged();
     current = nullptr;
 }
 

@@ -35,6 +35,8 @@ void CheckBox::setFont(const Font& value) {
 }
 
 void CheckBox::fireClick() {
+    if (!Enabled()) return;
+    form().noteUserInput();
     form().application().dispatch([this] { setValue(value_ == 0 ? 1 : 0); });
 }
 

@@ -109,23 +109,29 @@ void run(Control& control, const std::function<void()>& handler) {
 }
 }  // namespace
 
+// A disabled control takes no mouse input, as on the window system.
 void Control::fireClick() {
+    if (!enabled_) return;
+    form().noteUserInput();
     run(*this, [this] { Click(); });
 }
 void Control::fireDblClick() {
-    run(*this, [this] { DblClick(); });
+    if (enabled_) run(*this, [this] { DblClick(); });
 }
 void Control::fireMouseDown(int button, int shift, double x, double y) {
+    if (!enabled_) return;
+    form().noteUserInput();
     run(*this, [=, this] { MouseDown(button, shift, x, y); });
 }
 void Control::fireMouseMove(int button, int shift, double x, double y) {
-    run(*this, [=, this] { MouseMove(button, shift, x, y); });
+    if (enabled_) run(*this, [=, this] { MouseMove(button, shift, x, y); });
 }
 void Control::fireMouseUp(int button, int shift, double x, double y) {
-    run(*this, [=, this] { MouseUp(button, shift, x, y); });
+    if (enabled_) run(*this, [=, this] { MouseUp(button, shift, x, y); });
 }
 
 int Control::fireKeyDown(int keyCode, int shift) {
+    form().noteUserInput();
     run(*this, [&, this] {
         Form& owner = form();
         if (owner.KeyPreview() && this != &owner) owner.KeyDown(keyCode, shift);
@@ -144,6 +150,7 @@ int Control::fireKeyUp(int keyCode, int shift) {
 }
 
 int Control::fireKeyPress(int keyAscii) {
+    form().noteUserInput();
     run(*this, [&, this] {
         Form& owner = form();
         if (owner.KeyPreview() && this != &owner) owner.KeyPress(keyAscii);

@@ -9,7 +9,7 @@ namespace {
 
 // The folder above path: the text before its last separator.
 std::string above(const std::string& path) {
-    std::size_t cut = path.find_last_of("/\\");
+    std::size_t cut = path.find_last_of('/');
     if (cut == std::string::npos) return path;
     return cut == 0 ? path.substr(0, 1) : path.substr(0, cut);
 }
@@ -23,12 +23,18 @@ DirListBox::DirListBox(Form& form, std::string name, int index, Control* contain
 }
 
 bool DirListBox::Refresh() {
-    auto listed = FolderListing::folders(path_);
+    auto listed = FolderListing::folders(path_, hidden_);
     names_ = listed ? std::move(*listed) : std::vector<std::string>{};
     listIndex_ = -1;
     changed(Property::Items);
     changed(Property::ListIndex);
     return listed.has_value();
+}
+
+void DirListBox::setHidden(bool value) {
+    if (value == hidden_) return;
+    hidden_ = value;
+    Refresh();
 }
 
 bool DirListBox::setPath(std::string value) {
@@ -42,7 +48,7 @@ bool DirListBox::setPath(std::string value) {
 
 std::string DirListBox::List(int index) const {
     if (index >= ListCount()) return "";
-    if (index >= 0) return path_ + "\\" + names_[static_cast<std::size_t>(index)];
+    if (index >= 0) return path_ + "/" + names_[static_cast<std::size_t>(index)];
     std::string folder = path_;
     for (int level = -1; level > index; --level)
         folder = above(folder);

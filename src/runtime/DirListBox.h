@@ -19,6 +19,9 @@ class DirListBox : public Control {
     // runs Change when the path differs. Returns false when the folder cannot be read: the list
     // is then empty.
     bool setPath(std::string value);
+    // Whether hidden folders (names beginning with ".") are listed too; they are not at first.
+    bool Hidden() const { return hidden_; }
+    void setHidden(bool value);
     std::string List(int index) const;
     int ListCount() const { return static_cast<int>(names_.size()); }
     // -1 while the current folder is chosen.
@@ -36,6 +39,7 @@ class DirListBox : public Control {
     std::string path_;
     std::vector<std::string> names_;
     int listIndex_ = -1;
+    bool hidden_ = false;
 };
 
 }  // namespace quillo::runtime

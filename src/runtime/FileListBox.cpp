@@ -13,12 +13,18 @@ FileListBox::FileListBox(Form& form, std::string name, int index, Control* conta
 }
 
 bool FileListBox::Refresh() {
-    auto listed = FolderListing::files(path_, pattern_);
+    auto listed = FolderListing::files(path_, pattern_, hidden_);
     names_ = listed ? std::move(*listed) : std::vector<std::string>{};
     listIndex_ = -1;
     changed(Property::Items);
     changed(Property::ListIndex);
     return listed.has_value();
+}
+
+void FileListBox::setHidden(bool value) {
+    if (value == hidden_) return;
+    hidden_ = value;
+    Refresh();
 }
 
 bool FileListBox::setPath(std::string value) {

@@ -21,6 +21,9 @@ class FileListBox : public Control {
     // Patterns separated by ";" ("*.bmp;*.gif"); "*.*" lists every file.
     const std::string& Pattern() const { return pattern_; }
     void setPattern(std::string value);
+    // Whether hidden files (names beginning with ".") are listed too; they are not at first.
+    bool Hidden() const { return hidden_; }
+    void setHidden(bool value);
     // The name of the file at ListIndex, the empty text when none is chosen.
     std::string FileName() const { return List(listIndex_); }
     // Chooses the file of that name (letter case ignored); false when it is not listed.
@@ -45,6 +48,7 @@ class FileListBox : public Control {
     std::string pattern_ = "*.*";
     std::vector<std::string> names_;
     int listIndex_ = -1;
+    bool hidden_ = false;
 };
 
 }  // namespace quillo::runtime

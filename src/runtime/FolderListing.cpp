@@ -37,14 +37,15 @@ bool beforeInList(const std::string& a, const std::string& b) {
 }
 
 std::optional<std::vector<std::string>> list(std::string_view folder, Wanted wanted,
-                                             const std::vector<std::string>& patterns) {
+                                             const std::vector<std::string>& patterns,
+                                             bool hidden) {
     std::error_code error;
     fs::directory_iterator entries(ResolvePath(folder), error);
     if (error) return std::nullopt;
     std::vector<std::string> names;
     for (const auto& entry : entries) {
         std::string name = entry.path().filename().string();
-        if (name.empty() || name[0] == '.') continue;
+        if (name.empty() || (name[0] == '.' && !hidden)) continue;
         bool folderEntry = entry.is_directory(error);
         if (error || folderEntry != (wanted == Wanted::Folders)) continue;
         if (wanted == Wanted::Files && !entry.is_regular_file(error)) continue;
@@ -78,16 +79,18 @@ bool matchFrom(const std::vector<char32_t>& name, std::size_t n,
 }  // namespace
 
 std::optional<std::vector<std::string>> FolderListing::files(std::string_view folder,
-                                                             std::string_view patterns) {
+                                                             std::string_view patterns,
+                                                             bool hidden) {
     std::vector<std::string> wanted = splitPatterns(patterns);
     bool everything = std::any_of(wanted.begin(), wanted.end(),
                                   [](const std::string& p) { return p == "*.*" || p == "*"; });
     if (everything) wanted.clear();
-    return list(folder, Wanted::Files, wanted);
+    return list(folder, Wanted::Files, wanted, hidden);
 }
 
-std::optional<std::vector<std::string>> FolderListing::folders(std::string_view folder) {
-    return list(folder, Wanted::Folders, {});
+std::optional<std::vector<std::string>> FolderListing::folders(std::string_view folder,
+                                                               bool hidden) {
+    return list(folder, Wanted::Folders, {}, hidden);
 }
 
 bool FolderListing::matches(std::string_view name, std::string_view pattern) {
@@ -96,7 +99,7 @@ bool FolderListing::matches(std::string_view name, std::string_view pattern) {
 
 std::string FolderListing::trimmed(std::string_view path) {
     std::string kept(path);
-    while (kept.size() > 1 && (kept.back() == '/' || kept.back() == '\\'))
+    while (kept.size() > 1 && kept.back() == '/')
         kept.pop_back();
     return kept;
 }

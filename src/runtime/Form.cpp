@@ -37,6 +37,15 @@ void Form::Unload() {
     app_->unloadForm(*this);
 }
 
+void Form::fireCloseRequest() {
+    app_->dispatch([this] {
+        if (CloseRequest)
+            CloseRequest();
+        else
+            Unload();
+    });
+}
+
 void Form::setCaption(std::string value) {
     caption_ = std::move(value);
     changed(Property::Caption);
@@ -50,6 +59,11 @@ void Form::setBorderStyle(int value) {
 void Form::setBackColor(Color value) {
     backColor_ = value;
     changed(Property::Colors);
+}
+
+void Form::setFont(const Font& value) {
+    font_ = value;
+    changed(Property::Font);
 }
 
 void Form::setPicture(const Picture& value) {
@@ -88,7 +102,8 @@ std::vector<MenuEntry> menuEntries(const Menu& menu, std::vector<Menu*>& chosen)
                         child->Caption(),
                         child->Enabled(),
                         child->Checked(),
-                        {}};
+                        {},
+                        false};
         entry.children = menuEntries(*child, chosen);
         entries.push_back(std::move(entry));
     }

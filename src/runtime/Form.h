@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -40,6 +41,9 @@ class Form : public Control {
     void setBorderStyle(int value);
     Color BackColor() const { return backColor_; }
     void setBackColor(Color value);
+    // The window's own font: what it measures and prints its texts in.
+    const Font& getFont() const { return font_; }
+    void setFont(const Font& value);
     const Picture& getPicture() const { return picture_; }
     void setPicture(const Picture& value);
     WindowState getWindowState() const { return windowState_; }
@@ -79,8 +83,20 @@ class Form : public Control {
     Event<> Resize;
     Event<> Paint;
     Event<> Unloading;  // Form_Unload
+    // The window system asks to close the window (its close button, Alt+F4). A form whose own
+    // close control does something else (hides it, answers a question) does that here; without
+    // a handler the form is unloaded.
+    Event<> CloseRequest;
+
+    // User input: the window system's close.
+    void fireCloseRequest();
 
     void setVisible(bool value) override;
+
+    // Counts the user's clicks and key presses in the window (its controls, its menus, its
+    // pages): a page may open a window of its own accord once between two of them.
+    void noteUserInput() { ++userInputs_; }
+    std::uint64_t userInputs() const { return userInputs_; }
 
     // Used by the application and the controls.
     void markLoaded(bool loaded) { loaded_ = loaded; }
@@ -118,6 +134,7 @@ class Form : public Control {
     std::string caption_;
     int borderStyle_ = 0;
     Color backColor_ = 0x8000000F;
+    Font font_;
     Picture picture_;
     WindowState windowState_ = WindowState::Normal;
     bool keyPreview_ = false;
@@ -127,6 +144,7 @@ class Form : public Control {
     DrawList drawList_;
     std::vector<std::unique_ptr<Control>> controls_;
     Control* activeControl_ = nullptr;
+    std::uint64_t userInputs_ = 0;
 };
 
 template <class T>

@@ -28,22 +28,22 @@ std::string escapeHtml(const std::string& text) {
 }
 }  // namespace
 
-HtmlElement::HtmlElement(WebBrowser& browser, FramePath frame, int index)
-    : browser_(&browser), frame_(std::move(frame)), index_(index) {}
+HtmlElement::HtmlElement(WebBrowser& browser, FramePath frame, int index, bool body)
+    : browser_(&browser), frame_(std::move(frame)), index_(index), body_(body) {}
 
 HtmlElement HtmlElement::element(WebBrowser& browser, FramePath frame, int index) {
-    return HtmlElement(browser, std::move(frame), index < 0 ? 0 : index);
+    return HtmlElement(browser, std::move(frame), index, false);
 }
 
 HtmlElement HtmlElement::body(WebBrowser& browser, FramePath frame) {
-    return HtmlElement(browser, std::move(frame), -1);
+    return HtmlElement(browser, std::move(frame), -1, true);
 }
 
 const HtmlElementData* HtmlElement::data() const {
     WebEngine* engine = browser_->engine();
     const DocumentData* document = engine ? engine->document(frame_) : nullptr;
     if (!document || !document->all || isBody()) return nullptr;
-    if (index_ >= static_cast<int>(document->all->size())) return nullptr;
+    if (index_ < 0 || index_ >= static_cast<int>(document->all->size())) return nullptr;
     return &(*document->all)[static_cast<std::size_t>(index_)];
 }
 

@@ -13,10 +13,12 @@ class WebBrowser;
 // member cannot be reached; the markup members belong to the body alone.
 class HtmlElement {
   public:
+    // The element at index of the document's "All"; one outside the collection (a negative
+    // index too) cannot be read or written.
     static HtmlElement element(WebBrowser& browser, FramePath frame, int index);
     static HtmlElement body(WebBrowser& browser, FramePath frame);
 
-    bool isBody() const { return index_ < 0; }
+    bool isBody() const { return body_; }
     int index() const { return index_; }
 
     std::optional<std::string> tagName() const;
@@ -27,13 +29,14 @@ class HtmlElement {
     bool setInnerHTML(const std::string& html) const;
 
   private:
-    HtmlElement(WebBrowser& browser, FramePath frame, int index);
+    HtmlElement(WebBrowser& browser, FramePath frame, int index, bool body);
     const HtmlElementData* data() const;
     const HtmlBodyData* bodyData() const;
 
     WebBrowser* browser_;
     FramePath frame_;
     int index_;
+    bool body_;
 };
 
 }  // namespace quillo::runtime

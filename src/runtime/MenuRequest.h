@@ -10,13 +10,16 @@ class Form;
 
 // One entry of a pop-up menu as the backend shows it. A caption "-" is a separator; a caption
 // that begins with "-" and goes on is the heading of a section; the text after a tab is the
-// entry's shortcut text, shown at its right. An entry with children opens a submenu.
+// entry's shortcut text, shown at its right; "&" marks the next letter as the mnemonic. A plain
+// caption is shown exactly as it stands, none of these read into it. An entry with children
+// opens a submenu.
 struct MenuEntry {
     long id = 0;  // what the backend answers when the user chooses this entry
     std::string caption;
     bool enabled = true;
     bool checked = false;
     std::vector<MenuEntry> children;
+    bool plain = false;
     bool operator==(const MenuEntry&) const = default;
 };
 

@@ -22,7 +22,7 @@ std::vector<std::string> splitParts(std::string_view path) {
     std::vector<std::string> parts;
     std::string part;
     for (char c : path) {
-        if (c == '/' || c == '\\') {
+        if (c == '/') {
             parts.push_back(part);
             part.clear();
         } else {

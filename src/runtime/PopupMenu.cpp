@@ -28,9 +28,9 @@ void PopupMenu::Reset() {
     changed(Property::Items);
 }
 
-long PopupMenu::AddItem(std::string caption, long parent, std::string key) {
+long PopupMenu::AddItem(std::string caption, long parent, std::string key, bool plain) {
     if (parent != 0 && !item(parent)) return 0;
-    items_.push_back({std::move(caption), parent, std::move(key), true});
+    items_.push_back({std::move(caption), parent, std::move(key), true, plain});
     changed(Property::Items);
     return ItemCount();
 }
@@ -71,7 +71,8 @@ std::vector<MenuEntry> PopupMenu::entriesUnder(long parent) const {
     for (long number = 1; number <= ItemCount(); ++number) {
         const Item& entry = *item(number);
         if (entry.parent != parent) continue;
-        entries.push_back({number, entry.caption, entry.enabled, false, entriesUnder(number)});
+        entries.push_back(
+            {number, entry.caption, entry.enabled, false, entriesUnder(number), entry.plain});
     }
     return entries;
 }

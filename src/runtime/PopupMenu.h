@@ -22,8 +22,9 @@ class PopupMenu : public Control {
     // Removes every entry; numbering starts again from 1.
     void Reset();
     // Adds an entry under parent and returns its number; 0 (nothing added) when there is no
-    // entry with the parent's number.
-    long AddItem(std::string caption, long parent = 0, std::string key = "");
+    // entry with the parent's number. A plain caption is shown exactly as written (a name read
+    // from disk): nothing in it makes a separator, a heading, a shortcut text or a mnemonic.
+    long AddItem(std::string caption, long parent = 0, std::string key = "", bool plain = false);
     void EnableItem(long item, bool enabled);
     // The key given to AddItem; the empty text for an unknown number.
     std::string ItemKey(long item) const;
@@ -47,6 +48,7 @@ class PopupMenu : public Control {
         long parent = 0;
         std::string key;
         bool enabled = true;
+        bool plain = false;
     };
     const Item* item(long number) const;
     std::vector<MenuEntry> entriesUnder(long parent) const;

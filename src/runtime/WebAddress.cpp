@@ -14,14 +14,6 @@ constexpr std::array<std::string_view, 14> kSchemes = {
     "about", "http", "https",       "ftp",  "file", "mailto", "javascript",
     "data",  "res",  "view-source", "blob", "ws",   "wss",    "chrome"};
 
-std::string_view trim(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    return text;
-}
-
 bool isSchemeChar(char c, bool first) {
     auto u = static_cast<unsigned char>(c);
     if (std::isalpha(u)) return true;
@@ -30,8 +22,16 @@ bool isSchemeChar(char c, bool first) {
 
 }  // namespace
 
+std::string_view TrimAddress(std::string_view text) {
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+        text.remove_suffix(1);
+    return text;
+}
+
 std::string CompleteAddress(std::string_view typed) {
-    std::string_view text = trim(typed);
+    std::string_view text = TrimAddress(typed);
     if (text.empty()) return {};
     if (text.front() == '/') return "file://" + std::string(text);
     std::size_t colon = text.find(':');

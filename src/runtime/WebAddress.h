@@ -10,4 +10,7 @@ namespace quillo::runtime {
 // Leading and trailing blanks are dropped; an empty text stays empty.
 std::string CompleteAddress(std::string_view typed);
 
+// The typed text without the white space around it: the address that Navigate loads.
+std::string_view TrimAddress(std::string_view typed);
+
 }  // namespace quillo::runtime

@@ -15,6 +15,7 @@ WebEngine* WebBrowser::engine() {
     if (!engineAsked_) {
         engineAsked_ = true;
         engine_ = form().application().backend().createWebEngine(*this);
+        if (engine_ && muted_) engine_->setMuted(true);
     }
     return engine_.get();
 }
@@ -25,11 +26,18 @@ void WebBrowser::Navigate(const std::string& url) {
     if (WebEngine* e = engine()) e->navigate(address);
 }
 
-void WebBrowser::GoBack() {
-    if (WebEngine* e = engine()) e->goBack();
+void WebBrowser::setMuted(bool value) {
+    muted_ = value;
+    if (engine_) engine_->setMuted(value);
 }
-void WebBrowser::GoForward() {
-    if (WebEngine* e = engine()) e->goForward();
+
+bool WebBrowser::GoBack() {
+    WebEngine* e = engine();
+    return e && e->goBack();
+}
+bool WebBrowser::GoForward() {
+    WebEngine* e = engine();
+    return e && e->goForward();
 }
 void WebBrowser::Refresh() {
     if (WebEngine* e = engine()) e->refresh();
@@ -76,7 +84,14 @@ void WebBrowser::fireDocumentComplete(const BrowserObject& pDisp, const std::str
     run([&] { DocumentComplete(pDisp, url); });
 }
 
-WebBrowser* WebBrowser::fireNewWindow2() {
+WebBrowser* WebBrowser::fireNewWindow2(bool userInitiated) {
+    // A page that opens windows as it loads would otherwise start a copy of the program for
+    // each one.
+    if (!userInitiated) {
+        const std::uint64_t inputs = form().userInputs();
+        if (unpromptedAt_ == inputs) return nullptr;
+        unpromptedAt_ = inputs;
+    }
     BrowserObject target;
     bool cancel = false;
     run([&] { NewWindow2(target, cancel); });

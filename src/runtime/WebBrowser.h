@@ -23,8 +23,9 @@ class WebBrowser : public Control {
     // Starts loading the address, completed first as an address bar would ("www.x.org" gets
     // "http://"). BeforeNavigate2 of the page runs before this returns.
     void Navigate(const std::string& url);
-    void GoBack();
-    void GoForward();
+    // False, doing nothing, when the history holds no page in that direction (the call fails).
+    bool GoBack();
+    bool GoForward();
     void Refresh();
     void Stop();
 
@@ -34,6 +35,9 @@ class WebBrowser : public Control {
     std::string LocationURL();
     std::string LocationName();
     std::optional<HtmlDocument> Document();
+    // A muted browser's pages make no sound.
+    bool Muted() const { return muted_; }
+    void setMuted(bool value);
     // The control's own automation object, handed out as the target of a new window.
     BrowserObject Object() { return BrowserObject(*this, {}); }
 
@@ -64,7 +68,10 @@ class WebBrowser : public Control {
     void fireNavigateComplete2(const BrowserObject& pDisp, const std::string& url);
     void fireDocumentComplete(const BrowserObject& pDisp, const std::string& url);
     // The browser a handler chose for the new window; nullptr when refused or not chosen.
-    WebBrowser* fireNewWindow2();
+    // userInitiated: a click or key press of the user caused the request (a link with a target,
+    // a script run by a click). A page opens one window of its own accord between two clicks or
+    // key presses in the control's window; further such requests are refused without an event.
+    WebBrowser* fireNewWindow2(bool userInitiated);
     void fireCommandStateChange(int command, bool enable);
     void fireProgressChange(std::int32_t progress, std::int32_t progressMax);
     void fireStatusTextChange(const std::string& text);
@@ -78,6 +85,9 @@ class WebBrowser : public Control {
 
     std::unique_ptr<WebEngine> engine_;
     bool engineAsked_ = false;
+    bool muted_ = false;
+    // The window's count of user input when the page last opened a window of its own accord.
+    std::optional<std::uint64_t> unpromptedAt_;
 };
 
 }  // namespace quillo::runtime

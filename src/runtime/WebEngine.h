@@ -23,10 +23,13 @@ class WebEngine {
 
     // The address is complete (it has a scheme).
     virtual void navigate(const std::string& url) = 0;
-    virtual void goBack() = 0;
-    virtual void goForward() = 0;
+    // False when there is no page to go to in that direction; nothing happens then.
+    virtual bool goBack() = 0;
+    virtual bool goForward() = 0;
     virtual void refresh() = 0;
     virtual void stop() = 0;
+    // Silences the page's sound, or lets it play again.
+    virtual void setMuted(bool) {}
 
     virtual bool busy() = 0;
     virtual int readyState() = 0;

@@ -31,7 +31,12 @@ void MessageBox::sizeChanged() {
 }
 
 std::string MessageBox::show(const std::string& Message, const std::string& BoxType) {
-    FormMessageBox& box = runtime::form<FormMessageBox>();
+    // A question asked while another box waits for its answer gets a box of its own above it;
+    // the waiting box stays as it is until it is answered.
+    Application& application = runtime::app();
+    FormMessageBox& box = application.loadedForm<FormMessageBox>()
+                              ? application.newForm<FormMessageBox>()
+                              : application.form<FormMessageBox>();
     const std::string type = MakeUpperCase(BoxType);
     // Sets the one OK slot and the YES and NO slots, each button with its background.
     auto offer = [&box](bool ok, bool yesNo) {

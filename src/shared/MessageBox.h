@@ -14,7 +14,8 @@ class MessageBox : public runtime::Control {
 
     // Shows Message modally and topmost with the buttons of BoxType, "OK" (the default) or
     // "YESNO", compared in upper case, and waits. Returns the clicked button's word, "YES", "NO"
-    // or "OK", or "" when the box closed without a click, which callers take as a refusal.
+    // or "OK", or "" when the box closed without a click, which callers take as a refusal. A
+    // question asked while another box waits opens a box of its own; each caller gets its word.
     std::string show(const std::string& Message, const std::string& BoxType = "OK");
 
   protected:

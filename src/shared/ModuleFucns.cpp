@@ -1,13 +1,12 @@
 #include "shared/ModuleFucns.h"
 
-#include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <optional>
 #include <system_error>
 
 #include "runtime/Application.h"
 #include "runtime/PathResolver.h"
+#include "runtime/WholeFile.h"
 
 namespace quillo {
 
@@ -15,36 +14,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using FileHandle = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
-
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kEmptyDelimiterMessage =
     "In function ExtractOne, you must enter a StartString and EndString";
 
-FileHandle openFile(const std::string& fileName, const char* mode) {
-    if (fileName.empty() || fileName.find('\0') != std::string::npos) return {nullptr, std::fclose};
-    return {std::fopen(runtime::ResolvePath(fileName).c_str(), mode), std::fclose};
-}
-
-std::optional<std::string> readWhole(const std::string& fileName) {
-    FileHandle file = openFile(fileName, "rb");
-    if (!file) return std::nullopt;
+// Appending rewrites the whole file through a new one, so a write that fails keeps the old text.
+bool appendLine(const std::string& fileName, std::string_view text) {
     std::string bytes;
-    char chunk[64 * 1024];
-    std::size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0)
-        bytes.append(chunk, got);
-    if (std::ferror(file.get())) return std::nullopt;
-    return bytes;
-}
-
-// Writes text and a line end; a failed flush on closing counts as a failed write.
-bool writeLine(const std::string& fileName, const char* mode, std::string_view text) {
-    FileHandle file = openFile(fileName, mode);
-    if (!file) return false;
-    bool written = std::fwrite(text.data(), 1, text.size(), file.get()) == text.size() &&
-                   std::fwrite(kLineEnd.data(), 1, kLineEnd.size(), file.get()) == kLineEnd.size();
-    return std::fclose(file.release()) == 0 && written;
+    std::error_code error;
+    if (fs::exists(runtime::ResolvePath(fileName), error)) {
+        std::optional<std::string> current = runtime::ReadRegularFile(fileName);
+        if (!current) return false;
+        bytes = std::move(*current);
+    }
+    bytes.append(text);
+    bytes.append(kLineEnd);
+    return runtime::ReplaceFile(fileName, bytes);
 }
 
 char upperAscii(char c) {
@@ -173,13 +158,13 @@ std::string replaceFurthest(const std::string& start, const std::string& end,
 bool FileIO(std::string_view Action, const std::string& FileName, std::string& Contents) {
     if (Action == "GetBinary" || Action == "GetContents") {
         if (!CheckFileExists(FileName)) return false;
-        std::optional<std::string> bytes = readWhole(FileName);
+        std::optional<std::string> bytes = runtime::ReadRegularFile(FileName);
         if (!bytes) return false;
         Contents = std::move(*bytes);
         return true;
     }
-    if (Action == "Write") return writeLine(FileName, "wb", Contents);
-    if (Action == "Append") return writeLine(FileName, "ab", Contents);
+    if (Action == "Write") return runtime::ReplaceFile(FileName, Contents + std::string(kLineEnd));
+    if (Action == "Append") return appendLine(FileName, Contents);
     return true;
 }
 

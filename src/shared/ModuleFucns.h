@@ -13,9 +13,12 @@ namespace quillo {
 // words "Inclusive"/"Exclusive", count words "One"/"All".
 
 // Whole-file access by action word. "GetBinary" and "GetContents" put the file's bytes, untouched,
-// into Contents; "Write" replaces the file by Contents and CR LF, "Append" adds Contents and CR LF
-// at its end (creating it). False when the file is missing or cannot be read or written; Contents
-// then stays as it was. Any other action word does nothing and gives True. No file stays open.
+// into Contents; only a regular file (links followed) is read, anything else (a folder, a pipe, a
+// device) is a failed read. "Write" replaces the file by Contents and CR LF, "Append" adds
+// Contents and CR LF at its end (creating it); both write a new file that then takes the name, so
+// a write that fails leaves the old file whole. False when the file is missing or cannot be read
+// or written; Contents then stays as it was. Any other action word does nothing and gives True.
+// No file stays open.
 bool FileIO(std::string_view Action, const std::string& FileName, std::string& Contents);
 
 // True when Search occurs in Text; the empty Search occurs in every text but the empty one.

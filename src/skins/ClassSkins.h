@@ -59,9 +59,10 @@ class ClassSkins {
     // after the name checks and a YES to MsgConfirmSave. A name with "." or that cannot be a
     // folder name stops without a message; empty and the default name stop with theirs.
     void ProcessPictureSaveClick(runtime::Form& SourceForm, runtime::Form& form1);
-    // Writes the skin Filename (made its file title) from form1: every file a Tag names is copied
-    // into a fresh temporary folder that then replaces the skin folder, the descriptor is written
-    // and loaded, and on success rn418.ini names the skin. File failures are skipped silently.
+    // Writes the skin Filename (made its file title) from form1: every file a Tag names and the
+    // descriptor go into a fresh temporary folder that then takes the place of the skin folder;
+    // the descriptor is loaded, and on success rn418.ini names the skin. A step that fails ends
+    // the save silently with the old skin whole and nothing else written.
     void SavingTheme(runtime::Form& form1, std::string& Filename);
     // Takes the skin in SourceForm's name box off skinlib.txt (its folder stays) and refills the
     // lists with the last entry selected; MsgRemoveFailed when the list cannot be written.
@@ -85,6 +86,11 @@ class ClassSkins {
     void UpdateGauge(int Percent);
     // Creates the folder FolderName in the skins folder; an existing one is kept.
     bool MakeSkinFolder(const std::string& FolderName);
+    // Fills a fresh temporary folder with the skin's files and descriptor; false on a failure.
+    bool gatherSkin(runtime::Form& form1, const std::string& clipName, const std::string& Filename);
+    // Puts the temporary folder in the place of the skin folder Filename; the old folder goes
+    // only once the new one has taken its name, and is put back when it could not.
+    bool replaceSkinFolder(const std::string& Filename);
 
     std::string programFolder() const;
     std::string skinFile(const std::string& field) const;

@@ -146,33 +146,61 @@ void ClassSkins::SavingTheme(Form& form1, std::string& Filename) {
 
     Filename = GetFileTitle(Filename);
     if (!IsSafeSkinName(Filename) || isReserved(Filename)) return;
-
-    // From here a step that fails is passed over; what it leaves undone makes later steps fail.
+    // The new skin is made whole beside the old one, which goes only once the new one is
+    // complete: on any failure the old skin stays as it was and nothing else is written.
     const std::string skins = programFolder() + "/skins/";
+    const bool made = gatherSkin(form1, clipName, Filename) && replaceSkinFolder(Filename);
     std::error_code error;
-    MakeSkinFolder(Filename);
-    // Files left by an earlier save that failed belong to no skin being saved now.
     fs::remove_all(ResolvePath(skins + kTemporaryFolder), error);
-    MakeSkinFolder(kTemporaryFolder);
-    const std::string gathered = ResolvePath(skins + kTemporaryFolder);
+    if (!made) return;
+    if (LoadTheme(skins + Filename + "/" + Filename + ".tz3")) {
+        std::string current = "<" + Filename + ">";
+        FileIO("Write", programFolder() + "/rn418.ini", current);
+    }
+}
+
+bool ClassSkins::gatherSkin(Form& form1, const std::string& clipName, const std::string& Filename) {
+    const std::string temporary = programFolder() + "/skins/" + kTemporaryFolder;
+    std::error_code error;
+    // Files left by an earlier save that failed belong to no skin being saved now.
+    fs::remove_all(ResolvePath(temporary), error);
+    if (error || !MakeSkinFolder(kTemporaryFolder)) return false;
+    const std::string gathered = ResolvePath(temporary);
     for (const char* name : kCopyOrder) {
         const Control* control = form1.findControl(name);
         if (!control || control->Tag().empty()) continue;
         const fs::path source = ResolvePath(control->Tag());
-        // Only plain files: a Tag naming a folder or a device gives the skin no file.
+        // Only plain files: a Tag naming nothing, a folder or a device gives the skin no file.
         if (!fs::is_regular_file(source, error)) continue;
         const std::string target = name == kStripClip ? clipName : std::string(name);
         fs::copy_file(source, gathered + "/" + target, fs::copy_options::overwrite_existing, error);
+        if (error) return false;
     }
-    // The pictures are copied before the old folder goes, so a skin can be saved over itself.
-    fs::remove_all(ResolvePath(skins + Filename), error);
-    fs::rename(gathered, ResolvePath(skins + Filename), error);
-    const std::string descriptor = skins + Filename + "/" + Filename + ".tz3";
-    FileIO("Write", descriptor, NewThemeText);
-    if (LoadTheme(descriptor)) {
-        std::string current = "<" + Filename + ">";
-        FileIO("Write", programFolder() + "/rn418.ini", current);
+    std::string descriptor = NewThemeText;
+    return FileIO("Write", gathered + "/" + Filename + ".tz3", descriptor);
+}
+
+bool ClassSkins::replaceSkinFolder(const std::string& Filename) {
+    const std::string skins = programFolder() + "/skins/";
+    const fs::path gathered = ResolvePath(skins + kTemporaryFolder);
+    const fs::path target = ResolvePath(skins + Filename);
+    // No skin name holds a full stop, so the old skin waits here without meeting one.
+    const fs::path old = ResolvePath(skins + kTemporaryFolder + ".old");
+    std::error_code error;
+    fs::remove_all(old, error);
+    if (error) return false;
+    const bool replacing = fs::exists(fs::symlink_status(target, error));
+    error.clear();
+    if (replacing) fs::rename(target, old, error);
+    if (error) return false;
+    fs::rename(gathered, target, error);
+    if (error) {
+        if (replacing) fs::rename(old, target, error);
+        return false;
     }
+    // What cannot be removed now goes at the next save.
+    fs::remove_all(old, error);
+    return true;
 }
 
 void ClassSkins::ProcessPictureRemove_Click(Form& SourceForm) {
@@ -212,9 +240,10 @@ void ClassSkins::Rename(Form& SourceForm) {
     }
     if (LowerAscii(oldName) == LowerAscii(newName)) return;
     // An empty name or a ".." would make the skins folder itself, or a folder outside it, the
-    // one deleted and moved.
+    // one deleted and moved. A full stop is refused as a save refuses it: a skin's name is its
+    // descriptor's title, which ends at the first full stop.
     if (!IsSafeSkinName(oldName) || !IsSafeSkinName(newName) || isReserved(oldName) ||
-        isReserved(newName)) {
+        isReserved(newName) || newName.find('.') != std::string::npos) {
         showMessage(MsgRenameFailed);
         return;
     }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 #include "mainwindow/RNfunctions.h"
 #include "mainwindow/form1.h"
@@ -127,6 +128,9 @@ FormDesignEdit::FormDesignEdit() : Form("FormDesignEdit") {
     MoveInPixels(TextBoxSkinName, 10, 224, 208, 25);
 
     Load = [this] { Form_Load(); };
+    // Closing the editor only hides it, as its close label does: the library, the preview and
+    // its engine stay for the next opening.
+    CloseRequest = [this] { Hide(); };
 }
 
 FormDesignEdit::~FormDesignEdit() = default;
@@ -174,6 +178,10 @@ bool FormDesignEdit::ShowLibraryItem(const std::string& File) {
     if (isClip(File)) {
         PictureImageBox.setTag(File);
         runtime::mciSendString("Close " + alias);
+        // The clip plays over an empty box: one that cannot be played leaves no picture of an
+        // entry that is no longer on show.
+        PictureImageBox.setPicture({});
+        PictureImageBox.Cls();
         runtime::mciSendString("Open \"" + PictureImageBox.Tag() + "\" Type AVIVideo Alias " +
                                alias + " Style Child Parent " +
                                std::to_string(PictureImageBox.hWnd()));
@@ -255,8 +263,14 @@ void FormDesignEdit::DeleteLibraryItem() {
         deleteFailed();
         return;
     }
-    LibraryText = foldOutsideEntries(withoutEntry(LibraryText, LibraryEntries[LibraryIndex]));
-    FileIO("Write", libraryPath(), LibraryText);
+    std::string remaining =
+        foldOutsideEntries(withoutEntry(LibraryText, LibraryEntries[LibraryIndex]));
+    // A library that cannot be written keeps the entry, on disk as here.
+    if (!FileIO("Write", libraryPath(), remaining)) {
+        deleteFailed();
+        return;
+    }
+    LibraryText = std::move(remaining);
     LibraryEntries = entriesOf(LibraryText);
     if (LibraryIndex == static_cast<int>(LibraryEntries.size()) - 1) LibraryIndex = 0;
     if (!inRange(LibraryEntries, LibraryIndex)) {
@@ -274,8 +288,11 @@ void FormDesignEdit::addFailed() {
 bool FormDesignEdit::addToLibrary(const std::string& File) {
     // The entry's delimiters cannot stand inside a path without breaking the library.
     if (File.find_first_of("<>\r\n") != std::string::npos) return false;
-    const std::string lowered = runtime::LowerAscii(LibraryText);
-    if (lowered.find(runtime::LowerAscii("<" + File + ">")) != std::string::npos) {
+    const std::string lowered = runtime::LowerAscii(File);
+    for (std::size_t i = 0; i + 1 < LibraryEntries.size(); ++i) {
+        if (runtime::LowerAscii(LibraryEntries[i]) != lowered) continue;
+        // The entry on show is the one listed, so a deletion now takes that entry.
+        LibraryIndex = static_cast<std::int16_t>(i);
         ShowLibraryItem(File);
         return true;
     }

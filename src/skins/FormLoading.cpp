@@ -55,6 +55,7 @@ FormLoading::FormLoading() : Form("FormLoading") {
     Load = [this] { Form_Load(); };
     MouseDown = [this](int, int, double, double) { Form_MouseDown(); };
     Label1.Click = [this] { Label1_Click(); };
+    CloseRequest = [this] { Label1_Click(); };
     ListSkins.Click = [this] { ListSkins_Click(); };
     for (auto& [index, button] : Picture1) {
         const int Index = index;

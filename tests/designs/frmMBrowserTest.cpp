@@ -232,7 +232,7 @@ TEST(DesignWindow, ReopensASavedDesignFromTheCacheAloneWithWhateverPicturesItHol
         EXPECT_FALSE(program.canceled()) << c.name;
         EXPECT_EQ(program.isOpen(), c.opens) << c.name;
         if (!c.opens) continue;
-        EXPECT_FALSE(window.SaveDesignEnabled);
+        EXPECT_FALSE(window.mnuSaveDesign.Enabled());
         EXPECT_EQ(window.imgStop.getPicture().widthPx, 5);
         EXPECT_TRUE(window.imgBack.getPicture().empty());
         program.harness.advance(500);
@@ -257,4 +257,20 @@ TEST(DesignWindow, WaitsForAnOpenModalDialogToCloseBeforeShowing) {
     program.harness.advance(500);
     EXPECT_TRUE(window.Visible());
     EXPECT_EQ(window.webView.LocationURL(), kAddress);
+}
+
+TEST(DesignWindow, KeepsItsDesignInAHostFolderThatExistsInAnotherLetterCase) {
+    Program program;
+    frmMBrowser& window = program.open();
+    const std::string existing = window.CacheRoot() + "WWW.Design.TEST";
+    std::filesystem::create_directories(existing);
+    std::string design = designWith({});
+    window.MorphFromPage(design, kAddress);
+    EXPECT_EQ(window.Outcome, Outcome::Valid);
+    EXPECT_TRUE(program.isOpen());
+    EXPECT_FALSE(program.canceled());
+    std::ifstream in(existing + "/a.htmScriptIndex.dat", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), design);
+    EXPECT_TRUE(std::filesystem::is_directory(existing + "/a.htm"));
+    EXPECT_FALSE(std::filesystem::exists(window.CacheRoot() + "www.design.test"));
 }

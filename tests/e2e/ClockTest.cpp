@@ -1,7 +1,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTimer>
 #include <QWidget>
+#include <filesystem>
 
 #include "QtFixture.h"
 #include "runtime/Timer.h"
@@ -129,4 +131,22 @@ TEST_F(Clock, AModalWindowOpenedFromAModalWindowReturnsFirst) {
     outer.Show(ShowMode::Modal);
     order.push_back("outer returned");
     EXPECT_EQ(order, (std::vector<std::string>{"inner hides", "inner returned", "outer returned"}));
+}
+
+TEST(ClockAtTheEnd, TimersStillArmedWhenTheProgramEndsNeverReachIt) {
+    quillo::qt::QtBackend backend;
+    {
+        AppInfo info;
+        info.Path = std::filesystem::temp_directory_path().string();
+        Application program(backend, info);
+        auto& form = program.newForm<Ticker>();
+        form.Timer1.setInterval(20);
+        program.post([] {});
+    }
+    // The backend outlives the program here, as it does in the program's own main(); its clock
+    // must not call into the program that ended.
+    QEventLoop loop;
+    QTimer::singleShot(150, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_FALSE(backend.quitRequested());
 }

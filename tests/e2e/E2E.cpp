@@ -101,11 +101,15 @@ QString PageServer::url(const QString& path) const {
 }
 
 void PageServer::add(const QString& path, QByteArray body, QByteArray contentType, int status) {
-    pages_[path] = Page{status, std::move(contentType), std::move(body), false};
+    pages_[path] = Page{status, std::move(contentType), std::move(body), false, {}};
 }
 
 void PageServer::addSilent(const QString& path) {
     pages_[path].silent = true;
+}
+
+void PageServer::addRedirect(const QString& path, const QString& target) {
+    pages_[path] = Page{302, "text/html", "moved", false, target.toUtf8()};
 }
 
 bool PageServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
@@ -116,6 +120,13 @@ bool PageServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* so
         return true;
     }
     if (found->silent) return true;
+    if (!found->location.isEmpty()) {
+        makeResponder(request, socket)
+            .write(found->body,
+                   {{"Content-Type", found->contentType}, {"Location", found->location}},
+                   QHttpServerResponder::StatusCode::Found);
+        return true;
+    }
     makeResponder(request, socket)
         .write(found->body, found->contentType,
                static_cast<QHttpServerResponder::StatusCode>(found->status));
@@ -157,12 +168,16 @@ QByteArray list(const char* type, const QByteArray& data) {
 }
 }  // namespace
 
-QByteArray makeAvi(int width, int height, int frames) {
+QByteArray makeAvi(int width, int height, int frames, bool withSound) {
     const quint32 frameSize = static_cast<quint32>(((width * 3 + 3) & ~3) * height);
+    // The sound track: 8000 samples a second, 16-bit mono, a tenth of a second beside each
+    // frame.
+    const quint32 soundRate = 8000;
+    const quint32 soundBytes = soundRate / 10 * 2;
     QByteArray avih;
     for (quint32 v :
-         {100000u, frameSize * 10, 0u, 0x10u, static_cast<quint32>(frames), 0u, 1u, frameSize,
-          static_cast<quint32>(width), static_cast<quint32>(height), 0u, 0u, 0u, 0u})
+         {100000u, frameSize * 10, 0u, 0x10u, static_cast<quint32>(frames), 0u, withSound ? 2u : 1u,
+          frameSize, static_cast<quint32>(width), static_cast<quint32>(height), 0u, 0u, 0u, 0u})
         put32(avih, v);
     QByteArray strh("vidsDIB ", 8);
     put32(strh, 0);
@@ -181,16 +196,43 @@ QByteArray makeAvi(int width, int height, int frames) {
     for (quint32 v : {0u, frameSize, 0u, 0u, 0u, 0u})
         put32(strf, v);
     QByteArray hdrl = chunk("avih", avih) + list("strl", chunk("strh", strh) + chunk("strf", strf));
+    if (withSound) {
+        QByteArray sndh("auds\0\0\0\0", 8);
+        put32(sndh, 0);
+        put16(sndh, 0);
+        put16(sndh, 0);
+        const quint32 samples = soundRate / 10 * static_cast<quint32>(frames);
+        for (quint32 v : {0u, 2u, soundRate * 2, 0u, samples, soundBytes, 0xFFFFFFFFu, 2u})
+            put32(sndh, v);
+        for (int i = 0; i < 4; ++i)
+            put16(sndh, 0);
+        QByteArray sndf;
+        put16(sndf, 1);
+        put16(sndf, 1);
+        put32(sndf, soundRate);
+        put32(sndf, soundRate * 2);
+        put16(sndf, 2);
+        put16(sndf, 16);
+        put16(sndf, 0);
+        hdrl += list("strl", chunk("strh", sndh) + chunk("strf", sndf));
+    }
 
     QByteArray movi;
     QByteArray index;
-    for (int f = 0; f < frames; ++f) {
-        QByteArray pixels(static_cast<int>(frameSize), static_cast<char>(f * 20));
-        put32(index, 0x62643030);  // "00db"
+    auto add = [&movi, &index](const char* id, const QByteArray& data) {
+        put32(index, qFromLittleEndian<quint32>(id));
         put32(index, 0x10);
         put32(index, static_cast<quint32>(movi.size() + 4));
-        put32(index, frameSize);
-        movi += chunk("00db", pixels);
+        put32(index, static_cast<quint32>(data.size()));
+        movi += chunk(id, data);
+    };
+    for (int f = 0; f < frames; ++f) {
+        add("00db", QByteArray(static_cast<int>(frameSize), static_cast<char>(f * 20)));
+        if (!withSound) continue;
+        QByteArray tone;
+        for (quint32 i = 0; i < soundBytes / 2; ++i)
+            put16(tone, static_cast<quint16>((i % 20) * 1000));
+        add("01wb", tone);
     }
     QByteArray body =
         QByteArray("AVI ", 4) + list("hdrl", hdrl) + list("movi", movi) + chunk("idx1", index);

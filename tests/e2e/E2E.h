@@ -55,6 +55,7 @@ class PageServer : public QAbstractHttpServer {
         QByteArray contentType = "text/html";
         QByteArray body;
         bool silent = false;
+        QByteArray location;  // a redirect's target
     };
     PageServer();
     quint16 port() const { return port_; }
@@ -62,6 +63,8 @@ class PageServer : public QAbstractHttpServer {
     void add(const QString& path, QByteArray body, QByteArray contentType = "text/html",
              int status = 200);
     void addSilent(const QString& path);
+    // The path answers with a redirect (302 Found) to the target path.
+    void addRedirect(const QString& path, const QString& target);
 
   protected:
     bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
@@ -75,9 +78,9 @@ class PageServer : public QAbstractHttpServer {
 // A port on 127.0.0.1 where nothing listens.
 quint16 closedPort();
 
-// Small media files: an uncompressed AVI clip of the given frames at 10 per second, and a PCM
-// WAV sound of the given length.
-QByteArray makeAvi(int width, int height, int frames);
+// Small media files: an uncompressed AVI clip of the given frames at 10 per second, with a PCM
+// sound track when asked, and a PCM WAV sound of the given length.
+QByteArray makeAvi(int width, int height, int frames, bool withSound = false);
 QByteArray makeWav(int milliseconds);
 void writeFile(const QString& path, const QByteArray& bytes);
 

@@ -6,87 +6,31 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QEvent>
+#include <QKeyEvent>
 #include <QUrl>
 #include <QWebEnginePage>
+#include <QWidget>
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "E2E.h"
+#include "ProgramOnQt.h"
 #include "designs/frmMBrowser.h"
 #include "mainwindow/FormBabyBrowser.h"
 #include "mainwindow/FormSplashScreen.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/pornBuster.h"
 #include "runtime/Application.h"
-#include "runtime/headless/HeadlessBackend.h"
 #include "runtime/headless/User.h"
-#include "runtime/qt/QtBackend.h"
 #include "runtime/qt/QtWebEngine.h"
 
 namespace quillo::e2e {
 
 namespace {
 
-namespace fs = std::filesystem;
-
-// The Qt backend, but a copy of the program that it is asked to start is only written down.
-class RecordingQtBackend : public qt::QtBackend {
-  public:
-    runtime::ProcessServices& processes() override { return recorder; }
-    headless::RecordingProcessServices recorder;
-};
-
-class MainRoad : public ::testing::Test {
+class MainRoad : public ProgramOnQt {
   protected:
-    MainRoad() {
-        ::e2e::ensureQt();  // the maker's site, before the first page is made
-        std::string pattern = (fs::temp_directory_path() / "quillo-road-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
-        folder_ = pattern;
-        fs::create_directories(folder_ + "/windows/Favorites");
-        // The program folder's shipped content: the language pack and the default skin.
-        fs::copy(QUILLO_ASSETS_DIR, folder_, fs::copy_options::recursive);
-    }
-    ~MainRoad() override {
-        application_.reset();
-        ::e2e::waitFor([] { return false; }, 200);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
-
-    // Starts the program with this command line and waits until its first page is in.
-    form1& start(const std::string& command = "") {
-        runtime::AppInfo info;
-        info.Path = folder_;
-        info.Command = command;
-        info.WindowsDir = folder_ + "/windows";
-        application_ = std::make_unique<runtime::Application>(backend_, info);
-        StartProgram();
-        EXPECT_TRUE(::e2e::waitFor([] {
-            auto* main = runtime::app().loadedForm<form1>();
-            return main && main->Visible() && !main->WebBrowser2.LocationURL().empty() &&
-                   !main->WebBrowser2.Busy();
-        }));
-        return *runtime::app().loadedForm<form1>();
-    }
-
-    // Types an address into the address bar, presses Enter and waits until it is shown.
-    bool browse(form1& main, const std::string& address, const std::string& shown) {
-        main.ComboURL.setText(address);
-        headless::User::type(main.ComboURL, "\r");
-        return ::e2e::waitFor([&] {
-            return main.WebBrowser2.LocationURL() == shown && !main.WebBrowser2.Busy() &&
-                   main.WebBrowser2.ReadyState() == 4;
-        });
-    }
-
     // Writes down the page's own navigation events (not its frames'), ahead of the program's.
     void recordPageEvents(form1& main) {
         runtime::WebBrowser& browser = main.WebBrowser2;
@@ -116,17 +60,7 @@ class MainRoad : public ::testing::Test {
         return {first, pageEvents_.end()};
     }
 
-    std::string readFile(const std::string& name) const {
-        std::ifstream in(folder_ + "/" + name, std::ios::binary);
-        std::ostringstream content;
-        content << in.rdbuf();
-        return content.str();
-    }
-
-    std::string folder_;
     std::vector<std::string> pageEvents_;
-    RecordingQtBackend backend_;
-    std::unique_ptr<runtime::Application> application_;
 };
 
 }  // namespace
@@ -183,9 +117,12 @@ TEST_F(MainRoad, APageCarryingADesignInItsCommentsOpensAHiddenWindowHoldingThatD
     std::string address = site.url("/design.htm").toStdString();
     ASSERT_TRUE(browse(main, address, address));
     frmMBrowser* window = nullptr;
+    bool hiddenWhenFound = false;
     ASSERT_TRUE(::e2e::waitFor([&] {
         for (runtime::Form* form : runtime::app().Forms())
             if (form->Name() == "frmMBrowser") window = static_cast<frmMBrowser*>(form);
+        // Half a second later it shows itself.
+        hiddenWhenFound = window && !window->Visible();
         return window != nullptr;
     }));
     EXPECT_EQ(window->Tag(), address);
@@ -195,7 +132,7 @@ TEST_F(MainRoad, APageCarryingADesignInItsCommentsOpensAHiddenWindowHoldingThatD
     EXPECT_EQ(window->HostKey,
               "\\" + served.host().toStdString() + ":" + std::to_string(served.port()));
     EXPECT_EQ(window->PageKey, "\\design.htm");
-    EXPECT_FALSE(window->Visible());
+    EXPECT_TRUE(hiddenWhenFound);
 }
 
 TEST_F(MainRoad, APageStillLoadingWhoseFrameHoldsAForbiddenPhraseGivesWayToTheBlockedPage) {
@@ -242,6 +179,71 @@ TEST_F(MainRoad, ALinkToANewWindowStartsANewCopyOfTheProgramForItsAddress) {
     EXPECT_EQ(main.WebBrowser2.LocationURL(), opener);
     auto* popUp = runtime::app().loadedForm<FormBabyBrowser>();
     EXPECT_TRUE(popUp == nullptr || !popUp->Visible());
+}
+
+TEST_F(MainRoad, APopUpThroughThreeServerRedirectsStartsExactlyOneCopy) {
+    ::e2e::PageServer site;
+    site.add("/opener.htm",
+             "<html><body><a id='l' href='/r1' target='_blank'>pop</a></body></html>");
+    site.addRedirect("/r1", "/r2");
+    site.addRedirect("/r2", "/r3");
+    site.addRedirect("/r3", "/end.htm");
+    site.add("/end.htm", "<html><body>The end of the road</body></html>");
+    form1& main = start();
+    const std::string first = site.url("/r1").toStdString();
+    const std::string end = site.url("/end.htm").toStdString();
+    // The main browser too goes through the hops as one navigation.
+    recordPageEvents(main);
+    ASSERT_TRUE(browse(main, first, end));
+    EXPECT_EQ(pageEventsFrom(first),
+              (std::vector<std::string>{"before " + first, "navigated " + end, "complete " + end}));
+
+    std::string opener = site.url("/opener.htm").toStdString();
+    ASSERT_TRUE(browse(main, opener, opener));
+    auto* engine = dynamic_cast<qt::QtWebEngine*>(main.WebBrowser2.engine());
+    ASSERT_NE(engine, nullptr);
+    engine->page()->runJavaScript("document.getElementById('l').click()");
+    auto* popUp = static_cast<FormBabyBrowser*>(nullptr);
+    ASSERT_TRUE(::e2e::waitFor([&] {
+        popUp = runtime::app().loadedForm<FormBabyBrowser>();
+        return popUp && popUp->WebBrowserBaby.LocationURL() == end &&
+               popUp->WebBrowserBaby.ReadyState() == 4;
+    }));
+    ::e2e::waitFor([] { return false; }, 500);
+    ASSERT_EQ(backend_.recorder.starts.size(), 1u);
+    EXPECT_EQ(backend_.recorder.starts[0].arguments, std::vector<std::string>{"<" + first + ">"});
+}
+
+TEST_F(MainRoad, APageOpeningTwentyWindowsAsItLoadsStartsOneCopyUntilTheUserActsOnIt) {
+    ::e2e::PageServer site;
+    QByteArray opens;
+    for (int i = 0; i < 20; ++i) {
+        const QString path = QStringLiteral("/pop%1.htm").arg(i);
+        site.add(path, "<html><body>Pop-up</body></html>");
+        opens += "window.open('" + path.toUtf8() + "');";
+    }
+    site.add("/twenty.htm", "<html><body>Twenty<script>" + opens + "</script></body></html>");
+    site.add("/again.htm", "<html><body>Again</body></html>");
+    form1& main = start();
+    std::string page = site.url("/twenty.htm").toStdString();
+    ASSERT_TRUE(browse(main, page, page));
+    ASSERT_TRUE(::e2e::waitFor([&] { return !backend_.recorder.starts.empty(); }));
+    ::e2e::waitFor([] { return false; }, 1500);
+    ASSERT_EQ(backend_.recorder.starts.size(), 1u);
+    EXPECT_EQ(backend_.recorder.starts[0].arguments,
+              std::vector<std::string>{"<" + site.url("/pop0.htm").toStdString() + ">"});
+
+    // A key pressed on the page lets it open one window more.
+    auto* engine = dynamic_cast<qt::QtWebEngine*>(main.WebBrowser2.engine());
+    ASSERT_NE(engine, nullptr);
+    QWidget* input = engine->widget()->focusProxy();
+    ASSERT_NE(input, nullptr);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Shift, Qt::NoModifier);
+    QCoreApplication::sendEvent(input, &press);
+    engine->page()->runJavaScript("window.open('/again.htm'); window.open('/again.htm');");
+    ASSERT_TRUE(::e2e::waitFor([&] { return backend_.recorder.starts.size() > 1; }));
+    ::e2e::waitFor([] { return false; }, 1000);
+    EXPECT_EQ(backend_.recorder.starts.size(), 2u);
 }
 
 TEST_F(MainRoad, WritesItsSizeAndItsAddressHistoryAtExit) {

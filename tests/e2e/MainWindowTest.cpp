@@ -1,17 +1,26 @@
 // The main window on the Qt window system: laid out in the shipped skin at its first size and
 // maximized, and moved by a drag on its title.
 
+#include <QAction>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QString>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "QtFixture.h"
+#include "favorites/frmOrganizeFavorite.h"
 #include "mainwindow/RNfunctions.h"
 #include "mainwindow/form1.h"
 
@@ -71,6 +80,34 @@ class MainWindow : public QtFixture {
         settle();
     }
 
+    // A left click as the window system delivers it, at a time of the test's choosing. A press
+    // soon after another at the same place comes as a double click alone, as X delivers it.
+    void clickAt(const runtime::Control& control, quint64 timestamp, bool soonAfter = false) {
+        QWidget* widget = widgetOf(control);
+        const QEvent::Type pressed =
+            soonAfter ? QEvent::MouseButtonDblClick : QEvent::MouseButtonPress;
+        for (QEvent::Type type : {pressed, QEvent::MouseButtonRelease}) {
+            const bool press = type == pressed;
+            QMouseEvent event(type, QPointF(4, 4), QPointF(widget->mapToGlobal(QPoint(4, 4))),
+                              Qt::LeftButton, press ? Qt::LeftButton : Qt::NoButton,
+                              Qt::NoModifier);
+            event.setTimestamp(timestamp);
+            QCoreApplication::sendEvent(widget, &event);
+        }
+    }
+    // Runs the script on the pop-up menu once it is open; false when none opened.
+    static void onMenu(bool& opened, const std::function<void(QMenu&)>& script) {
+        QTimer::singleShot(0, [&opened, script] {
+            opened = waitFor([] { return QApplication::activePopupWidget() != nullptr; }, 2000);
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) script(*menu);
+        });
+    }
+    void favorite(const std::string& relative) {
+        const std::filesystem::path file = folder_ + "/windows/Favorites/" + relative;
+        std::filesystem::create_directories(file.parent_path());
+        std::ofstream(file) << "[InternetShortcut]\r\nURL=http://www.quillo.example/\r\n";
+    }
+
     form1* main = nullptr;
     QWidget* window = nullptr;
 };
@@ -107,6 +144,17 @@ TEST_F(MainWindow, MaximizesToTheWorkAreaAndComesBack) {
     EXPECT_EQ(WindowMaximized, 0);
 }
 
+TEST_F(MainWindow, AMinimizeThatWasNotCarriedOutLeavesTheMaximizedWindowLaidOut) {
+    // The window system shows the window still, as one without a window manager does.
+    click(main->PictureWS01);
+    ASSERT_TRUE(window->windowHandle()->isExposed());
+    click(main->PictureWS02);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    ASSERT_TRUE(waitFor([&] { return window->geometry() == area; }));
+    EXPECT_EQ(main->getWindowState(), runtime::WindowState::Normal);
+    expectLaidOutIn(grab(window), "maximized after a minimize");
+}
+
 TEST_F(MainWindow, ADragOnTheTitleMovesTheWindow) {
     const QPoint start = window->pos();
     QWidget* title = widgetOf(main->PictureTitle);
@@ -125,6 +173,56 @@ TEST_F(MainWindow, ADragOnTheTitleMovesTheWindow) {
     EXPECT_EQ(main->Left(), (start.x() - 40) * 15);
     EXPECT_EQ(main->Top(), (start.y() + 25) * 15);
     EXPECT_EQ(window->size(), QSize(600, 440));
+}
+
+TEST_F(MainWindow, TheFavoritesMenuShowsNamesExactlyAsTheyAreOnDisk) {
+    favorite("Tom & Jerry.url");
+    favorite("-Dash.url");
+    favorite("R&D/Lab.url");
+    std::vector<std::string> listed;
+    bool opened = false;
+    onMenu(opened, [&listed](QMenu& menu) {
+        bool inList = false;
+        for (QAction* entry : menu.actions()) {
+            // What the entry shows: its text without the marks of a mnemonic.
+            if (inList)
+                listed.push_back(entry->isSeparator() ? "(separator)"
+                                                      : entry->iconText().toStdString());
+            inList = inList || (entry->isSeparator() && entry->text() == "List");
+        }
+        menu.close();
+    });
+    clickAt(main->PictureBookmark, 1000);
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(listed, (std::vector<std::string>{"R&D", "-Dash", "Tom & Jerry"}));
+}
+
+TEST_F(MainWindow, AFavoritesMenuClosedByEscapeOpensAgainAtOnceAndOrganizeShowsItsDialog) {
+    bool first = false;
+    onMenu(first, [](QMenu& menu) { QTest::keyClick(&menu, Qt::Key_Escape); });
+    clickAt(main->PictureBookmark, 1000);
+    ASSERT_TRUE(first);
+    ASSERT_EQ(QApplication::activePopupWidget(), nullptr);
+
+    // Soon after, at the same place: a click of its own, not the second half of a double click.
+    bool second = false;
+    bool organizeShown = false;
+    onMenu(second, [&organizeShown](QMenu& menu) {
+        QTimer::singleShot(0, [&organizeShown] {
+            organizeShown = waitFor([] {
+                auto* dialog = runtime::app().loadedForm<frmOrganizeFavorite>();
+                return dialog && dialog->Visible();
+            });
+            if (auto* dialog = runtime::app().loadedForm<frmOrganizeFavorite>())
+                dialog->cmdClose_Click();
+        });
+        for (QAction* entry : menu.actions())
+            if (entry->text().startsWith("Organize Favorites"))
+                QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(entry).center());
+    });
+    clickAt(main->PictureBookmark, 1150, true);
+    EXPECT_TRUE(second);
+    EXPECT_TRUE(organizeShown);
 }
 
 }  // namespace quillo::e2e

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QAudioDevice>
+#include <QAudioOutput>
 #include <QMediaPlayer>
 #include <QWidget>
 
@@ -55,6 +57,41 @@ TEST(QtMedia, AnAviClipPlaysToItsEndStretchedInItsPictureBox) {
     EXPECT_GT(device->videoWidget()->framesShown(), 0);
     EXPECT_EQ(mciSendString("Close all"), mciOk);
     EXPECT_EQ(app().media().size(), 0u);
+}
+
+TEST(QtMedia, AnAviClipPlaysItsSoundTrackIntoTheOutputOfTheSounds) {
+    QtApp qt;
+    QString clip = programFolder() + "/voiced.avi";
+    writeFile(clip, makeAvi(32, 24, 6, true));
+    QString sound = programFolder() + "/qvxCancel.wav";
+    writeFile(sound, makeWav(100));
+    auto& corner = app().form<Corner>();
+    QWidget box;
+    box.resize(64, 48);
+    box.show();
+    qt.backend.widgets[&corner.PictureAnimation] = &box;
+    ASSERT_EQ(mciSendString("Open \"" + sound.toStdString() + "\" TYPE WAVEAUDIO ALIAS Canceling"),
+              mciOk);
+    QMediaPlayer* wav = playerOf(qt.backend);
+    ASSERT_NE(wav, nullptr);
+    std::string hwnd = std::to_string(corner.PictureAnimation.hWnd());
+    ASSERT_EQ(mciSendString("Open \"" + clip.toStdString() +
+                            "\" Type AVIVideo Alias S2 Style Child Parent " + hwnd),
+              mciOk);
+    ASSERT_EQ(mciSendString("play S2 from 0"), mciOk);
+    QMediaPlayer* player = playerOf(qt.backend);
+    ASSERT_NE(player, nullptr);
+    ASSERT_TRUE(waitFor([&] {
+        return player->mediaStatus() == QMediaPlayer::EndOfMedia ||
+               player->error() != QMediaPlayer::NoError;
+    }));
+    EXPECT_EQ(player->error(), QMediaPlayer::NoError) << player->errorString().toStdString();
+    EXPECT_TRUE(player->hasAudio());
+    ASSERT_NE(player->audioOutput(), nullptr);
+    ASSERT_NE(wav->audioOutput(), nullptr);
+    EXPECT_EQ(player->audioOutput()->device(), wav->audioOutput()->device());
+    EXPECT_FALSE(player->audioOutput()->isMuted());
+    EXPECT_EQ(mciSendString("Close all"), mciOk);
 }
 
 TEST(QtMedia, AWavSoundPlaysToItsEnd) {

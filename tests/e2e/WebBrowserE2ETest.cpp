@@ -253,3 +253,37 @@ TEST(QtWebBrowser, ACancelInBeforeNavigate2KeepsThePageWhereItIs) {
     EXPECT_EQ(shown.form.Main.LocationURL(), site.url("/here.htm").toStdString());
     EXPECT_EQ(shown.form.mainPages, 1);
 }
+
+TEST(QtWebBrowser, BackAndForwardSayWhetherTheHistoryHadAPageToGoTo) {
+    Shown shown;
+    PageServer site;
+    site.add("/a.htm", "<html><head><title>A</title></head><body>a</body></html>");
+    site.add("/b.htm", "<html><head><title>B</title></head><body>b</body></html>");
+    ASSERT_TRUE(shown.loadMain(site.url("/a.htm").toStdString()));
+    EXPECT_FALSE(shown.form.Main.GoBack());
+    EXPECT_FALSE(shown.form.Main.GoForward());
+    ASSERT_TRUE(shown.loadMain(site.url("/b.htm").toStdString()));
+    EXPECT_FALSE(shown.form.Main.GoForward());
+    int before = shown.form.mainPages;
+    EXPECT_TRUE(shown.form.Main.GoBack());
+    ASSERT_TRUE(waitFor([&] { return shown.form.mainPages > before; }));
+    EXPECT_EQ(shown.form.Main.LocationName(), "A");
+}
+
+TEST(QtWebBrowser, StopOfALoadingPageEndsItsDownloadWithoutCompletingIt) {
+    Shown shown;
+    PageServer site;
+    site.addSilent("/never.htm");
+    int downloadsEnded = 0;
+    shown.form.Main.DownloadComplete = [&] { ++downloadsEnded; };
+    shown.form.Main.Navigate(site.url("/never.htm").toStdString());
+    ASSERT_TRUE(waitFor([&] { return shown.form.Main.Busy(); }));
+    waitFor([] { return false; }, 300);
+    EXPECT_EQ(downloadsEnded, 0);
+    shown.form.Main.Stop();
+    ASSERT_TRUE(waitFor([&] { return downloadsEnded > 0; }, 5000));
+    EXPECT_FALSE(shown.form.Main.Busy());
+    waitFor([] { return false; }, 300);
+    EXPECT_EQ(downloadsEnded, 1);
+    EXPECT_EQ(shown.form.mainPages, 0);
+}

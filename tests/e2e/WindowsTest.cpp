@@ -1,6 +1,9 @@
 #include <QApplication>
 #include <QPointer>
+#include <QTest>
 #include <QWidget>
+#include <QWindow>
+#include <memory>
 
 #include "QtFixture.h"
 #include "runtime/Image.h"
@@ -329,4 +332,51 @@ TEST_F(Windows, AFormThatKeepsItsDrawingRaisesNoPaint) {
     widgetOf(form)->repaint();
     waitFor([] { return false; }, 100);
     EXPECT_EQ(paints, 0);
+}
+
+TEST_F(Windows, TheWindowSystemsCloseUnloadsAFormOrDoesWhatItsHandlerDoes) {
+    Sample& plain = sample();
+    plain.Show();
+    std::weak_ptr<const void> plainAlive = plain.lifetime();
+    widgetOf(plain)->close();
+    settle();
+    EXPECT_TRUE(plainAlive.expired());
+
+    Sample& hiding = sample();
+    hiding.CloseRequest = [&hiding] { hiding.Hide(); };
+    hiding.Show();
+    QPointer<QWidget> window = widgetOf(hiding);
+    window->close();
+    settle();
+    EXPECT_TRUE(hiding.loaded());
+    EXPECT_FALSE(hiding.Visible());
+    ASSERT_FALSE(window.isNull());
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(Windows, AMinimizeTheWindowSystemLeftUndoneEndsWhenTheWindowIsSeenAgain) {
+    Sample& form = sample();
+    form.Label1.Move(150, 150, 600, 300);
+    form.Show();
+    QWidget* window = widgetOf(form);
+    ASSERT_TRUE(waitFor([&] { return window->windowHandle()->isExposed(); }));
+    form.setWindowState(WindowState::Minimized);
+    settle();
+    // Nothing hid the window: it still shows.
+    ASSERT_TRUE(window->windowHandle()->isExposed());
+    EXPECT_EQ(form.getWindowState(), WindowState::Minimized);
+
+    int before = form.resizes;
+    QTest::mouseClick(widgetOf(form.Label1), Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_EQ(form.getWindowState(), WindowState::Normal);
+    EXPECT_FALSE(window->isMinimized());
+    EXPECT_GT(form.resizes, before);
+
+    // Sized by the user while the state said minimized, the form learns its new size.
+    form.setWindowState(WindowState::Minimized);
+    settle();
+    window->resize(500, 400);
+    settle();
+    EXPECT_EQ(form.getWindowState(), WindowState::Normal);
+    EXPECT_EQ(form.Width(), 500 * 15);
 }

@@ -72,17 +72,25 @@ struct AddFavorite : Program {
 };
 
 TEST(AddFavorite, TheTreeHoldsEveryFolderKeyedByPositionUniquelyWithOnlyTheRootExpanded) {
-    AddFavorite program({"A/B/C", ".hidden", "Loop/Inner", "F4", "F5", "F6", "F7", "F8", "F9",
+    AddFavorite program({"A/B/C", ".hidden/X/Y", "Loop/Inner", "F4", "F5", "F6", "F7", "F8", "F9",
                          "F10", "F11", "F12"});
     fs::create_directory_symlink(program.root() / "Loop", program.root() / "Loop/Inner/Back");
-    std::vector<std::string> expected = {"MN Favorites+", "MN1 Favorites\\A",
-                                         "MN11 Favorites\\A\\B", "MN111 Favorites\\A\\B\\C"};
-    int position = 2;
-    for (int n : {10, 11, 12, 4, 5, 6, 7, 8, 9})
-        expected.push_back("MN" + std::to_string(position++) + " Favorites\\F" + std::to_string(n));
-    // The eleventh child meets MN11 of A\B; Back leads back to Loop and is not walked again.
-    for (const char* node : {"MN11~2 Favorites\\Loop", "MN11~21 Favorites\\Loop\\Inner",
-                             "MN11~211 Favorites\\Loop\\Inner\\Back", "MN Favorites"})
+    // A folder whose name begins with "." is a folder like any other.
+    std::vector<std::string> expected = {"MN Favorites+",
+                                         "MN1 Favorites/.hidden",
+                                         "MN11 Favorites/.hidden/X",
+                                         "MN111 Favorites/.hidden/X/Y",
+                                         "MN2 Favorites/A",
+                                         "MN21 Favorites/A/B",
+                                         "MN211 Favorites/A/B/C"};
+    int position = 3;
+    for (int n : {10, 11, 12, 4, 5, 6, 7, 8})
+        expected.push_back("MN" + std::to_string(position++) + " Favorites/F" + std::to_string(n));
+    // The eleventh child meets MN11 of .hidden/X; Back leads back to Loop and is not walked
+    // again.
+    for (const char* node :
+         {"MN11~2 Favorites/F9", "MN12 Favorites/Loop", "MN121 Favorites/Loop/Inner",
+          "MN1211 Favorites/Loop/Inner/Back", "MN Favorites"})
         expected.push_back(node);
     for (int rebuild = 0; rebuild < 2; ++rebuild)
         program.open([&](frmAddFavorite& dialog, runtime::TreeView& tree) {

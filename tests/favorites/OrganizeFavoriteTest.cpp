@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "favorites/frmAddFavorite.h"
 #include "favorites/frmMoveFavorite.h"
 #include "favorites/frmOrganizeFavorite.h"
 #include "mainwindow/Program.h"
@@ -65,6 +66,10 @@ TEST(OrganizeFavorite, ListsTheClickedFolderAndRenamesAFavoriteOnlyWithinItsFold
          std::vector<Case>{{"Chess  ", {"Chess  .url", "Other.url", "README", "notes.txt"}},
                            {"Other", {"Chess.url", "Other.url", "README", "notes.txt"}},  // taken
                            {"../Out", {"Chess.url", "Other.url", "README", "notes.txt"}},
+                           // A change of letter case alone renames; another favorite's name
+                           // in other letters is taken.
+                           {"chess", {"Other.url", "README", "chess.url", "notes.txt"}},
+                           {"other", {"Chess.url", "Other.url", "README", "notes.txt"}},
                            {std::nullopt, {"Chess.url", "Other.url", "README", "notes.txt"}}}) {
         Organize program({"Games"}, {"Games/Chess.url", "Games/notes.txt", "Games/README",
                                      "Games/Other.url", "Top.url"});
@@ -74,7 +79,7 @@ TEST(OrganizeFavorite, ListsTheClickedFolderAndRenamesAFavoriteOnlyWithinItsFold
             EXPECT_EQ(Listed(dialog.LV),
                       (std::vector<std::string>{"Chess", "notes", "Other", "README"}));
             EXPECT_EQ(dialog.LV.ListItems(2)->Key(),
-                      program.harness.windowsDir() + "/Favorites\\Games/notes.txt");
+                      program.harness.windowsDir() + "/Favorites/Games/notes.txt");
             User::clickItem(dialog.LV, *dialog.LV.ListItems(1));
             dialog.LV.SetFocus();
             User::click(dialog.cmdRename);
@@ -126,6 +131,111 @@ TEST(OrganizeFavorite, FolderRenameAndDeleteAskAndLeaveTheRootAlone) {
         EXPECT_EQ(dialogs.messages.back().buttons, runtime::MsgBoxButtons::YesNo);
         EXPECT_EQ(dialogs.messages.back().icon, runtime::MsgBoxIcon::Question);
     }
+}
+
+TEST(OrganizeFavorite, NamesWithBackslashesAreMovedAndDeletedInsideFavoritesOnly) {
+    Organize program({"Games", "x\\..\\..\\canary"},
+                     {"x\\..\\..\\moved.url", "x\\..\\..\\victim.url"});
+    // Where the names would lead if "\" separated.
+    const fs::path outside = program.harness.windowsDir();
+    fs::create_directories(outside / "canary");
+    for (const char* canary : {"canary/keep.url", "moved.url", "victim.url"})
+        std::ofstream(outside / canary) << "canary";
+    runtime::form<frmMoveFavorite>().Unload();  // loaded before the folders were made
+    program.backend().answerModal("frmMoveFavorite", [](runtime::Form& shown) {
+        auto& move = static_cast<frmMoveFavorite&>(shown);
+        User::clickNode(move.TV, *move.TV.Nodes("MN1"));
+        User::click(move.cmdOK);
+    });
+    program.open([&](frmOrganizeFavorite& dialog) {
+        User::clickItem(dialog.LV, *dialog.LV.ListItems(1));
+        dialog.LV.SetFocus();
+        User::click(dialog.cmdMove);
+        User::clickItem(dialog.LV, *dialog.LV.ListItems(1));
+        User::click(dialog.cmdDelete);
+        User::clickNode(dialog.TV, *dialog.TV.Nodes("MN2"));
+        program.backend().dialogServices.messageAnswers.push_back(runtime::MsgBoxResult::Yes);
+        User::pressKey(dialog.TV, 46);
+        User::click(dialog.cmdClose);
+    });
+    EXPECT_EQ(program.names(""), std::vector<std::string>{"Games"});
+    EXPECT_EQ(program.names("Games"), std::vector<std::string>{"x\\..\\..\\moved.url"});
+    EXPECT_EQ(program.names("../canary"), std::vector<std::string>{"keep.url"});
+    for (const char* canary : {"moved.url", "victim.url"})
+        EXPECT_TRUE(fs::exists(outside / canary)) << canary;
+}
+
+TEST(OrganizeFavorite, AFolderRenamedInLetterCaseAloneTakesTheNewName) {
+    Organize program({"Games/Chess", "Zoo"});
+    auto& dialogs = program.harness.backend().dialogServices;
+    program.open([&](frmOrganizeFavorite& dialog) {
+        runtime::TreeView& tree = dialog.TV;
+        for (const char* typed : {"GAMES", "zoo"}) {
+            User::clickNode(tree, *tree.Nodes("MN1"));
+            User::click(dialog.cmdRename);
+            tree.endLabelEdit(typed);
+        }
+        EXPECT_EQ(tree.Nodes("MN1")->Text(), "GAMES");
+        User::click(dialog.cmdClose);
+    });
+    EXPECT_EQ(program.names(""), (std::vector<std::string>{"GAMES", "Zoo"}));
+    EXPECT_EQ(program.names("GAMES"), std::vector<std::string>{"Chess"});
+    // Only "zoo", another folder's name in other letters, was refused.
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Error");
+}
+
+TEST(OrganizeFavorite, ListsEveryFavoriteAndFolderAlsoThoseWhoseNamesBeginWithADot) {
+    Organize program({".Secret"}, {".url", "a.url", ".Secret/.hidden.url"});
+    program.open([&](frmOrganizeFavorite& dialog) {
+        EXPECT_EQ(Listed(dialog.LV), (std::vector<std::string>{"", "a"}));
+        ASSERT_NE(dialog.TV.Nodes("MN1"), nullptr);
+        EXPECT_EQ(dialog.TV.Nodes("MN1")->Text(), ".Secret");
+        User::clickNode(dialog.TV, *dialog.TV.Nodes("MN1"));
+        EXPECT_EQ(Listed(dialog.LV), std::vector<std::string>{".hidden"});
+        User::click(dialog.cmdClose);
+    });
+}
+
+TEST(OrganizeFavorite, TheDialogsLoadedAtStartUpShowTheFoldersAsTheyAreWhenShown) {
+    // Made after start-up, when the dialogs were loaded hidden.
+    Organize program({"Made later"}, {"a.url"});
+    ASSERT_NE(runtime::app().loadedForm<frmOrganizeFavorite>(), nullptr);
+    ASSERT_NE(runtime::app().loadedForm<frmMoveFavorite>(), nullptr);
+    ASSERT_NE(runtime::app().loadedForm<frmAddFavorite>(), nullptr);
+    std::vector<std::string> seen;
+    auto firstFolder = [&seen](const runtime::TreeView& tree) {
+        const runtime::Node* node = tree.Nodes("MN1");
+        seen.push_back(node ? node->Text() : "(none)");
+    };
+    program.backend().answerModal("frmAddFavorite", [&](runtime::Form& add) {
+        firstFolder(static_cast<frmAddFavorite&>(add).TV);
+        add.Hide();
+    });
+    program.backend().answerMenu("Add To Favorites\tAlt+A");
+    User::click(program.main().PictureBookmark);
+    program.advance(0);
+
+    program.backend().answerModal("frmMoveFavorite", [&](runtime::Form& shown) {
+        auto& move = static_cast<frmMoveFavorite&>(shown);
+        firstFolder(move.TV);
+        if (runtime::Node* folder = move.TV.Nodes("MN1")) User::clickNode(move.TV, *folder);
+        User::click(move.cmdOK);
+    });
+    program.backend().answerModal("frmOrganizeFavorite", [&](runtime::Form& shown) {
+        auto& organize = static_cast<frmOrganizeFavorite&>(shown);
+        firstFolder(organize.TV);
+        EXPECT_EQ(Listed(organize.LV), std::vector<std::string>{"a"});
+        User::clickItem(organize.LV, *organize.LV.ListItems(1));
+        User::click(organize.cmdMove);
+        User::click(organize.cmdClose);
+    });
+    program.backend().answerMenu("Organize Favorites\tAlt+O");
+    User::click(program.main().PictureBookmark);
+    program.advance(0);
+
+    EXPECT_EQ(seen, (std::vector<std::string>{"Made later", "Made later", "Made later"}));
+    EXPECT_EQ(program.names("Made later"), std::vector<std::string>{"a.url"});
 }
 
 TEST(OrganizeFavorite, NewNamesItsFolderAndTheTreeReopensWithTheUsersExpansions) {

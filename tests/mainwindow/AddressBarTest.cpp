@@ -185,6 +185,10 @@ TEST(AddressBar, OnlyTheTypedAddressJoinsTheHistoryAndOtherSchemesNever) {
              {"http://www.nowhere.test", {"www.nowhere.test"}},
              // The browser completes a bare host name with "http://"; it still never joins.
              {"www.kids.test", {}},
+             {"www.kids.test ", {}},
+             // The address joins as the browser loads it, without the blanks around it.
+             {"http://www.kids.test ", {"www.kids.test"}},
+             {"  http://www.kids.test/games  ", {"www.kids.test/games"}},
          }) {
         TypingProgram program;
         form1& main = program.main();

@@ -86,6 +86,21 @@ TEST(NavigationButtons, BackAndNextWalkTheHistoryShowTheAddressAndAskForTheirAni
     EXPECT_EQ(program.history(), Entries{});
 }
 
+TEST(NavigationButtons, BackAndNextWithNoPageToGoToKeepTheTypedAddressAndStartNoAnimation) {
+    Browsing program;
+    form1& main = program.main();
+    program.advance(10);
+    for (runtime::Image* button : {&main.PictureBack, &main.PictureNext}) {
+        main.AnimationCode = 0;
+        main.ComboURL.setText("www.typed.te");
+        User::click(*button);
+        EXPECT_EQ(main.ComboURL.Text(), "www.typed.te") << button->Name();
+        EXPECT_EQ(main.AnimationCode, 0) << button->Name();
+        EXPECT_FALSE(main.Timer2.getEnabled()) << button->Name();
+        EXPECT_EQ(program.downloads, 0) << button->Name();
+    }
+}
+
 TEST(NavigationButtons, HomeGoesToTheHomePageAndShowsItSelected) {
     Browsing program;
     form1& main = program.main();

@@ -89,6 +89,15 @@ TEST(FavoritesMenu, ListsTheCommandsThenEverySubFolderAsASubmenuBeforeTheFilesOf
                                   "Only[Deeper[Empty~], Empty~], News.Site, notes, README, Zoo");
 }
 
+TEST(FavoritesMenu, ListsAFavoriteSavedWithoutANameAndFoldersWhoseNamesBeginWithADot) {
+    WithFavorites program;
+    program.file(".url", Shortcut("http://nameless.example/"));
+    program.file(".Secret/Fish.url");
+    program.file("Zoo.url");
+    EXPECT_EQ(program.open({""}), kCommands + ", .Secret[Fish], , Zoo");
+    EXPECT_EQ(program.navigations, std::vector<std::string>{"http://nameless.example/"});
+}
+
 TEST(FavoritesMenu, AnEmptyOrMissingFavoritesFolderListsOnlyADisabledEmpty) {
     for (bool removed : {false, true}) {
         WithFavorites program;
@@ -153,11 +162,14 @@ TEST(FavoritesMenu, ChoosingAFavoriteOpensTheAddressOfItsShortcutInTheMainBrowse
 
 TEST(FavoritesMenu, ChoosingASectionHeadingOpensNothing) {
     WithFavorites program;
-    // The file that an empty key would name if it were taken as a path.
+    // The file that an empty key would name if it were taken as a path, in a working folder of
+    // the test's own.
+    const fs::path before = fs::current_path();
+    fs::current_path(program.harness.programFolder());
     std::ofstream(".url", std::ios::binary) << Shortcut("http://stray.example/");
     program.open({"-Organize"});
     program.open({"-List"});
-    std::remove(".url");
+    fs::current_path(before);
     EXPECT_TRUE(program.navigations.empty());
     EXPECT_TRUE(program.backend().modalsShown.empty());
 }

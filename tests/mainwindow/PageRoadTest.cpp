@@ -245,7 +245,12 @@ TEST(PageRoad, ProgressShowsWholePercentsAndStatusTextsKeepTheLastNonEmptyOne) {
                                             {5, 0, "42% Done"},
                                             {1, 3, "33% Done"},
                                             {2147483647, 2147483647, "100% Done"},
-                                            {199, 200, "99% Done"}}) {
+                                            {199, 200, "99% Done"},
+                                            {29, 100, "29% Done"},
+                                            {57, 100, "57% Done"},
+                                            {58, 100, "58% Done"},
+                                            {2147483646, 2147483647, "99% Done"},
+                                            {2147483647, 1, "214748364700% Done"}}) {
         main.WebBrowser2.fireProgressChange(p.progress, p.max);
         EXPECT_EQ(main.LabelStatusBarMini.Caption(), p.shown) << p.progress << "/" << p.max;
     }
@@ -254,8 +259,19 @@ TEST(PageRoad, ProgressShowsWholePercentsAndStatusTextsKeepTheLastNonEmptyOne) {
     EXPECT_EQ(main.LabelStatusBarMain.Caption(), "Opening page");
     main.WebBrowser2.fireStatusTextChange("");
     EXPECT_EQ(main.LabelStatusBarMain.Caption(), "Opening page");
-    runtime::SizePx letter = program.backend().metrics.measure("I", runtime::Font{}, 0);
-    EXPECT_EQ(main.LabelStatusBarMain.Height(), letter.height * 15);
+}
+
+TEST(PageRoad, TheStatusTextIsOneLetterOfTheMainWindowsFontTall) {
+    Program program;
+    form1& main = program.start();
+    // Neither the default font nor the label's own: a letter 40 px tall.
+    runtime::Font windowFont;
+    windowFont.Size = 20;
+    main.setFont(windowFont);
+    ASSERT_NE(main.LabelStatusBarMain.getFont(), windowFont);
+    main.LabelStatusBarMain.setHeight(1);
+    main.WebBrowser2.fireStatusTextChange("Loading");
+    EXPECT_EQ(main.LabelStatusBarMain.Height(), 40 * 15);
 }
 
 TEST(PopUps, APopUpOfTheMainPageStartsOneProgramCopyForItsAddressAndStaysHidden) {
@@ -305,6 +321,27 @@ TEST(PopUps, ASecondPopUpDiscardsTheFirstPopUpWindow) {
     ASSERT_NE(second, nullptr);
     EXPECT_FALSE(second->Visible());
     EXPECT_EQ(program.starts().size(), 1u);
+}
+
+TEST(PopUps, AShownBlankPopUpIsFilteredWhileShownAndHidesWhenCondemnedOrSentOn) {
+    // Condemned as it completes, by script every second after that, or sent to a real address.
+    for (int when : {0, 1, 2}) {
+        Program program;
+        form1& main = program.start();
+        if (when == 0) program.web().addHtml("about:blank", "<body>nude pic</body>");
+        ASSERT_TRUE(EngineOf(main.WebBrowser2).openNewWindow("about:blank"));
+        auto& popUp = *app().loadedForm<FormBabyBrowser>();
+        program.advance(when == 1 ? 999 : 0);
+        EXPECT_EQ(popUp.Visible(), when != 0);
+        if (when == 1) EngineOf(popUp.WebBrowserBaby).setBodyInnerHtml({}, "<p>young babes</p>");
+        if (when == 2) EngineOf(popUp.WebBrowserBaby).navigate("http://www.kids.test/");
+        program.advance(1000);
+        EXPECT_FALSE(popUp.Visible()) << when;
+        EXPECT_EQ(program.starts().size(), when == 2 ? 1u : 0u);
+        const std::string text = GetPageText(popUp.WebBrowserBaby.Object());
+        EXPECT_EQ(text.find("not want to") != std::string::npos, when < 2) << text;
+        EXPECT_FALSE(IsForbiddenText(text));
+    }
 }
 
 TEST(PopUps, APopUpOfTheSidePaneOpensInTheMainPage) {

@@ -12,6 +12,7 @@
 #include "mainwindow/RNfunctions.h"
 #include "mainwindow/Variables.h"
 #include "runtime/MediaCommands.h"
+#include "runtime/headless/FullDisk.h"
 #include "shared/ModuleLanguage.h"
 #include "shared/mdlPlacementFunctions.h"
 #include "skins/ClassSkins.h"
@@ -117,6 +118,11 @@ TEST(StartUp, OpensTheAddressBetweenTheFirstAngleBracketsOrElseTheHomePage) {
              {"-x <www.other.test/a> more", "http://www.other.test/a"},
              {"<www.first.test><www.second.test>", "http://www.first.test"},
              {"<http://www.other.test/a?b=c d>", "http://www.other.test/a?b=c d"},
+             // No address between the brackets: the home page, never a blank view.
+             {"<www.other.test/a", "http://www.quillo.example"},
+             {"<", "http://www.quillo.example"},
+             {"<>", "http://www.quillo.example"},
+             {"< >", "http://www.quillo.example"},
          }) {
         Program program(c.command);
         for (const char* address :
@@ -354,6 +360,20 @@ TEST(Exit, AHistoryThatCannotBeWrittenDoesNotStopTheExit) {
     main.Unload();
     EXPECT_EQ(program.harness.readFile("size.ini"), Values({"600", "440\r\n"}));
     EXPECT_TRUE(app().Forms().empty());
+}
+
+TEST(Exit, OnAFullDiskTheSizeAndHistoryOfTheLastExitStay) {
+    Program program;
+    const std::string size = Values({"800", "600\r\n"});
+    program.harness.writeFile("size.ini", size);
+    program.harness.writeFile("combourl.ini", "<a.test>\r\n");
+    form1& main = program.start();
+    {
+        headless::FullDisk full;
+        main.Unload();
+    }
+    EXPECT_EQ(program.harness.readFile("size.ini") + program.harness.readFile("combourl.ini"),
+              size + "<a.test>\r\n");
 }
 
 TEST(Exit, TheWrittenFilesBringBackTheSameSizeAndHistory) {

@@ -37,14 +37,77 @@ bool holdsAPhrase(const std::string& text) {
 
 }  // namespace
 
-TEST(ContentFilter, HasTheFortyTwoPatternsAsWildcardPhrases) {
-    ASSERT_EQ(ForbiddenPatterns().size(), 42u);
-    EXPECT_EQ(ForbiddenPatterns().front(), "*legal age*");
-    EXPECT_EQ(ForbiddenPatterns()[18], "* tits *");
-    EXPECT_EQ(ForbiddenPatterns().back(), "*nude images*");
-    for (const std::string& pattern : ForbiddenPatterns()) {
-        EXPECT_EQ(pattern.front(), '*');
-        EXPECT_EQ(pattern.back(), '*');
+namespace {
+
+// Every phrase of the filter in its order, with a text that comes close without holding it.
+struct Phrase {
+    const char* phrase;
+    const char* nearMiss;
+};
+const Phrase kPhrases[] = {
+    {"legal age", "legalage"},
+    {"age 18", "age18"},
+    {"age 21", "age21"},
+    {"below age", "below the age"},
+    {"under age", "underage"},
+    {"enter leave", "enter, leave"},
+    {"leave enter", "leave, enter"},
+    {"adult material", "adult-material"},
+    {"adult contents", "adult-contents"},
+    {"do not enter", "do not-enter"},
+    {" adult check ", "adultcheck"},
+    {"wet pussy", "wetpussy"},
+    {" cum ", "a cumulus cloud"},
+    {"anal sex", "anal  sex"},
+    {"sex illustrated", "sex-illustrated"},
+    {"young babes", "young-babes"},
+    {"horny girls", "horny-girls"},
+    {"lolitas", "lolita"},
+    {" tits ", "titsy"},
+    {"sexually explicit", "sexually-explicit"},
+    {"must be at least", "must be at  least"},
+    {"blow job", "blow-job"},
+    {"anal pics", "anal pic"},
+    {"erotic", "erot1c"},
+    {"erotica", "erot ica"},
+    {"do not proceed", "do not  proceed"},
+    {"adult content", "adult contnt"},
+    {"the age of 18", "the age of 81"},
+    {"the age of 21", "the age of 12"},
+    {"xxx", "x x x"},
+    {"adult check", "adult cheque"},
+    {"nude pic", "nude-pic"},
+    {"whore", "who re"},
+    {"hardcore pic", "hardcore-pic"},
+    {"extreme hardcore", "extreme-hardcore"},
+    {"nude celeb", "nude-celeb"},
+    {"celebrety nude", "celebrity nude"},
+    {"sex pic", "sex-pic"},
+    {"big breast", "big-breast"},
+    {"adult service", "adult-service"},
+    {"porn star", "pornstar"},
+    {"nude images", "nude image"},
+};
+
+// Capitals and small letters by turns.
+std::string alternating(std::string text) {
+    for (std::size_t i = 0; i < text.size(); i += 2)
+        if (text[i] >= 'a' && text[i] <= 'z') text[i] = static_cast<char>(text[i] - 'a' + 'A');
+    return text;
+}
+
+}  // namespace
+
+TEST(ContentFilter, CondemnsEachOfItsFortyTwoPhrasesInsideOtherTextButNotTheirNearMisses) {
+    ASSERT_EQ(ForbiddenPatterns().size(), std::size(kPhrases));
+    for (std::size_t i = 0; i < std::size(kPhrases); ++i) {
+        const std::string phrase = kPhrases[i].phrase;
+        EXPECT_EQ(ForbiddenPatterns()[i], "*" + phrase + "*") << i;
+        for (const std::string& written : {phrase, upper(phrase), alternating(phrase)})
+            EXPECT_TRUE(IsForbiddenText("Welcome!\r\n" + written + " and more")) << written;
+        EXPECT_FALSE(
+            IsForbiddenText(std::string("Welcome!\r\n") + kPhrases[i].nearMiss + " and more"))
+            << kPhrases[i].nearMiss;
     }
 }
 

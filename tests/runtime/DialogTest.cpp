@@ -29,7 +29,7 @@ TEST(CommonDialogs, GiveTheChosenFileWithItsTitle) {
     Harness harness;
     harness.writeFile("Skins/readme", "x");
     auto& dialog = app().form<Dialogs>().CommonDialog1;
-    dialog.setInitDir(harness.programFolder() + "\\skins\\");
+    dialog.setInitDir(harness.programFolder() + "/skins/");
     dialog.setFileName("*.tz3");
     dialog.setFilter("Skins|*.tz3");
     harness.backend().dialogServices.fileAnswers.push_back("/home/kid/skins/Sea/Sea.tz3");

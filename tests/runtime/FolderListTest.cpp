@@ -51,10 +51,10 @@ TEST(FileListBoxes, ListTheFilesOfAFolderInThePlatformsOrder) {
     Harness harness;
     layFavorites(harness);
     auto& list = app().form<Browsing>().flbFavorite;
-    EXPECT_TRUE(list.setPath(harness.programFolder() + "\\fav\\"));
+    EXPECT_TRUE(list.setPath(harness.programFolder() + "/fav/"));
     EXPECT_EQ(listed(list),
               (Names{"Apple.URL", "b.BMP", "c.gif", "d.jpg", "news.site.url", "zebra.url"}));
-    EXPECT_EQ(list.Path(), harness.programFolder() + "\\fav");
+    EXPECT_EQ(list.Path(), harness.programFolder() + "/fav");
 }
 
 TEST(FileListBoxes, ListOnlyFilesThatMatchOneOfTheirPatterns) {
@@ -111,13 +111,13 @@ TEST(DirListBoxes, ListSubFoldersAsFullPathsEndingInTheirNames) {
     layFavorites(harness);
     auto& form = app().form<Browsing>();
     auto& dirs = form.DirMain;
-    std::string root = harness.programFolder() + "\\FAV";
+    std::string root = harness.programFolder() + "/FAV";
     EXPECT_TRUE(dirs.setPath(root));
     EXPECT_EQ(form.dirChanges, 1);
     ASSERT_EQ(dirs.ListCount(), 3);
-    EXPECT_EQ(dirs.List(0), root + "\\archive");
-    EXPECT_EQ(dirs.List(1), root + "\\Shops");
-    EXPECT_EQ(dirs.List(2), root + "\\Zoo");
+    EXPECT_EQ(dirs.List(0), root + "/archive");
+    EXPECT_EQ(dirs.List(1), root + "/Shops");
+    EXPECT_EQ(dirs.List(2), root + "/Zoo");
     EXPECT_EQ(dirs.List(3), "");
     EXPECT_EQ(dirs.List(-1), root);
     EXPECT_EQ(dirs.List(-2), harness.programFolder());
@@ -134,7 +134,7 @@ TEST(DirListBoxes, OpenADoubleClickedFolder) {
     auto& dirs = app().form<Browsing>().DirMain;
     dirs.setPath(harness.path("Fav"));
     dirs.fireEntryDblClick(1);
-    EXPECT_EQ(dirs.Path(), harness.path("Fav") + "\\Shops");
+    EXPECT_EQ(dirs.Path(), harness.path("Fav") + "/Shops");
 }
 
 TEST(FolderListing, MatchesWildcardsWithoutRegardToCase) {

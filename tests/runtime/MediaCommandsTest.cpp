@@ -75,9 +75,9 @@ TEST(MediaCommands, OpenPlayAndCloseTheTwoSoundsOfADesignWindow) {
     EXPECT_EQ(media.send("Open \"" + media.harness.path("qvxLaunch.wav") +
                          "\" TYPE WAVEAUDIO ALIAS Launching"),
               mciOk);
-    // A Windows-style path in any letter case finds the same file.
+    // A path in any letter case finds the same file.
     EXPECT_EQ(media.send("Open \"" + media.harness.programFolder() +
-                         "\\QVXCANCEL.WAV\" TYPE WAVEAUDIO ALIAS Canceling"),
+                         "/QVXCANCEL.WAV\" TYPE WAVEAUDIO ALIAS Canceling"),
               mciOk);
     EXPECT_EQ(media.send("Play Launching From 0"), mciOk);
     EXPECT_EQ(app().media().device("Canceling")->kind, MediaKind::Sound);

@@ -31,11 +31,16 @@ TEST(PathResolver, GivesNewFilesTheSpellingOfTheFoldersThatExist) {
     EXPECT_EQ(ResolvePath(harness.path("SKINS/fresh.txt")), harness.path("Skins/fresh.txt"));
 }
 
-TEST(PathResolver, TakesBackslashesAsSeparators) {
+TEST(PathResolver, TakesABackslashAsPartOfAName) {
     Harness harness;
     harness.writeFile("Blank Buttons/B-PictureIcon", "x");
+    harness.writeFile("x\\..\\Blank Buttons", "a file of that name");
+    // No entry of the folder above is reached, whatever the name holds.
     EXPECT_EQ(ResolvePath(harness.programFolder() + "\\blank buttons\\b-pictureicon"),
-              harness.path("Blank Buttons/B-PictureIcon"));
+              harness.programFolder() + "\\blank buttons\\b-pictureicon");
+    EXPECT_EQ(ResolvePath(harness.path("X\\..\\blank buttons")),
+              harness.path("x\\..\\Blank Buttons"));
+    EXPECT_EQ(ResolvePath(harness.path("a\\..\\..\\canary")), harness.path("a\\..\\..\\canary"));
 }
 
 TEST(PathResolver, LeavesPathsThatMatchNothingAsWritten) {

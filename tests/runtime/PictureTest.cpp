@@ -96,10 +96,10 @@ TEST(LoadPicture, GivesTheEmptyPictureForTheEmptyPath) {
     EXPECT_TRUE(picture->empty());
 }
 
-TEST(LoadPicture, FindsTheFileWithoutRegardToLetterCaseAndBackslashes) {
+TEST(LoadPicture, FindsTheFileWithoutRegardToLetterCase) {
     Harness harness;
     harness.writeFile("Skins/Sea/Back.GIF", gif(5, 6));
-    auto picture = LoadPicture(harness.programFolder() + "\\skins\\SEA\\back.gif");
+    auto picture = LoadPicture(harness.programFolder() + "/skins/SEA/back.gif");
     ASSERT_TRUE(picture.has_value());
     EXPECT_EQ(picture->path, harness.path("Skins/Sea/Back.GIF"));
 }

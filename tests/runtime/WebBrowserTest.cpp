@@ -208,16 +208,16 @@ TEST(WebBrowserHistory, BackAndForwardMoveThroughTheVisitedPages) {
     form.Main.GoBack();
     harness.advance(0);
     EXPECT_EQ(form.Main.LocationName(), "A");
-    form.Main.GoBack();  // nothing before the first page
+    EXPECT_FALSE(form.Main.GoBack());  // nothing before the first page
     harness.advance(0);
     EXPECT_EQ(form.Main.LocationName(), "A");
-    form.Main.GoForward();
+    EXPECT_TRUE(form.Main.GoForward());
     harness.advance(0);
     EXPECT_EQ(form.Main.LocationName(), "B");
     // A new page drops the pages ahead.
     form.Main.Navigate("a.test/");
     harness.advance(0);
-    form.Main.GoForward();
+    EXPECT_FALSE(form.Main.GoForward());
     harness.advance(0);
     EXPECT_EQ(form.Main.LocationName(), "A");
     EXPECT_EQ(engineOf(form.Main).history(),
@@ -230,10 +230,13 @@ TEST(WebBrowserHistory, StopEndsALoadingPageWithoutCompletion) {
     auto& form = app().form<Browsing>();
     form.Main.Navigate("http://slow.test/");
     harness.advance(10);
+    form.log.clear();
     form.Main.Stop();
+    EXPECT_EQ(form.log, std::vector<std::string>{"DownloadComplete"});
     harness.advance(2000);
     EXPECT_FALSE(form.Main.Busy());
     EXPECT_TRUE(form.busyAtCompletion.empty());
+    EXPECT_EQ(form.log, std::vector<std::string>{"DownloadComplete"});
 }
 
 TEST(WebDocument, ReadsFramesElementsCommentsAndBodyMarkup) {
@@ -332,6 +335,23 @@ TEST(WebDocument, ReadsFailBeforeAnyPageAndWithoutAnEngineToAsk) {
     EXPECT_FALSE(BrowserObject().ReadyState());
 }
 
+TEST(WebDocument, AnElementOutsideTheCollectionCannotBeReadOrWritten) {
+    Harness harness;
+    harness.backend().web.addHtml("http://p.test/", "<html><body><p>text</p></body></html>");
+    auto& form = app().form<Browsing>();
+    form.Main.Navigate("http://p.test/");
+    harness.advance(0);
+    ASSERT_EQ(HtmlElement::element(form.Main, {}, 0).tagName(), "HTML");
+    for (int index : {-1, -2, 3, 1000}) {
+        HtmlElement element = HtmlElement::element(form.Main, {}, index);
+        EXPECT_FALSE(element.isBody()) << index;
+        EXPECT_FALSE(element.tagName()) << index;
+        EXPECT_FALSE(element.Text()) << index;
+        EXPECT_FALSE(element.setText("")) << index;
+    }
+    EXPECT_EQ(HtmlElement::element(form.Main, {}, 0).Text(), "text");
+}
+
 TEST(WebDocument, WritesChangeTextsAndBodyAndWritelnReplacesTheFinishedPage) {
     Harness harness;
     harness.backend().web.addHtml("http://p.test/",
@@ -383,6 +403,25 @@ TEST(WebNewWindows, ACancelOrNoChoiceRefusesTheWindow) {
     harness.advance(0);
     EXPECT_EQ(form.Side.LocationURL(), "");
     EXPECT_EQ(std::count(form.log.begin(), form.log.end(), "NewWindow2"), 2);
+}
+
+TEST(WebNewWindows, AfterOneWindowOfThePagesOwnAccordFurtherOnesAreRefusedUntilTheUserActs) {
+    Harness harness;
+    harness.backend().web.addHtml("http://p.test/pop.htm", "<title>Pop</title>");
+    auto& form = app().form<Browsing>();
+    form.chosen = &form.Side;
+    HeadlessWebEngine& page = engineOf(form.Main);
+    EXPECT_TRUE(page.openNewWindow("http://p.test/pop.htm", false));
+    EXPECT_FALSE(page.openNewWindow("http://p.test/pop.htm", false));
+    EXPECT_EQ(std::count(form.log.begin(), form.log.end(), "NewWindow2"), 1);
+    // Moving the mouse is no action of the user; pressing a button or a key is.
+    form.Side.fireMouseMove(0, 0, 10, 10);
+    EXPECT_FALSE(page.openNewWindow("http://p.test/pop.htm", false));
+    form.Side.fireMouseDown(vbLeftButton, 0, 10, 10);
+    EXPECT_TRUE(page.openNewWindow("http://p.test/pop.htm", false));
+    form.fireKeyDown(65, 0);
+    EXPECT_TRUE(page.openNewWindow("http://p.test/pop.htm", false));
+    EXPECT_EQ(std::count(form.log.begin(), form.log.end(), "NewWindow2"), 3);
 }
 
 TEST(WebBrowserEvents, AHandlerThatUnloadsTheFormEndsTheSequence) {

@@ -86,11 +86,18 @@ TEST(MessageBox, TheBoxTypeIsComparedInUpperCaseAndAnyOtherTypeKeepsAllThreeButt
         Harness harness;
         Host& host = app().form<Host>();
         Slots seen{};
+        std::string clicked;
         harness.backend().answerModal("FormMessageBox", [&](Form& shown) {
             seen = visibleButtons(box(shown));
-            User::click(box(shown).LabelYES);
+            // The first button the box shows.
+            for (Label* button : {&box(shown).LabelYES, &box(shown).LabelOK, &box(shown).LabelNO})
+                if (clicked.empty() && button->Visible()) {
+                    clicked = button->Caption();
+                    User::click(*button);
+                }
         });
-        host.MessageBox1.show("Sure?", c.type);
+        EXPECT_EQ(host.MessageBox1.show("Sure?", c.type), clicked) << '"' << c.type << '"';
+        EXPECT_FALSE(clicked.empty()) << '"' << c.type << '"';
         EXPECT_EQ(seen, c.expected) << '"' << c.type << '"';
     }
 }
@@ -226,6 +233,30 @@ TEST(MessageBox, EveryMessageLoadsTheBoxAfreshAndFitsItAgain) {
     }
     EXPECT_EQ(widths, (std::vector<double>{6065, 2205}));
     EXPECT_EQ(harness.backend().windowServices.log.size(), 2u);
+}
+
+TEST(MessageBox, ASecondQuestionOpensItsOwnBoxAboveTheFirstAndEachCallerGetsItsOwnWord) {
+    Harness harness;
+    Host& host = app().form<Host>();
+    std::string second;
+    // Another window's timer asks while the first question waits.
+    host.Ticker.Tick = [&] {
+        host.Ticker.setEnabled(false);
+        second = host.MessageBox1.show("Second?", "YESNO");
+    };
+    FormMessageBox* first = nullptr;
+    harness.backend().answerModal("FormMessageBox", [&](Form& shown) {
+        first = &box(shown);
+        harness.advance(100);
+        EXPECT_EQ(first->Label1.Caption(), "First?");
+        User::click(first->LabelNO);
+    });
+    harness.backend().answerModal("FormMessageBox", [&](Form& shown) {
+        EXPECT_TRUE(&shown != first && first->Visible());
+        User::click(box(shown).LabelYES);
+    });
+    EXPECT_EQ(host.MessageBox1.show("First?", "YESNO"), "NO");
+    EXPECT_EQ(second, "YES");
 }
 
 TEST(MessageBox, AClickOnTheTextAnswersNothing) {

@@ -2,13 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <iterator>
 #include <string>
 #include <vector>
 
+#include "runtime/headless/FullDisk.h"
 #include "runtime/headless/Harness.h"
 
+using quillo::headless::FullDisk;
 using quillo::headless::Harness;
 namespace fs = std::filesystem;
 
@@ -64,6 +68,36 @@ TEST(FileIO, ReportsEveryFailedReadOrWriteAndLeavesContentsAlone) {
     }
     EXPECT_EQ(openDescriptors(), before);
     EXPECT_FALSE(harness.fileExists("nowhere"));
+}
+
+TEST(FileIO, AWriteThatFailsOnAFullDiskKeepsTheOldFileWhole) {
+    Harness harness;
+    for (const char* action : {"Write", "Append"}) {
+        harness.writeFile("combourl.ini", "<a.test>\r\n");
+        std::string contents = "<c.test>";
+        bool written = true;
+        {
+            FullDisk full;
+            written = quillo::FileIO(action, harness.path("combourl.ini"), contents);
+        }
+        EXPECT_FALSE(written) << action;
+        EXPECT_EQ(harness.readFile("combourl.ini"), "<a.test>\r\n") << action;
+        // Nothing half written is left beside it.
+        EXPECT_EQ(std::distance(fs::directory_iterator(harness.programFolder()), {}), 1);
+    }
+}
+
+TEST(FileIO, ReadsOnlyRegularFilesAndNeverWaitsOnAPipe) {
+    Harness harness;
+    harness.writeFile("real.txt", "text");
+    fs::create_symlink(harness.path("real.txt"), harness.path("link.txt"));
+    ASSERT_EQ(mkfifo(harness.path("pipe").c_str(), 0600), 0);
+    for (const std::string& file :
+         {harness.path("link.txt"), harness.path("pipe"), std::string("/dev/null")}) {
+        std::string contents = "kept";
+        EXPECT_EQ(quillo::FileIO("GetBinary", file, contents), file.ends_with("link.txt"));
+        EXPECT_EQ(contents, file.ends_with("link.txt") ? "text" : "kept") << file;
+    }
 }
 
 TEST(FileIO, DoesNothingForAnUnknownActionWord) {

@@ -122,12 +122,12 @@ TEST_F(EditorLibrary, AddingThroughTheDialog) {
     EXPECT_EQ(editor.PictureImageBox.Tag(), file("big.gif"));
     EXPECT_EQ(editor.PictureImageBox.DragMode(), 1);
 
-    // Already there in another case: nothing written, the file is shown.
+    // Already there in another case: nothing written, the file is shown as the entry on show.
     answers.push_back(file("SMALL.GIF"));
     harness().writeFile("SMALL.GIF", gif(10, 10));
     editor.AddLibraryItem();
     EXPECT_EQ(editor.LibraryEntries.size(), 3u);
-    EXPECT_EQ(editor.LibraryIndex, 1);
+    EXPECT_EQ(editor.LibraryIndex, 0);
 
     // A path inside another entry's path is still a new entry.
     harness().writeFile("big.gi", gif(10, 10));
@@ -162,3 +162,16 @@ TEST_F(EditorLibrary, DroppingAFileAddsItAndLetsThePreviewBeDragged) {
 }
 
 }  // namespace
+
+TEST_F(EditorLibrary, TheEntryOnShowIsTheOneDeletedAndAMissingClipLeavesTheBoxEmpty) {
+    FormDesignEdit& editor = openEditor(entry("small.gif") + entry("big.gif") + entry("gone.avi"));
+    editor.ShowNextItem();
+    harness().backend().dialogServices.fileAnswers.push_back(file("small.gif"));
+    editor.AddLibraryItem();  // listed already: shown as the entry on show
+    editor.DeleteLibraryItem();
+    EXPECT_EQ(harness().readFile("imagelib.txt"), entry("big.gif") + entry("gone.avi") + "\r\n");
+    EXPECT_EQ(editor.PictureImageBox.Tag(), file("big.gif"));
+    editor.ShowNextItem();
+    EXPECT_EQ(editor.PictureImageBox.Tag(), file("gone.avi"));
+    EXPECT_TRUE(editor.PictureImageBox.drawList().ops().empty());
+}

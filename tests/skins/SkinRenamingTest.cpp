@@ -88,6 +88,9 @@ TEST_F(SkinRenaming, ARenameNeedsASelectionTwoOtherNamesThatAreFolderNamesAndAYe
         {"Sea", "../Sea2", "", kRenameFailed},
         {"Sea", "a\\b", "", kRenameFailed},
         {"Sea", "tz3tz3temp", "", kRenameFailed},
+        // The title of "Sea.old.tz3" is "Sea": such a skin would be dressed from another one.
+        {"Sea", "Sea.old", "", kRenameFailed},
+        {"Sea", ".Sea", "", kRenameFailed},
         {"Sea", "Ocean", "NO", "Rename Sea to Ocean?"},
         {"Sea", "Ocean", "closed", "Rename Sea to Ocean?"},
     };

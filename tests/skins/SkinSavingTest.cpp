@@ -1,8 +1,10 @@
 // Saving the main window's looks as a skin.
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "runtime/headless/FullDisk.h"
 #include "shared/ModuleLanguage.h"
 #include "skins/SkinFixture.h"
 
@@ -154,4 +156,26 @@ TEST_F(SkinSaving, WithoutASkinsFolderNothingIsSaved) {
     EXPECT_FALSE(fs::exists(skinPath("")));
     EXPECT_EQ(harness.readFile("skinlib.txt"), "Quillo\x02\r\n");
     EXPECT_FALSE(fs::exists(harness.path("rn418.ini")));
+}
+
+TEST_F(SkinSaving, ASaveThatCannotBeWrittenWholeKeepsTheOldSkinAndWritesNothingElse) {
+    // A full disk takes the pictures already, or only the descriptor after them.
+    for (std::uint64_t room : {0, 100}) {
+        writeSkin("Sea", fieldsOf());
+        ASSERT_TRUE(skins->LoadTheme(skinPath("Sea") + "/Sea.tz3"));
+        skins->UploadPicturesToBrowser(main());
+        harness.writeFile("rn418.ini", "<Quillo>\r\n");
+        const std::string list = harness.readFile("skinlib.txt");
+        const std::string descriptor = harness.readFile("skins/Sea/Sea.tz3");
+        main().setBackColor(0x123456);
+        {
+            quillo::headless::FullDisk full(room);
+            save("Sea");
+        }
+        EXPECT_EQ(harness.readFile("skins/Sea/Sea.tz3"), descriptor) << room;
+        EXPECT_EQ(harness.readFile("skins/Sea/PictureIcon"), gif(13, 7)) << room;
+        EXPECT_EQ(harness.readFile("skinlib.txt") + harness.readFile("rn418.ini"),
+                  list + "<Quillo>\r\n");
+        EXPECT_EQ(std::distance(fs::directory_iterator(skinPath("")), {}), 2) << room;
+    }
 }

@@ -46,13 +46,16 @@ void HeadlessWebEngine::navigate(const std::string& url) {
     load(url, std::nullopt);
 }
 
-void HeadlessWebEngine::goBack() {
-    if (index_ > 0) load(history_[static_cast<std::size_t>(index_ - 1)], index_ - 1);
+bool HeadlessWebEngine::goBack() {
+    if (index_ <= 0) return false;
+    load(history_[static_cast<std::size_t>(index_ - 1)], index_ - 1);
+    return true;
 }
 
-void HeadlessWebEngine::goForward() {
-    if (index_ + 1 < static_cast<int>(history_.size()))
-        load(history_[static_cast<std::size_t>(index_ + 1)], index_ + 1);
+bool HeadlessWebEngine::goForward() {
+    if (index_ + 1 >= static_cast<int>(history_.size())) return false;
+    load(history_[static_cast<std::size_t>(index_ + 1)], index_ + 1);
+    return true;
 }
 
 void HeadlessWebEngine::refresh() {
@@ -64,6 +67,8 @@ void HeadlessWebEngine::stop() {
     ++generation_;
     busy_ = false;
     readyState_ = documents_.count({}) ? 4 : 0;
+    // The download ends here, without a completed document.
+    browser_.fireDownloadComplete();
 }
 
 void HeadlessWebEngine::load(const std::string& url, std::optional<int> historyIndex) {
@@ -292,9 +297,9 @@ bool HeadlessWebEngine::writeln(const FramePath& frame, const std::string& html)
     return true;
 }
 
-bool HeadlessWebEngine::openNewWindow(const std::string& url) {
+bool HeadlessWebEngine::openNewWindow(const std::string& url, bool userInitiated) {
     auto alive = alive_;
-    WebBrowser* target = browser_.fireNewWindow2();
+    WebBrowser* target = browser_.fireNewWindow2(userInitiated);
     if (!*alive || !target) return false;
     auto* engine = dynamic_cast<HeadlessWebEngine*>(target->engine());
     if (!engine) return false;

@@ -29,10 +29,12 @@ class HeadlessWebEngine : public WebEngine {
     ~HeadlessWebEngine() override;
 
     void navigate(const std::string& url) override;
-    void goBack() override;
-    void goForward() override;
+    bool goBack() override;
+    bool goForward() override;
     void refresh() override;
     void stop() override;
+    void setMuted(bool value) override { muted_ = value; }
+    bool muted() const { return muted_; }
     bool busy() override { return busy_; }
     int readyState() override { return readyState_; }
     std::string locationURL() override { return location_; }
@@ -42,9 +44,10 @@ class HeadlessWebEngine : public WebEngine {
     bool setBodyInnerHtml(const FramePath& frame, const std::string& html) override;
     bool writeln(const FramePath& frame, const std::string& html) override;
 
-    // The page asks for a new window showing the address (a script's window.open, a link with a
-    // target of its own): NewWindow2 chooses the browser that loads it. False when refused.
-    bool openNewWindow(const std::string& url);
+    // The page asks for a new window showing the address: a link with a target of its own or a
+    // script run by a click (userInitiated), or a script of its own accord (a window.open as it
+    // loads or on a timer). NewWindow2 chooses the browser that loads it. False when refused.
+    bool openNewWindow(const std::string& url, bool userInitiated = true);
     // A link followed inside a frame: that frame alone navigates.
     void navigateFrame(const FramePath& frame, const std::string& url);
 
@@ -76,6 +79,7 @@ class HeadlessWebEngine : public WebEngine {
     std::vector<std::string> history_;
     int index_ = -1;
     bool busy_ = false;
+    bool muted_ = false;
     int readyState_ = 0;
     std::string location_;
     std::string title_;

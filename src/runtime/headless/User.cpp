@@ -115,6 +115,10 @@ void User::pressKey(Control& control, int keyCode, int shift) {
     stroke(control, keyCode, shift, keyAscii, keyCode == 46);
 }
 
+void User::closeWindow(Form& form) {
+    form.fireCloseRequest();
+}
+
 bool User::drag(Control& source, Control& target, double x, double y) {
     if (!source.draggable()) return false;
     target.fireDragDrop(source, x, y);

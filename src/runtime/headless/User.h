@@ -6,6 +6,7 @@
 #include "runtime/ComboBox.h"
 #include "runtime/DirListBox.h"
 #include "runtime/FileListBox.h"
+#include "runtime/Form.h"
 #include "runtime/ListBox.h"
 #include "runtime/ListView.h"
 #include "runtime/TreeView.h"
@@ -36,6 +37,9 @@ class User {
     // letter with Ctrl): KeyDown, KeyPress for keys that have a character, the field's editing,
     // KeyUp.
     static void pressKey(Control& control, int keyCode, int shift = 0);
+
+    // The window system's close of a window (its close button, Alt+F4).
+    static void closeWindow(Form& form);
 
     // Drops source on target at x, y; false (nothing happens) unless source can be dragged.
     static bool drag(Control& source, Control& target, double x = 0, double y = 0);

@@ -9,8 +9,10 @@
 
 #include "runtime/Control.h"
 #include "runtime/qt/ControlDrag.h"
+#include "runtime/qt/FormWidget.h"
 #include "runtime/qt/InputCodes.h"
 #include "runtime/qt/ModelSync.h"
+#include "runtime/qt/PageKeyRoute.h"
 #include "runtime/qt/PixelScale.h"
 #include "runtime/qt/ShellDrop.h"
 
@@ -19,6 +21,8 @@ namespace quillo::qt {
 bool ControlWidget::systemTookPress_ = false;
 bool ControlWidget::captureReleased_ = false;
 QPointF ControlWidget::lastPressGlobal_;
+quint64 ControlWidget::pressCount_ = 0;
+quint64 ControlWidget::forgottenAt_ = 0;
 
 ControlWidget::ControlWidget(runtime::Control& control, QWidget* parent)
     : QWidget(parent), control_(&control) {
@@ -60,7 +64,8 @@ double ControlWidget::twipsY(const QPointF& position) const {
 }
 
 bool ControlWidget::isSecondClick(const QMouseEvent& event) const {
-    if (!hadPress_ || event.button() != Qt::LeftButton) return false;
+    if (!hadPress_ || pressNumber_ <= forgottenAt_ || event.button() != Qt::LeftButton)
+        return false;
     const QStyleHints* hints = QGuiApplication::styleHints();
     if (event.timestamp() - lastPressTime_ >=
         static_cast<quint64>(hints->mouseDoubleClickInterval()))
@@ -73,6 +78,9 @@ bool ControlWidget::isSecondClick(const QMouseEvent& event) const {
 void ControlWidget::mousePressEvent(QMouseEvent* event) {
     event->accept();
     if (!control_) return;
+    // A window the user presses in shows, whatever minimize was asked of it.
+    if (auto* top = qobject_cast<FormWidget*>(window())) top->confirmShown();
+    if (!control_) return;
     lastPressGlobal_ = event->globalPosition();
     systemTookPress_ = false;
     captureReleased_ = false;
@@ -83,7 +91,9 @@ void ControlWidget::mousePressEvent(QMouseEvent* event) {
         ControlDrag::start(*this);
         return;
     }
-    if (isSecondClick(*event)) {
+    const bool second = isSecondClick(*event);
+    pressNumber_ = ++pressCount_;
+    if (second) {
         hadPress_ = false;  // a third press starts afresh
         inDoubleClick_ = true;
         control_->fireDblClick();
@@ -99,8 +109,18 @@ void ControlWidget::mousePressEvent(QMouseEvent* event) {
 
 void ControlWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
+    if (!control_ || event->button() != Qt::LeftButton) return;
+    // The window system pairs a press with the one before it, also across a pop-up menu. The
+    // press it comes as (X delivers it as this event alone) is then a first press; when the
+    // first press arrived already, this event is its echo.
+    if (pressNumber_ > 0 && pressNumber_ <= forgottenAt_) {
+        mousePressEvent(event);
+        return;
+    }
+    if (pressNumber_ == forgottenAt_ + 1 && hadPress_ && event->timestamp() == lastPressTime_)
+        return;
     // Usually the press before this event was already seen as the second click.
-    if (!control_ || inDoubleClick_ || event->button() != Qt::LeftButton) return;
+    if (inDoubleClick_) return;
     hadPress_ = false;
     inDoubleClick_ = true;
     control_->fireDblClick();
@@ -153,7 +173,7 @@ bool ControlWidget::routedToPointer(const QMouseEvent& event) {
 void ControlWidget::keyPressEvent(QKeyEvent* event) {
     // Keys stop at the control that has them; the form sees them first only when it previews.
     event->accept();
-    if (!control_) return;
+    if (!control_ || PageKeyRoute::cameBackFromPage(*event, this)) return;
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     bool reaches = true;
     if (int code = VirtualKeyCode(event->key(), modifiers); code != 0) {
@@ -184,7 +204,7 @@ void ControlWidget::keyReleaseEvent(QKeyEvent* event) {
     event->accept();
     // The window system repeats a held key as release and press pairs; only the last release is
     // the key coming up.
-    if (!control_ || event->isAutoRepeat()) return;
+    if (!control_ || event->isAutoRepeat() || PageKeyRoute::cameBackFromPage(*event, this)) return;
     if (int code = VirtualKeyCode(event->key(), event->modifiers()); code != 0)
         control_->fireKeyUp(code, ShiftBits(event->modifiers()));
 }

@@ -51,6 +51,9 @@ class ControlWidget : public QWidget {
     static ControlWidget* under(QPointF global);
     // A point of the screen in twips of this control's drawing area.
     QPointF twipsAt(QPointF global) const;
+    // A pop-up menu came and went between presses: the next press starts a click of its own and
+    // never makes a double click with one from before the menu.
+    static void forgetPresses() { forgottenAt_ = pressCount_; }
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -86,10 +89,15 @@ class ControlWidget : public QWidget {
     quint64 lastPressTime_ = 0;
     QPointF lastPressPosition_;
     bool inDoubleClick_ = false;
+    // The number of this widget's last press among all presses.
+    quint64 pressNumber_ = 0;
 
     static bool systemTookPress_;
     static bool captureReleased_;
     static QPointF lastPressGlobal_;
+    // Presses so far, and their number when they were last forgotten.
+    static quint64 pressCount_;
+    static quint64 forgottenAt_;
 };
 
 }  // namespace quillo::qt

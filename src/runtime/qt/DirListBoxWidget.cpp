@@ -13,7 +13,7 @@ namespace {
 constexpr int deepest = 64;
 
 QString LastName(const std::string& path) {
-    const std::size_t cut = path.find_last_of("/\\");
+    const std::size_t cut = path.find_last_of('/');
     if (cut == std::string::npos || cut + 1 == path.size()) return QString::fromStdString(path);
     return QString::fromStdString(path.substr(cut + 1));
 }

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <functional>
 
@@ -108,7 +109,7 @@ void FormWidget::resizeEvent(QResizeEvent*) {
 
 void FormWidget::reportGeometry() {
     runtime::Form* owner = form();
-    if (!owner || reporting_ || ModelSync::active() || !isVisible() || isMinimized()) return;
+    if (!owner || reporting_ || ModelSync::active() || !isVisible() || !confirmShown()) return;
     // The user (or the window manager) moved or sized the window. A move and a resize come as
     // two events of one change, so the whole new geometry is taken at the first; places the
     // model already holds are echoes of its own changes.
@@ -145,10 +146,20 @@ void FormWidget::changeEvent(QEvent* event) {
     owner->application().dispatch([owner] { owner->Resize(); });
 }
 
+bool FormWidget::confirmShown() {
+    if (!isMinimized()) return true;
+    const QWindow* handle = windowHandle();
+    if (!handle || !handle->isExposed()) return false;
+    // Raises the state change that brings the form back to normal and lays it out.
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    return true;
+}
+
 void FormWidget::closeEvent(QCloseEvent* event) {
-    // The window system's close button unloads the form; the peer then lets the window go.
+    // The form decides what the window system's close does; an unloaded form's peer then lets
+    // the window go.
     event->ignore();
-    if (runtime::Form* owner = form()) owner->Unload();
+    if (runtime::Form* owner = form()) owner->fireCloseRequest();
 }
 
 QPoint FormWidget::clientOrigin() const {

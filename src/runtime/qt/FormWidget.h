@@ -30,6 +30,11 @@ class FormWidget : public ControlWidget {
     void menusChanged();
     QMenuBar* menuBar() const { return menuBar_; }
     QPoint clientOrigin() const override;
+    // The window is seen on the screen (the user presses in it, or it moves or resizes). A
+    // minimize that the window system never carried out (no window manager: the window stayed
+    // exposed) is over then, and the form's state comes back to normal. False while the window
+    // is minimized indeed.
+    bool confirmShown();
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -7,18 +7,15 @@
 namespace quillo::qt {
 
 QtMediaPlayer::QtMediaPlayer(const runtime::MediaOpenRequest& request, QWidget* parent)
-    : player_(std::make_unique<QMediaPlayer>()) {
-    if (request.kind == runtime::MediaKind::Video) {
-        if (parent) {
-            video_ = new ClipWidget(parent);
-            video_->setGeometry(parent->rect());
-            video_->hide();
-            player_->setVideoSink(video_->sink());
-        }
-    } else {
-        audio_ = std::make_unique<QAudioOutput>();
-        player_->setAudioOutput(audio_.get());
+    : player_(std::make_unique<QMediaPlayer>()), audio_(std::make_unique<QAudioOutput>()) {
+    if (request.kind == runtime::MediaKind::Video && parent) {
+        video_ = new ClipWidget(parent);
+        video_->setGeometry(parent->rect());
+        video_->hide();
+        player_->setVideoSink(video_->sink());
     }
+    // A clip's sound track plays too, into the same output as the sounds.
+    player_->setAudioOutput(audio_.get());
     player_->setSource(QUrl::fromLocalFile(QString::fromStdString(request.file)));
 }
 

@@ -14,7 +14,8 @@ namespace quillo::qt {
 
 // A media device on Qt Multimedia: a clip plays in a video area inside its picture box's widget,
 // stretched to the destination (the whole box until one is set) and shown from its first play
-// on; a sound plays through the default audio output. Errors of the media stay silent.
+// on; a sound, and a clip's sound track, play through the default audio output. Errors of the
+// media stay silent.
 class QtMediaPlayer : public runtime::MediaPlayer {
   public:
     QtMediaPlayer(const runtime::MediaOpenRequest& request, QWidget* parent);

@@ -5,6 +5,7 @@
 #include <QMenu>
 
 #include "runtime/Form.h"
+#include "runtime/qt/ControlWidget.h"
 #include "runtime/qt/PixelScale.h"
 #include "runtime/qt/WidgetPeer.h"
 
@@ -12,12 +13,21 @@ namespace quillo::qt {
 
 namespace {
 
+// The text of an entry as Qt shows it: a plain caption with its "&" doubled, so that Qt shows
+// them rather than taking them for mnemonics.
+QString captionOf(const runtime::MenuEntry& entry) {
+    QString caption = QString::fromStdString(entry.caption);
+    if (entry.plain) caption.replace('&', QStringLiteral("&&"));
+    return caption;
+}
+
 void addEntries(QMenu& menu, const std::vector<runtime::MenuEntry>& entries) {
     for (const runtime::MenuEntry& entry : entries) {
-        QString caption = QString::fromStdString(entry.caption);
-        if (caption == "-") {
+        const QString caption = captionOf(entry);
+        // A plain caption is neither a separator nor a heading, whatever it begins with.
+        if (!entry.plain && caption == "-") {
             menu.addSeparator();
-        } else if (caption.startsWith('-')) {
+        } else if (!entry.plain && caption.startsWith('-')) {
             menu.addSection(caption.mid(1));
         } else if (!entry.children.empty()) {
             QMenu* submenu = menu.addMenu(caption);
@@ -49,6 +59,8 @@ long ShowPopupMenu(const runtime::MenuRequest& request) {
     QMenu menu;
     addEntries(menu, request.entries);
     QAction* chosen = menu.exec(position(request));
+    // The press that opened the menu is done with, however the menu closed.
+    ControlWidget::forgetPresses();
     return chosen ? static_cast<long>(chosen->data().toLongLong()) : 0;
 }
 

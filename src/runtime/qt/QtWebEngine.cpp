@@ -1,5 +1,6 @@
 #include "runtime/qt/QtWebEngine.h"
 
+#include <QChildEvent>
 #include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,7 +12,9 @@
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineView>
+#include <utility>
 
+#include "runtime/Form.h"
 #include "runtime/HtmlComments.h"
 #include "runtime/WebBrowser.h"
 #include "runtime/qt/FrameScript.h"
@@ -99,14 +102,16 @@ QtWebEngine::QtWebEngine(runtime::WebBrowser& browser) : browser_(browser) {
                                               bool isMainFrame) {
         return !*alive || navigationRequested(url, static_cast<int>(type), isMainFrame);
     };
-    hooks.windowRequested = [this, alive]() -> QWebEnginePage* {
-        return *alive ? windowRequested() : nullptr;
+    hooks.windowRequested = [this, alive](bool userInitiated) -> QWebEnginePage* {
+        return *alive ? windowRequested(userInitiated) : nullptr;
     };
     hooks.reported = [this, alive](const QString& json) {
         if (*alive) reported(json);
     };
     page_ = new QtWebPage(profile, token(), std::move(hooks));
     view_ = new QWebEngineView();
+    // The page takes its input in a widget inside the view, made when the page first shows.
+    view_->installEventFilter(this);
     view_->setPage(page_);
     view_->hide();
 
@@ -131,6 +136,22 @@ QtWebEngine::~QtWebEngine() {
     // The page may be inside one of its own signals; let the event loop remove it.
     if (view_) view_->deleteLater();
     if (page_) page_->deleteLater();
+}
+
+bool QtWebEngine::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::ChildAdded:
+            if (QObject* child = static_cast<QChildEvent*>(event)->child(); child->isWidgetType())
+                child->installEventFilter(this);
+            break;
+        case QEvent::MouseButtonPress:
+        case QEvent::KeyPress:
+            browser_.form().noteUserInput();
+            break;
+        default:
+            break;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 QWidget* QtWebEngine::widget() const {
@@ -168,13 +189,17 @@ void QtWebEngine::dropDeferredLoad() {
     skipTypedRequest_ = false;
 }
 
-void QtWebEngine::goBack() {
+bool QtWebEngine::goBack() {
+    if (!page_->history()->canGoBack()) return false;
     dropDeferredLoad();
     page_->triggerAction(QWebEnginePage::Back);
+    return true;
 }
-void QtWebEngine::goForward() {
+bool QtWebEngine::goForward() {
+    if (!page_->history()->canGoForward()) return false;
     dropDeferredLoad();
     page_->triggerAction(QWebEnginePage::Forward);
+    return true;
 }
 void QtWebEngine::refresh() {
     dropDeferredLoad();
@@ -189,12 +214,14 @@ void QtWebEngine::stop() {
         // Qt never heard of the waiting load; end its navigation as a stopped load would.
         dropDeferredLoad();
         navigation_.started = true;
-        keepShownDocument();
-        busy_ = false;
-        pageGrace_.stop();
         readyState_ = 4;
+        stopped();
     }
     page_->triggerAction(QWebEnginePage::Stop);
+}
+
+void QtWebEngine::setMuted(bool value) {
+    page_->setAudioMuted(value);
 }
 
 std::string QtWebEngine::locationURL() {
@@ -208,6 +235,9 @@ std::string QtWebEngine::locationName() {
 }
 
 bool QtWebEngine::navigationRequested(const QUrl& url, int type, bool isMainFrame) {
+    // A server's redirect goes on with the navigation that asked: it raises no BeforeNavigate2 of
+    // its own (a pop-up would otherwise start a copy of the program for every hop).
+    if (type == QWebEnginePage::NavigationTypeRedirect) return true;
     std::string address = url.toString().toStdString();
     if (isMainFrame) {
         // The page's own BeforeNavigate2 of a Navigate call ran inside that call.
@@ -231,8 +261,8 @@ bool QtWebEngine::navigationRequested(const QUrl& url, int type, bool isMainFram
     return !browser_.fireBeforeNavigate2(BrowserObject::unknownFrame(browser_), address);
 }
 
-QWebEnginePage* QtWebEngine::windowRequested() {
-    runtime::WebBrowser* target = browser_.fireNewWindow2();
+QWebEnginePage* QtWebEngine::windowRequested(bool userInitiated) {
+    runtime::WebBrowser* target = browser_.fireNewWindow2(userInitiated);
     if (!target) return nullptr;
     auto* engine = dynamic_cast<QtWebEngine*>(target->engine());
     return engine ? engine->page() : nullptr;
@@ -303,14 +333,20 @@ void QtWebEngine::loadingChanged(const QWebEngineLoadingInfo& info) {
             failed(info.url().toString().toStdString());
             break;
         case QWebEngineLoadingInfo::LoadStoppedStatus:
-            keepShownDocument();
-            busy_ = false;
-            pageGrace_.stop();
-            if (readyState_ > 0) readyState_ = 4;
+            stopped();
             break;
         default:
             break;
     }
+}
+
+void QtWebEngine::stopped() {
+    keepShownDocument();
+    const bool wasBusy = std::exchange(busy_, false);
+    pageGrace_.stop();
+    if (readyState_ > 0) readyState_ = 4;
+    // A stopped download ends without a completed document.
+    if (wasBusy && !navigation_.pageComplete) browser_.fireDownloadComplete();
 }
 
 void QtWebEngine::keepShownDocument() {

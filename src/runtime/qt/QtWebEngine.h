@@ -41,10 +41,11 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
     QWebEnginePage* page() const;
 
     void navigate(const std::string& url) override;
-    void goBack() override;
-    void goForward() override;
+    bool goBack() override;
+    bool goForward() override;
     void refresh() override;
     void stop() override;
+    void setMuted(bool value) override;
     bool busy() override { return busy_; }
     int readyState() override { return readyState_; }
     std::string locationURL() override;
@@ -57,6 +58,10 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
 
     // Asks every frame for a fresh snapshot now (it arrives a moment later).
     void refreshDocument();
+
+  protected:
+    // A click or key press on the page counts as the user's input in the control's window.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     struct Frame {
@@ -87,10 +92,12 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
     // Starts a navigation of the page and raises its start; returns its generation, which a
     // handler that navigates again leaves behind.
     unsigned beginNavigation(const std::string& url, bool started);
-    QWebEnginePage* windowRequested();
+    QWebEnginePage* windowRequested(bool userInitiated);
     void reported(const QString& json);
     void loadStarted();
     void loadingChanged(const QWebEngineLoadingInfo& info);
+    // Qt stopped loading: the shown document stays, and the download ends.
+    void stopped();
     void keepShownDocument();
     void frameCreated(const runtime::FramePath& path, const QString& doc, const std::string& url,
                       const std::string& origin);

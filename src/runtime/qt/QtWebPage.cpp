@@ -1,16 +1,22 @@
 #include "runtime/qt/QtWebPage.h"
 
+#include <QWebEngineNewWindowRequest>
+
 namespace quillo::qt {
 
 QtWebPage::QtWebPage(QWebEngineProfile* profile, QString token, Hooks hooks, QObject* parent)
-    : QWebEnginePage(profile, parent), token_(std::move(token)), hooks_(std::move(hooks)) {}
+    : QWebEnginePage(profile, parent), token_(std::move(token)), hooks_(std::move(hooks)) {
+    connect(this, &QWebEnginePage::newWindowRequested, this, &QtWebPage::newWindow);
+}
 
 bool QtWebPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
     return hooks_.navigationRequested ? hooks_.navigationRequested(url, type, isMainFrame) : true;
 }
 
-QWebEnginePage* QtWebPage::createWindow(WebWindowType) {
-    return hooks_.windowRequested ? hooks_.windowRequested() : nullptr;
+void QtWebPage::newWindow(QWebEngineNewWindowRequest& request) {
+    QWebEnginePage* target =
+        hooks_.windowRequested ? hooks_.windowRequested(request.isUserInitiated()) : nullptr;
+    if (target) request.openIn(target);
 }
 
 void QtWebPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& message, int,

@@ -13,8 +13,9 @@ class QtWebPage : public QWebEnginePage {
     struct Hooks {
         // url, main frame or not; false refuses the navigation.
         std::function<bool(const QUrl&, NavigationType, bool)> navigationRequested;
-        // The page that receives the new window, nullptr to refuse it.
-        std::function<QWebEnginePage*()> windowRequested;
+        // The page that receives the new window, nullptr to refuse it; whether a click or key
+        // press of the user caused the request.
+        std::function<QWebEnginePage*(bool)> windowRequested;
         // A report of the frame script, without its token.
         std::function<void(const QString&)> reported;
     };
@@ -23,11 +24,14 @@ class QtWebPage : public QWebEnginePage {
 
   protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
-    QWebEnginePage* createWindow(WebWindowType type) override;
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
                                   int lineNumber, const QString& sourceID) override;
 
   private:
+    // A new window is answered when it is asked for; one refused there is not made afterwards
+    // either (the page's createWindow gives none).
+    void newWindow(QWebEngineNewWindowRequest& request);
+
     QString token_;
     Hooks hooks_;
 };

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "runtime/WebBrowser.h"
+#include "runtime/qt/PageKeyRoute.h"
 #include "runtime/qt/QtWebEngine.h"
 
 namespace quillo::qt {
@@ -74,6 +75,9 @@ std::unique_ptr<runtime::ControlPeer> makeWebBrowserPeer(
     double twipsPerPixelX, double twipsPerPixelY) {
     auto* engine = dynamic_cast<QtWebEngine*>(browser.engine());
     if (!engine || !engine->widget()) return nullptr;
+    QWidget* view = engine->widget();
+    if (!view->findChild<PageKeyRoute*>(QString(), Qt::FindDirectChildrenOnly))
+        new PageKeyRoute(view, browser);
     auto peer = std::make_unique<WebBrowserPeer>(engine->widget(), std::move(widgetOf),
                                                  twipsPerPixelX, twipsPerPixelY);
     peer->place(browser);

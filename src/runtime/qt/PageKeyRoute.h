@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QEvent>
+#include <QObject>
+#include <memory>
+
+class QKeyEvent;
+class QWidget;
+
+namespace quillo::runtime {
+class Control;
+}
+
+namespace quillo::qt {
+
+// Keys typed into a page go through its browser control first, as keys of any other control do:
+// the form sees them when it previews keys and can swallow them before the page gets them.
+// Watches the view and every widget that appears inside it (the page's own input widget comes
+// and goes with the page's renderer).
+class PageKeyRoute : public QObject {
+    Q_OBJECT
+  public:
+    // Lives as long as the view, whose child it becomes.
+    PageKeyRoute(QWidget* view, runtime::Control& control);
+
+    // A page hands the keys it leaves unhandled on to its view's parent widget: such a key went
+    // through the control on its way in, so that parent must not raise it again. True (once) for
+    // such a key arriving at that parent.
+    static bool cameBackFromPage(const QKeyEvent& event, const QWidget* receiver);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void watch(QObject* object);
+    // True when the control's handlers let the key through to the page.
+    bool routed(const QKeyEvent& key);
+
+    QWidget* view_;
+    runtime::Control* control_;
+    std::weak_ptr<const void> life_;
+    // The key being routed: on its way up from a widget inside the view it is not raised again.
+    bool onItsWayUp(const QKeyEvent& key) const;
+    const QKeyEvent* inFlight_ = nullptr;
+    QEvent::Type inFlightType_ = QEvent::None;
+    int inFlightKey_ = 0;
+};
+
+}  // namespace quillo::qt
