@@ -74,6 +74,7 @@ void Reset(bool keepMainWindow) {
     backend.windowServices.regions.clear();
     backend.processServices.starts.clear();
     backend.http.requests.clear();
+    backend.web = headless::HeadlessWeb();
     backend.dialogServices.messages.clear();
     backend.dialogServices.fileRequests.clear();
     backend.dialogServices.colorRequests.clear();

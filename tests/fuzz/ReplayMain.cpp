@@ -25,20 +25,20 @@ std::vector<std::filesystem::path> InputsOf(const std::filesystem::path& argumen
 }  // namespace
 
 int main(int argc, char** argv) {
-    int replayed = 0;
-    for (int i = 1; i < argc; ++i) {
-        for (const std::filesystem::path& file : InputsOf(argv[i])) {
-            std::ifstream in(file, std::ios::binary);
-            if (!in) {
-                std::fprintf(stderr, "cannot read %s\n", file.c_str());
-                return 1;
-            }
-            std::vector<char> bytes{std::istreambuf_iterator<char>(in), {}};
-            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                   bytes.size());
-            ++replayed;
+    // All found first: a target may change the working folder.
+    std::vector<std::filesystem::path> files;
+    for (int i = 1; i < argc; ++i)
+        for (const std::filesystem::path& file : InputsOf(std::filesystem::absolute(argv[i])))
+            files.push_back(file);
+    for (const std::filesystem::path& file : files) {
+        std::ifstream in(file, std::ios::binary);
+        if (!in) {
+            std::fprintf(stderr, "cannot read %s\n", file.c_str());
+            return 1;
         }
+        std::vector<char> bytes{std::istreambuf_iterator<char>(in), {}};
+        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     }
-    std::printf("replayed %d inputs\n", replayed);
-    return replayed > 0 ? 0 : 1;
+    std::printf("replayed %zu inputs\n", files.size());
+    return files.empty() ? 1 : 0;
 }

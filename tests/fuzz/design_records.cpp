@@ -1,14 +1,16 @@
 // A page's design: its source, whose comments the web engine cuts out as written, and optionally
-// the page's address before a "%%" line. The design window takes the comment text as the main
-// window hands it over, applies the design and keeps it in the cache; a second window then opens
-// the same design from the cache, as a saved design does.
+// the page's address before a "%%" line. The page is loaded and handed to the design subsystem as
+// the main window hands over every page that passed the filter: a design window takes its comment
+// text, applies the design and keeps it in the cache. A second window then opens the same address
+// from the cache, as a saved design does.
 #include <filesystem>
 
+#include "designs/MorphingFunctions.h"
 #include "designs/frmMBrowser.h"
 #include "fuzz/FuzzSupport.h"
-#include "mainwindow/pornBuster.h"
 #include "runtime/Application.h"
 #include "runtime/HtmlComments.h"
+#include "runtime/WebAddress.h"
 
 namespace {
 
@@ -34,13 +36,10 @@ headless::ScriptedPage PageOf(const std::string& source) {
     return page;
 }
 
-void OpenDesign(const std::string& address, const std::string& design, bool fromCache) {
+void OpenFromCache(const std::string& address) {
     frmMBrowser& window = runtime::app().newForm<frmMBrowser>();
     window.setTag(address);
-    if (fromCache)
-        window.LoadDesignFromCache(address);
-    else
-        window.MorphFromPage(design, address);
+    window.LoadDesignFromCache(address);
     fuzz::Program().advance(1000);
 }
 
@@ -54,13 +53,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::error_code ignored;
     std::filesystem::remove_all(fuzz::Program().windowsDir() + "/RN4KMorphingCache", ignored);
 
-    fuzz::Program().backend().web.add(kPageAddress, PageOf(source));
+    // The browser goes to the address as completed; a page there is served either way.
+    const std::string location = runtime::CompleteAddress(address);
+    fuzz::Program().backend().web.add(location.empty() ? address : location, PageOf(source));
     PageWindow& reader = runtime::app().newForm<PageWindow>();
-    reader.browser.Navigate(kPageAddress);
+    reader.browser.Navigate(address);
     fuzz::Program().advance(0);
-    const std::string design = GetCommentText(reader.browser.Object());
-    if (!design.empty() && IsNewMorphWindow(address)) OpenDesign(address, design, false);
-    OpenDesign(address, design, true);
+    OpenDesignOfPage(reader.browser, reader.browser.Object());
+    fuzz::Program().advance(1000);
+    OpenFromCache(address);
     fuzz::Reset(false);
     return 0;
 }
