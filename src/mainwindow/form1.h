@@ -8,6 +8,7 @@
 
 #include "runtime/BrowserObject.h"
 #include "runtime/ComboBox.h"
+#include "runtime/CommonDialog.h"
 #include "runtime/DirListBox.h"
 #include "runtime/FileListBox.h"
 #include "runtime/Form.h"
@@ -96,6 +97,8 @@ class form1 : public runtime::Form {
         add<runtime::FileListBox>("flbFavorite", &FavoriteMenuContainer);
     // The skinned message box through which the skin engine reports and asks.
     MessageBox& MessageBox1 = add<MessageBox>("MessageBox1");
+    // The colour dialog in which the skin editor picks the window's background colour.
+    runtime::CommonDialog& CommonDialog1 = add<runtime::CommonDialog>("CommonDialog1");
 
     // The main window's skin engine, for its whole life.
     std::unique_ptr<ClassSkins> Skins;

@@ -143,4 +143,12 @@ std::optional<Picture> LoadPicture(const std::string& path) {
     return std::nullopt;
 }
 
+Picture DrawnPicture(int widthPx, int heightPx, std::vector<std::uint32_t> pixels) {
+    if (widthPx <= 0 || heightPx <= 0) return Picture{};
+    pixels.resize(static_cast<std::size_t>(widthPx) * static_cast<std::size_t>(heightPx), 0);
+    Picture picture{"", PictureFormat::Drawn, widthPx, heightPx};
+    picture.pixels = std::make_shared<const std::vector<std::uint32_t>>(std::move(pixels));
+    return picture;
+}
+
 }  // namespace quillo::runtime

@@ -15,6 +15,7 @@
 #include "shared/ModuleFucns.h"
 #include "shared/ModuleLanguage.h"
 #include "shared/mdlPlacementFunctions.h"
+#include "skins/ArrowButtons.h"
 #include "skins/ClassSkins.h"
 #include "skins/FormSaveAs.h"
 
@@ -111,8 +112,14 @@ FormDesignEdit::FormDesignEdit() : Form("FormDesignEdit") {
         runtime::PictureBox& button = Picture1(place.index);
         button.setBorderStyle(0);
         button.setToolTipText(place.toolTip);
+        button.setTag("Unindented");
         MoveInPixels(button, place.left, place.top, place.width, place.height);
     }
+    // The arrows are the window's own: the language pack gives them no pictures.
+    Picture1(3).setPicture(
+        ArrowButtonPicture(ArrowDirection::Right, kButtons[3].width, kButtons[3].height));
+    Picture1(4).setPicture(
+        ArrowButtonPicture(ArrowDirection::Left, kButtons[4].width, kButtons[4].height));
 
     Label1.setBackStyle(0);
     MoveInPixels(Label1, 196, 11, 20, 20);
@@ -128,9 +135,10 @@ FormDesignEdit::FormDesignEdit() : Form("FormDesignEdit") {
     MoveInPixels(TextBoxSkinName, 10, 224, 208, 25);
 
     Load = [this] { Form_Load(); };
+    wireButtonBar();
     // Closing the editor only hides it, as its close label does: the library, the preview and
     // its engine stay for the next opening.
-    CloseRequest = [this] { Hide(); };
+    CloseRequest = [this] { Label1_Click(); };
 }
 
 FormDesignEdit::~FormDesignEdit() = default;
@@ -165,6 +173,22 @@ void FormDesignEdit::showMessage(const std::string& text) {
     runtime::form<form1>().MessageBox1.show(text);
 }
 
+void FormDesignEdit::playPreviewClip(const std::string& alias) {
+    runtime::mciSendString("Open \"" + PictureImageBox.Tag() + "\" Type AVIVideo Alias " + alias +
+                           " Style Child Parent " + std::to_string(PictureImageBox.hWnd()));
+    const auto pixels = [](double twips) {
+        return std::to_string(TwipsToPixels(static_cast<std::int32_t>(std::lround(twips))));
+    };
+    runtime::mciSendString("Put " + alias + " Destination At 0 0 " +
+                           pixels(PictureImageBox.Width()) + " " +
+                           pixels(PictureImageBox.Height()));
+    runtime::mciSendString("play " + alias + " notify repeat");
+}
+
+void FormDesignEdit::restartPreviewClip() {
+    if (isClip(PictureImageBox.Tag())) playPreviewClip(previewAlias());
+}
+
 bool FormDesignEdit::ShowLibraryItem(const std::string& File) {
     const std::string alias = previewAlias();
     if (File.empty()) {
@@ -182,16 +206,7 @@ bool FormDesignEdit::ShowLibraryItem(const std::string& File) {
         // entry that is no longer on show.
         PictureImageBox.setPicture({});
         PictureImageBox.Cls();
-        runtime::mciSendString("Open \"" + PictureImageBox.Tag() + "\" Type AVIVideo Alias " +
-                               alias + " Style Child Parent " +
-                               std::to_string(PictureImageBox.hWnd()));
-        const auto pixels = [](double twips) {
-            return std::to_string(TwipsToPixels(static_cast<std::int32_t>(std::lround(twips))));
-        };
-        runtime::mciSendString("Put " + alias + " Destination At 0 0 " +
-                               pixels(PictureImageBox.Width()) + " " +
-                               pixels(PictureImageBox.Height()));
-        runtime::mciSendString("play " + alias + " notify repeat");
+        playPreviewClip(alias);
         return true;
     }
     runtime::mciSendString("Close " + alias);

@@ -17,6 +17,7 @@
 namespace quillo {
 
 class ClassSkins;
+class form1;
 
 // The skin editor: a preview of the image library between a bar of nine picture buttons, a
 // skin name box and a close spot, all over the editor's bitmap.
@@ -25,8 +26,9 @@ class FormDesignEdit : public runtime::Form {
     FormDesignEdit();
     ~FormDesignEdit() override;
 
-    // The button bar: 0 clear, 1 colour, 2 add pictures, 3 and 4 the arrows (drawn on the
-    // window's bitmap, no picture of their own), 5 delete, 6 skins, 7 save as, 8 save.
+    // The button bar: 0 clear to blank buttons, 1 background colour, 2 add pictures, 3 and 4
+    // the arrows (pictures of the window's own; 3 steps back, 4 on), 5 delete, 6 skins, 7 save
+    // as, 8 save. Every button starts "Unindented".
     runtime::ControlArray<runtime::PictureBox> Picture1 =
         addArray<runtime::PictureBox>("Picture1", {0, 1, 2, 3, 4, 5, 6, 7, 8});
     runtime::Label& Label1 = add<runtime::Label>("Label1");  // close
@@ -62,6 +64,18 @@ class FormDesignEdit : public runtime::Form {
     void PictureImageBox_OLEDragDrop(runtime::DataObject& Data, int& Effect, int Button, int Shift,
                                      double X, double Y);
 
+    void Picture1_Click(int Index);
+    // The pressed look of the button under the mouse, and back.
+    void Picture1_MouseDown(int Index);
+    void Picture1_MouseUp(int Index);
+    // Gives a strip of the main window the colour chosen in the main window's colour dialog;
+    // the strip's picture is taken off and put back, so it stays.
+    void ChangeBackColor(form1& MainWindow, runtime::PictureBox& Strip);
+    // A press on the window's surface closes the program menu and moves the window.
+    void Form_MouseDown();
+    // The close spot hides the editor; the library, the preview and the engine stay as they are.
+    void Label1_Click();
+
   private:
     std::string libraryPath() const;
     // The preview's media alias between double quotes.
@@ -73,6 +87,17 @@ class FormDesignEdit : public runtime::Form {
     void stepFailed();
     void deleteFailed();
     void step(int direction);
+    // Plays the preview's clip again after every media device was closed; a picture on show
+    // has nothing to play.
+    void restartPreviewClip();
+    void playPreviewClip(const std::string& alias);
+    void wireButtonBar();
+    // Button 0: the main window's buttons show their blank pictures, its colours become the
+    // inactive title colour and the strips forget their files; the name boxes read "New File".
+    void ClearToBlankButtons();
+    // Button 1: the main window's background colour from its colour dialog, the editor off
+    // the topmost layer meanwhile. A cancelled dialog changes nothing.
+    void ChooseBackgroundColor();
 };
 
 }  // namespace quillo

@@ -11,6 +11,12 @@ namespace {
 
 constexpr double kGapRightOfEditor = 1000;
 
+void moveBesideEditor(runtime::Form& window) {
+    FormDesignEdit& editor = runtime::form<FormDesignEdit>();
+    window.setTop(editor.Top());
+    window.setLeft(editor.Left() + editor.Width() + kGapRightOfEditor);
+}
+
 }  // namespace
 
 ClassSkins& EditorSkins() {
@@ -19,9 +25,13 @@ ClassSkins& EditorSkins() {
 
 void PlaceBesideEditor(runtime::Form& window) {
     window.application().backend().windows().setTopmost(window, true);
-    FormDesignEdit& editor = runtime::form<FormDesignEdit>();
-    window.setTop(editor.Top());
-    window.setLeft(editor.Left() + editor.Width() + kGapRightOfEditor);
+    moveBesideEditor(window);
+}
+
+void ShowBesideEditor(runtime::Form& window) {
+    moveBesideEditor(window);
+    window.Show();
+    window.application().backend().windows().setTopmost(window, true);
 }
 
 void DragSkinToolWindow(runtime::Form& window) {

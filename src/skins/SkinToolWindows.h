@@ -15,6 +15,9 @@ class ClassSkins;
 ClassSkins& EditorSkins();
 // The first steps of the windows' load: topmost, then 1000 twips to the right of the editor.
 void PlaceBesideEditor(runtime::Form& window);
+// The editor's panel buttons: the window moves to the same place beside the editor, shows
+// (modeless) and is made topmost.
+void ShowBesideEditor(runtime::Form& window);
 // A press anywhere on the window's surface closes the program menu and lets the window system
 // move the window with the mouse.
 void DragSkinToolWindow(runtime::Form& window);

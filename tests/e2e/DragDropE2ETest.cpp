@@ -1,6 +1,8 @@
 // Drag and drop on the Qt window system: the skin editor's preview dragged onto the main window,
-// files dropped from other programs, and the program menu chosen in one press.
+// files dropped from other programs, and the program menu chosen in one press; and the skin
+// editor's button bar clicked with the mouse, its colour dialog answered as a user would.
 
+#include <QColorDialog>
 #include <QDropEvent>
 #include <QImage>
 #include <QMimeData>
@@ -10,6 +12,7 @@
 #include <QWidget>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "QtFixture.h"
 #include "mainwindow/FormChangeHomepage.h"
@@ -26,7 +29,8 @@ class DragAndDrop : public QtFixture {
     void SetUp() override {
         namespace fs = std::filesystem;
         const fs::path assets(QUILLO_ASSETS_DIR);
-        for (const char* entry : {"language.ini", "rn418.ini", "skinlib.txt", "English", "skins"})
+        for (const char* entry :
+             {"language.ini", "rn418.ini", "skinlib.txt", "English", "skins", "Blank Buttons"})
             fs::copy(assets / entry, fs::path(folder_) / entry, fs::copy_options::recursive);
         fs::create_directories(folder_ + "/my pictures");
         main = &runtime::form<form1>();
@@ -81,8 +85,14 @@ class DragAndDrop : public QtFixture {
         return drop.isAccepted() && drop.dropAction() == Qt::CopyAction;
     }
 
+    void clickEditor(int index) {
+        QTest::mouseClick(widgetOf(editor->Picture1(index)), Qt::LeftButton, {}, QPoint(5, 5));
+        settle();
+    }
+
     form1* main = nullptr;
     FormDesignEdit* editor = nullptr;
+    QObject context;
 };
 
 }  // namespace
@@ -134,6 +144,36 @@ TEST_F(DragAndDrop, PressingTheIconMovingOntoAnItemAndReleasingThereRunsIt) {
     sendMouse(icon, QEvent::MouseButtonRelease, onItem, {});
     EXPECT_FALSE(runtime::form<FormMenu>().Visible());
     EXPECT_TRUE(runtime::form<FormChangeHomepage>().Visible());
+}
+
+TEST_F(DragAndDrop, TheSkinEditorsButtonsShowTheirPicturesAndAnswerClicksAboveTheColourDialog) {
+    // The arrows are pictures of the window's own: white arrows on purple buttons.
+    for (int index : {3, 4}) {
+        const QImage arrow = grab(widgetOf(editor->Picture1(index)));
+        EXPECT_EQ(arrow.pixelColor(arrow.width() / 2, arrow.height() / 2), QColor(Qt::white));
+        const QColor button = arrow.pixelColor(4, arrow.height() - 8);
+        EXPECT_GT(button.blue(), button.green() + 60) << index;
+    }
+    clickEditor(0);
+    EXPECT_EQ(main->PictureHome.Tag(), folder_ + "/Blank Buttons/B-PictureHome");
+
+    const auto topmost = [](const runtime::Form& window) {
+        return widgetOf(window)->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    };
+    bool editorTopmostMeanwhile = true;
+    whenShown<QColorDialog>(&context, [&](QColorDialog& dialog) {
+        editorTopmostMeanwhile = topmost(*editor);
+        dialog.setCurrentColor(QColor(0x11, 0x22, 0x33));
+        dialog.accept();
+    });
+    clickEditor(1);
+    EXPECT_FALSE(editorTopmostMeanwhile);
+    EXPECT_TRUE(topmost(*editor));
+    EXPECT_EQ(main->BackColor(), runtime::RGB(0x11, 0x22, 0x33));
+
+    QTest::mouseClick(widgetOf(editor->Label1), Qt::LeftButton, {}, QPoint(3, 3));
+    settle();
+    EXPECT_FALSE(widgetOf(*editor)->isVisible());
 }
 
 }  // namespace quillo::e2e

@@ -16,6 +16,7 @@
 
 using namespace quillo::runtime;
 using quillo::e2e::QtFixture;
+using quillo::e2e::whenShown;
 using quillo::qt::InstalledFamilyFor;
 using quillo::qt::QtDialogServices;
 using quillo::qt::ToQFont;
@@ -23,21 +24,6 @@ using quillo::qt::ToQFont;
 namespace {
 
 using Platform = QtFixture;
-
-// Acts on the dialog once it is up, as the user would; gives up after a while.
-template <class Dialog>
-void whenShown(QObject* context, std::function<void(Dialog&)> act) {
-    auto attempts = std::make_shared<int>(0);
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [context, act, attempts, poll] {
-        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
-            act(*dialog);
-            return;
-        }
-        if (++*attempts < 200) QTimer::singleShot(10, context, *poll);
-    };
-    QTimer::singleShot(10, context, *poll);
-}
 
 Font font(const std::string& name, double size = 10, bool bold = false, int charset = 0) {
     Font result;

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QColor>
 #include <QImage>
 #include <QPoint>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <string>
@@ -43,5 +45,20 @@ class QtFixture : public ::testing::Test {
     qt::QtBackend backend_;
     std::unique_ptr<runtime::Application> application_;
 };
+
+// Acts on the platform's dialog once it is up, as the user would; gives up after a while.
+template <class Dialog>
+void whenShown(QObject* context, std::function<void(Dialog&)> act) {
+    auto attempts = std::make_shared<int>(0);
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [context, act, attempts, poll] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+            act(*dialog);
+            return;
+        }
+        if (++*attempts < 200) QTimer::singleShot(10, context, *poll);
+    };
+    QTimer::singleShot(10, context, *poll);
+}
 
 }  // namespace quillo::e2e

@@ -68,7 +68,8 @@ std::string FileNameOf(const Picture& picture) {
     return picture.empty() ? "" : std::filesystem::path(picture.path).filename().string();
 }
 
-// Who receives each bitmap, in the loader's order.
+// Who receives each bitmap, in the loader's order. The skin editor's arrow buttons receive none:
+// their pictures are the window's own.
 struct Receiver {
     const char* who;
     const char* bitmap;
@@ -92,8 +93,6 @@ std::vector<Receiver> Receivers() {
         {"FormDesignEdit.Picture1(0)", "FEDClearDesign.bmp", designButton(0)},
         {"FormDesignEdit.Picture1(1)", "FEDBackgroundColor.bmp", designButton(1)},
         {"FormDesignEdit.Picture1(2)", "FEDOpen.bmp", designButton(2)},
-        {"FormDesignEdit.Picture1(3)", "", designButton(3)},
-        {"FormDesignEdit.Picture1(4)", "", designButton(4)},
         {"FormDesignEdit.Picture1(5)", "FEDDelete.bmp", designButton(5)},
         {"FormDesignEdit.Picture1(6)", "FEDLoad.bmp", designButton(6)},
         {"FormDesignEdit.Picture1(7)", "FEDSaveAs.bmp", designButton(7)},
