@@ -36,8 +36,10 @@ std::vector<std::string> words(const std::string& command) {
     return result;
 }
 
-std::optional<long> number(const std::string& word) {
-    long value = 0;
+// A whole number as the devices take it; one beyond their 32 bits is no number, rather than a
+// different one.
+std::optional<int> number(const std::string& word) {
+    int value = 0;
     auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
     if (error != std::errc() || end != word.data() + word.size()) return std::nullopt;
     return value;
@@ -180,14 +182,13 @@ int MediaCommands::put(const std::vector<std::string>& parts) {
     std::size_t i = 3;
     if (i < parts.size() && LowerAscii(parts[i]) == "at") {
         if (i + 4 >= parts.size()) return mciMissingParameter;
-        long values[4];
+        int values[4];
         for (int k = 0; k < 4; ++k) {
             auto value = number(parts[i + 1 + static_cast<std::size_t>(k)]);
             if (!value) return mciBadInteger;
             values[k] = *value;
         }
-        place = RectPx{static_cast<int>(values[0]), static_cast<int>(values[1]),
-                       static_cast<int>(values[2]), static_cast<int>(values[3])};
+        place = RectPx{values[0], values[1], values[2], values[3]};
         i += 5;
     }
     for (; i < parts.size(); ++i) {
@@ -215,7 +216,7 @@ int MediaCommands::play(const std::vector<std::string>& parts) {
             if (i + 1 >= parts.size()) return mciMissingParameter;
             auto value = number(parts[++i]);
             if (!value || *value < 0) return mciBadInteger;
-            if (key == "from") from = static_cast<int>(*value);
+            if (key == "from") from = *value;
         } else {
             return mciUnrecognizedKeyword;
         }

@@ -1,10 +1,12 @@
 // Drag and drop on the Qt window system: the skin editor's preview dragged onto the main window,
 // files dropped from other programs, and the program menu chosen in one press; and the skin
-// editor's button bar clicked with the mouse, its colour dialog answered as a user would.
+// editor's button bar clicked with the mouse, its dialogs and messages answered as a user would.
 
 #include <QColorDialog>
 #include <QDropEvent>
+#include <QFileDialog>
 #include <QImage>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTest>
@@ -18,7 +20,10 @@
 #include "mainwindow/FormChangeHomepage.h"
 #include "mainwindow/FormMenu.h"
 #include "mainwindow/form1.h"
+#include "shared/FormMessageBox.h"
 #include "skins/FormDesignEdit.h"
+#include "skins/FormLoading.h"
+#include "skins/FormSaveAs.h"
 
 namespace quillo::e2e {
 
@@ -88,6 +93,20 @@ class DragAndDrop : public QtFixture {
     void clickEditor(int index) {
         QTest::mouseClick(widgetOf(editor->Picture1(index)), Qt::LeftButton, {}, QPoint(5, 5));
         settle();
+    }
+    // Picks the file in the open dialog once it is up.
+    void chooseInFileDialog(const std::string& file) {
+        whenShown<QFileDialog>(&context, [file](QFileDialog& dialog) {
+            dialog.selectFile(QString::fromStdString(file));
+            static_cast<QDialog&>(dialog).accept();
+        });
+    }
+    // Clicks a button of the program's own message box once it is up.
+    void clickInMessageBox(const std::string& label) {
+        whenShown<QWidget>(&context, [label](QWidget&) {
+            runtime::Control* button = runtime::form<FormMessageBox>().findControl(label);
+            QTest::mouseClick(widgetOf(*button), Qt::LeftButton, {}, QPoint(3, 3));
+        });
     }
 
     form1* main = nullptr;
@@ -174,6 +193,55 @@ TEST_F(DragAndDrop, TheSkinEditorsButtonsShowTheirPicturesAndAnswerClicksAboveTh
     QTest::mouseClick(widgetOf(editor->Label1), Qt::LeftButton, {}, QPoint(3, 3));
     settle();
     EXPECT_FALSE(widgetOf(*editor)->isVisible());
+}
+
+TEST_F(DragAndDrop, TheSkinEditorsLibraryPanelAndSaveButtonsDoTheirWorkWhenClicked) {
+    const std::string red = writeBitmap(Qt::red);
+    const std::string green = writeBitmap(Qt::green);
+    const std::string blue = writeBitmap(Qt::blue);
+    // 2 adds the file chosen in the open dialog; "Next Image" (3) steps back and "Previous
+    // Image" (4) on, around both ends; 5 deletes the entry on show, the last one with a message.
+    struct Step {
+        int index;
+        std::string chosen, shown;
+    };
+    const Step steps[] = {{2, red, red},  {2, green, green}, {2, blue, blue}, {3, "", green},
+                          {4, "", blue},  {4, "", red},      {3, "", blue},   {5, "", red},
+                          {5, "", green}, {5, "", ""}};
+    for (const Step& step : steps) {
+        if (!step.chosen.empty()) chooseInFileDialog(step.chosen);
+        if (step.shown.empty()) clickInMessageBox("LabelOK");
+        clickEditor(step.index);
+        EXPECT_EQ(editor->PictureImageBox.Tag(), step.shown) << step.index;
+    }
+    EXPECT_TRUE(editor->LibraryEntries.empty());
+    EXPECT_FALSE(runtime::app().loadedForm<FormMessageBox>());
+
+    // 6 and 7: the skin manager or the save-as window 1000 twips right of the editor, on top,
+    // the other one hidden.
+    runtime::Form* panels[] = {&runtime::form<FormLoading>(), &runtime::form<FormSaveAs>()};
+    QWidget* editorWindow = widgetOf(*editor);
+    for (int index : {6, 7}) {
+        panels[7 - index]->Show();
+        clickEditor(index);
+        QWidget* shown = widgetOf(*panels[index - 6]);
+        EXPECT_TRUE(shown->isVisible()) << index;
+        EXPECT_FALSE(widgetOf(*panels[7 - index])->isVisible()) << index;
+        EXPECT_TRUE(shown->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << index;
+        EXPECT_EQ(shown->y(), editorWindow->y()) << index;
+        EXPECT_NEAR(shown->x() - editorWindow->x() - editorWindow->width(), 1000 / 15.0, 1)
+            << index;
+    }
+
+    // 8 saves the main window's look under the name typed into the editor, once confirmed.
+    QLineEdit* nameBox = widgetOf(editor->TextBoxSkinName)->findChild<QLineEdit*>();
+    nameBox->selectAll();
+    QTest::keyClicks(nameBox, "My Look");
+    clickInMessageBox("LabelYES");
+    clickEditor(8);
+    const std::filesystem::path skin = std::filesystem::path(folder_) / "skins" / "My Look";
+    EXPECT_TRUE(std::filesystem::is_regular_file(skin / "My Look.tz3"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(skin / "PictureHome"));
 }
 
 }  // namespace quillo::e2e
