@@ -10,6 +10,7 @@
 #include "runtime/Picture.h"
 #include "shared/ModuleLanguage.h"
 #include "shared/mdlFile.h"
+#include "shared/mdlPlacementFunctions.h"
 
 namespace quillo {
 
@@ -19,6 +20,11 @@ frmLoadDesign::frmLoadDesign() : Form("frmLoadDesign") {
     setShowInTaskbar(false);
     for (runtime::Label* button : {&cmdLoad, &cmdDelete, &cmdCancel, &LabelClose})
         button->setBackStyle(0);
+    // The buttons cover the pictures of the dialog's bitmap; the program menu places but does not
+    // size them, and a button without a size cannot be clicked.
+    MoveInPixels(cmdLoad, 8, 176, 65, 25);
+    MoveInPixels(cmdDelete, 80, 176, 65, 25);
+    MoveInPixels(cmdCancel, 152, 176, 65, 25);
 
     Load = [this] { Form_Load(); };
     MouseDown = [this](int, int, double, double) { Form_MouseDown(); };

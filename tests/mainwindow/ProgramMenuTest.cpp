@@ -194,6 +194,24 @@ TEST(ProgramMenu, ToolWindowsOpenOnTopWhereTheirItemsPlaceThem) {
     }
 }
 
+TEST(ProgramMenu, TheLoadDesignDialogsButtonsCoverTheirPicturesSoThatAClickReachesThem) {
+    WithMenu program;
+    program.choose(2);
+    frmLoadDesign& dialog = form<frmLoadDesign>();
+    struct Place {
+        runtime::Label* button;
+        double left;
+    };
+    for (const Place& place : {Place{&dialog.cmdLoad, px(8)}, Place{&dialog.cmdDelete, px(80)},
+                               Place{&dialog.cmdCancel, px(152)}}) {
+        const runtime::Label& button = *place.button;
+        EXPECT_EQ(std::pair(button.Left(), button.Top()), std::pair(place.left, px(176)))
+            << button.Name();
+        EXPECT_EQ(std::pair(button.Width(), button.Height()), std::pair(px(65), px(25)))
+            << button.Name();
+    }
+}
+
 TEST(ProgramMenu, TheSkinEditorItemStepsThePreviewOnOnceTheLibraryTookAFile) {
     WithMenu program;
     FormDesignEdit& edit = form<FormDesignEdit>();
