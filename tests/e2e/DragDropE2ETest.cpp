@@ -96,10 +96,7 @@ class DragAndDrop : public QtFixture {
     }
     // Picks the file in the open dialog once it is up.
     void chooseInFileDialog(const std::string& file) {
-        whenShown<QFileDialog>(&context, [file](QFileDialog& dialog) {
-            dialog.selectFile(QString::fromStdString(file));
-            static_cast<QDialog&>(dialog).accept();
-        });
+        whenShown<QFileDialog>(&context, [file](QFileDialog& dialog) { ChooseFile(dialog, file); });
     }
     // Clicks a button of the program's own message box once it is up.
     void clickInMessageBox(const std::string& label) {

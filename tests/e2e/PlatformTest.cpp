@@ -16,6 +16,7 @@
 
 using namespace quillo::runtime;
 using quillo::e2e::QtFixture;
+using quillo::e2e::ChooseFile;
 using quillo::e2e::whenShown;
 using quillo::qt::InstalledFamilyFor;
 using quillo::qt::QtDialogServices;
@@ -110,8 +111,7 @@ TEST_F(Platform, TheFileDialogGivesTheChosenFileOrNothing) {
     QString filters;
     whenShown<QFileDialog>(&context, [&](QFileDialog& dialog) {
         filters = dialog.nameFilters().join(";;");
-        dialog.selectFile(QString::fromStdString(file));
-        static_cast<QDialog&>(dialog).accept();
+        ChooseFile(dialog, file);
     });
     auto chosen =
         backend().dialogs().openFile({"Open", "Pictures|*.bmp|All|*.*", 1, folder_, "", 0});

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QLineEdit>
 #include <QTimer>
 #include <QWidget>
 #include <filesystem>
@@ -89,6 +90,15 @@ QImage QtFixture::grab(QWidget* widget) {
 
 QWidget* QtFixture::widgetOf(const runtime::Control& control) {
     return qt::WidgetPeer::widgetOf(control);
+}
+
+void ChooseFile(QFileDialog& dialog, const std::string& path) {
+    auto* nameBox = dialog.findChild<QLineEdit*>("fileNameEdit");
+    if (nameBox)
+        nameBox->setText(QString::fromStdString(path));
+    else
+        dialog.selectFile(QString::fromStdString(path));
+    static_cast<QDialog&>(dialog).accept();
 }
 
 }  // namespace quillo::e2e

@@ -4,9 +4,11 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QFileDialog>
 #include <QImage>
 #include <QPoint>
 #include <QTimer>
+#include <QWidget>
 #include <functional>
 #include <memory>
 #include <string>
@@ -46,19 +48,31 @@ class QtFixture : public ::testing::Test {
     std::unique_ptr<runtime::Application> application_;
 };
 
-// Acts on the platform's dialog once it is up, as the user would; gives up after a while.
+// Acts on the platform's dialog once it is up, as the user would. A dialog slow to come up on a
+// busy machine is waited for; one that never comes fails the test, and whatever modal window
+// is up then is closed, so the test ends instead of waiting for ever.
 template <class Dialog>
 void whenShown(QObject* context, std::function<void(Dialog&)> act) {
     auto attempts = std::make_shared<int>(0);
     auto poll = std::make_shared<std::function<void()>>();
     *poll = [context, act, attempts, poll] {
-        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* dialog = qobject_cast<Dialog*>(modal)) {
             act(*dialog);
             return;
         }
-        if (++*attempts < 200) QTimer::singleShot(10, context, *poll);
+        if (++*attempts < 2000) {
+            QTimer::singleShot(10, context, *poll);
+            return;
+        }
+        ADD_FAILURE() << "the expected dialog never came up";
+        if (modal) modal->close();
     };
     QTimer::singleShot(10, context, *poll);
 }
+
+// Chooses a file in an open dialog as the user types its path: the name box takes the whole
+// path even while it has the focus, which selecting the file would leave unchanged.
+void ChooseFile(QFileDialog& dialog, const std::string& path);
 
 }  // namespace quillo::e2e
