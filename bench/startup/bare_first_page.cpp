@@ -1,10 +1,11 @@
-// Opens the page given as argument in a bare QWebEngineView and prints "complete" when it has
-// loaded.
+// Opens the page given as argument in a bare QWebEngineView and writes "complete" when it has
+// loaded (BenchClock.h).
 #include <QApplication>
 #include <QUrl>
 #include <QWebEngineView>
-#include <cstdio>
 #include <cstdlib>
+
+#include "BenchClock.h"
 
 int main(int argc, char** argv) {
     if (argc < 2) return 2;
@@ -12,8 +13,8 @@ int main(int argc, char** argv) {
     QWebEngineView view;
     view.resize(800, 600);
     QObject::connect(&view, &QWebEngineView::loadFinished, [](bool) {
-        std::printf("complete\n");
-        std::fflush(stdout);
+        bench::stamp("complete");
+        bench::stamp("done");
         std::_Exit(0);
     });
     view.show();

@@ -1,12 +1,12 @@
 // Opens the page given as argument in a WebBrowser control on the Qt engine, shown in a window,
-// and prints "complete" at the page's first DocumentComplete. With a second argument it saves a
-// picture of the window into that file a moment later, instead of leaving at once.
+// and writes "complete" at the page's first DocumentComplete (BenchClock.h). With a second argument
+// it saves a picture of the window into that file a moment later, instead of leaving at once.
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
-#include <cstdio>
 #include <cstdlib>
 
+#include "BenchClock.h"
 #include "runtime/Application.h"
 #include "runtime/Form.h"
 #include "runtime/WebBrowser.h"
@@ -30,9 +30,11 @@ class Page : public Form {
     Page() : Form("Page") {
         Browser.DocumentComplete = [this](const BrowserObject& pDisp, const std::string&) {
             if (!pDisp.isTopLevel()) return;
-            std::printf("complete\n");
-            std::fflush(stdout);
-            if (!completed) std::_Exit(0);
+            bench::stamp("complete");
+            if (!completed) {
+                bench::stamp("done");
+                std::_Exit(0);
+            }
             completed();
         };
     }

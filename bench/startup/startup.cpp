@@ -1,39 +1,23 @@
-// Starts each first-page program ten times, alternating, and reports the median and the spread
-// of the time from process start to its "complete" line, and the ratio of the medians.
+// Starts three programs ten times each, alternating, against a small page served here on
+// 127.0.0.1, and reports the median and spread of the time from process start to the page's
+// request and to its completion:
+// - the whole program (rn418's start-up: splash, main window, start-up timer), started with the
+//   page's address on its command line; also to the end of its main window's load, to its
+//   start-up timer's tick, and from that tick to the request;
+// - a WebBrowser control on the Qt engine alone, in a window;
+// - a bare QWebEngineView.
 #include <QCoreApplication>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <vector>
+
+#include "BenchServer.h"
+#include "ChildRun.h"
 
 namespace {
 
 constexpr int kRuns = 10;
-
-double timeOne(const QString& program, const QString& page) {
-    QProcess process;
-    process.setProcessChannelMode(QProcess::SeparateChannels);
-    QElapsedTimer clock;
-    clock.start();
-    process.start(program, {page});
-    while (process.state() != QProcess::NotRunning || process.bytesAvailable()) {
-        process.waitForReadyRead(50);
-        if (process.readAllStandardOutput().contains("complete")) {
-            double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-            process.kill();
-            process.waitForFinished();
-            return ms;
-        }
-        if (clock.elapsed() > 60000) break;
-    }
-    process.kill();
-    process.waitForFinished();
-    return -1;
-}
 
 struct Figures {
     double median, low, high;
@@ -41,8 +25,22 @@ struct Figures {
 
 Figures figures(std::vector<double> times) {
     std::sort(times.begin(), times.end());
-    double median = (times[kRuns / 2 - 1] + times[kRuns / 2]) / 2;
+    std::size_t n = times.size();
+    double median = n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
     return {median, times.front(), times.back()};
+}
+
+struct Series {
+    Series(const char* name, QString program) : name(name), program(std::move(program)) {}
+    const char* name;
+    QString program;
+    std::vector<double> loaded, tick, request, complete, tickToRequest;
+};
+
+void print(const char* what, const std::vector<double>& times) {
+    if (times.empty()) return;
+    Figures f = figures(times);
+    std::printf("  %-22s %9.0f %9.0f %9.0f\n", what, f.median, f.low, f.high);
 }
 
 }  // namespace
@@ -52,32 +50,47 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox");
     QString folder = QCoreApplication::applicationDirPath();
-    QTemporaryDir pages;
-    QString page = pages.filePath("page.htm");
-    QFile file(page);
-    file.open(QIODevice::WriteOnly);
-    file.write(
-        "<html><head><title>Local</title></head><body><h1>A local page</h1>"
-        "<p>Text to read.</p><!-- a comment --></body></html>");
-    file.close();
-    QString url = "file://" + page;
+    bench::BenchServer server;
+    server.add("/page.htm",
+               "<html><head><title>Local</title></head><body><h1>A local page</h1>"
+               "<p>Text to read.</p><!-- a comment --></body></html>");
+    QString url = server.url("/page.htm");
 
-    std::vector<double> quillo, bare;
+    std::vector<Series> series{{"whole program", folder + "/quillo_program"},
+                               {"WebBrowser control", folder + "/quillo_first_page"},
+                               {"bare QWebEngineView", folder + "/bare_first_page"}};
+    double loadBefore = bench::LoadAverage();
     for (int i = 0; i < kRuns; ++i) {
-        double q = timeOne(folder + "/quillo_first_page", url);
-        double b = timeOne(folder + "/bare_first_page", url);
-        if (q < 0 || b < 0) {
-            std::fprintf(stderr, "a run did not complete\n");
-            return 1;
+        for (Series& s : series) {
+            bench::ChildRun child{s.program, {url}};
+            child.sampleMs = 1000000;  // no memory samples: they would cost the child time
+            bench::ChildResult result = child.run();
+            std::int64_t request = server.firstRequest("/page.htm", result.started);
+            if (!result.finished || request < 0) {
+                std::fprintf(stderr, "%s: a run did not complete\n", s.name);
+                return 1;
+            }
+            result.stamps["request"] = request;
+            s.request.push_back(result.ms("start", "request"));
+            s.complete.push_back(result.ms("start", "complete"));
+            if (result.has("tick")) {
+                s.loaded.push_back(result.ms("start", "loaded"));
+                s.tick.push_back(result.ms("start", "tick"));
+                s.tickToRequest.push_back(result.ms("tick", "request"));
+            }
         }
-        quillo.push_back(q);
-        bare.push_back(b);
     }
-    Figures fq = figures(quillo), fb = figures(bare);
-    std::printf("%-28s %10s %10s %10s\n", "program", "median ms", "min ms", "max ms");
-    std::printf("%-28s %10.0f %10.0f %10.0f\n", "WebBrowser on the Qt engine", fq.median, fq.low,
-                fq.high);
-    std::printf("%-28s %10.0f %10.0f %10.0f\n", "bare QWebEngineView", fb.median, fb.low, fb.high);
-    std::printf("ratio of the medians: %.2f\n", fq.median / fb.median);
+    std::printf("load average %.1f before, %.1f after\n", loadBefore, bench::LoadAverage());
+    std::printf("%-24s %9s %9s %9s\n", "program, ms", "median", "min", "max");
+    for (const Series& s : series) {
+        std::printf("%s\n", s.name);
+        print("start -> main loaded", s.loaded);
+        print("start -> tick", s.tick);
+        print("start -> request", s.request);
+        print("start -> complete", s.complete);
+        print("tick -> request", s.tickToRequest);
+    }
+    double control = figures(series[1].complete).median, bare = figures(series[2].complete).median;
+    std::printf("WebBrowser control / bare view, start -> complete: %.2f\n", control / bare);
     return 0;
 }

@@ -211,15 +211,15 @@ bool IsForbiddenText(std::string_view text) {
 }
 
 bool HasText(const runtime::HtmlElement& element) {
-    return element.Text().has_value();
+    return element.canReadText();
 }
 
 bool HasInnerHtml(const runtime::HtmlElement& element) {
-    return element.innerHTML().has_value();
+    return element.canReadInnerHTML();
 }
 
 bool HasOuterHtml(const runtime::HtmlElement& element) {
-    return element.outerHTML().has_value();
+    return element.canReadOuterHTML();
 }
 
 bool HasAll(const runtime::HtmlDocument& document) {

@@ -72,6 +72,25 @@ std::optional<std::string> HtmlElement::Text() const {
     return element ? element->text : std::nullopt;
 }
 
+bool HtmlElement::canReadText() const {
+    if (isBody()) {
+        const HtmlBodyData* body = bodyData();
+        return body && body->text;
+    }
+    const HtmlElementData* element = data();
+    return element && element->text;
+}
+
+bool HtmlElement::canReadInnerHTML() const {
+    const HtmlBodyData* body = bodyData();
+    return body && body->innerHtml;
+}
+
+bool HtmlElement::canReadOuterHTML() const {
+    const HtmlBodyData* body = bodyData();
+    return body && body->outerHtml;
+}
+
 bool HtmlElement::setText(const std::string& text) const {
     WebEngine* engine = browser_->engine();
     if (!engine) return false;

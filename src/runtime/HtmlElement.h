@@ -23,6 +23,10 @@ class HtmlElement {
 
     std::optional<std::string> tagName() const;
     std::optional<std::string> Text() const;
+    // Whether Text, innerHTML and outerHTML can be read, without copying what they hold.
+    bool canReadText() const;
+    bool canReadInnerHTML() const;
+    bool canReadOuterHTML() const;
     bool setText(const std::string& text) const;
     std::optional<std::string> innerHTML() const;
     std::optional<std::string> outerHTML() const;

@@ -105,6 +105,28 @@ TEST_F(MainRoad, APageWhoseFrameHoldsAForbiddenPhraseGivesWayToTheBlockedPage) {
         [&] { return main.ComboURL.Text() == "http://www.quillo.example/blocked.htm"; }));
 }
 
+TEST_F(MainRoad, AMegabytePageNestedSixtyDeepWithAPhraseAtItsEndGivesWayToTheBlockedPage) {
+    std::string text;
+    for (int i = 0; text.size() < 1000000; ++i)
+        text += "<p>Paragraph " + std::to_string(i) +
+                " tells of a fox and a happy garden in the sun, a long story to read.</p>\n";
+    std::string open, close;
+    for (int i = 0; i < 60; ++i) {
+        open += "<div>";
+        close += "</div>";
+    }
+    ::e2e::PageServer site;
+    site.add("/long.htm",
+             QByteArray::fromStdString("<html><head><title>Long</title></head><body>" + open +
+                                       text + "<p>adult content</p>" + close + "</body></html>"));
+    form1& main = start();
+    ASSERT_TRUE(
+        browse(main, site.url("/long.htm").toStdString(), "http://www.quillo.example/blocked.htm"));
+    std::string shown = GetPageText(main.WebBrowser2.Object());
+    EXPECT_NE(shown.find("Let us go somewhere else."), std::string::npos);
+    EXPECT_EQ(shown.find("Paragraph"), std::string::npos);
+}
+
 TEST_F(MainRoad, APageCarryingADesignInItsCommentsOpensAHiddenWindowHoldingThatDesign) {
     ::e2e::PageServer site;
     const std::string fields = std::string("\x02") + "10\x02" + "20\x02" + "30\x02" + "40";

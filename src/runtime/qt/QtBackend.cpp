@@ -4,6 +4,7 @@
 #include "runtime/qt/QtMediaPlayer.h"
 #include "runtime/qt/QtPopupMenu.h"
 #include "runtime/qt/QtWebEngine.h"
+#include "runtime/qt/WebEngineWarmUp.h"
 #include "runtime/qt/WidgetPeer.h"
 
 #include <QApplication>
@@ -98,6 +99,8 @@ void QtBackend::quit() {
 int QtBackend::exec() {
     if (quitRequested_) return 0;
     running_ = true;
+    // The web engine starts as soon as the loop runs, behind what the program has shown so far.
+    QTimer::singleShot(0, [] { WarmUpWebEngine(); });
     int result = QApplication::exec();
     running_ = false;
     return result;

@@ -5,20 +5,18 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRandomGenerator>
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
-#include <QWebEngineProfile>
-#include <QWebEngineScript>
-#include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 #include <utility>
 
 #include "runtime/Form.h"
 #include "runtime/HtmlComments.h"
 #include "runtime/WebBrowser.h"
+#include "runtime/qt/FrameReport.h"
 #include "runtime/qt/FrameScript.h"
 #include "runtime/qt/QtWebPage.h"
+#include "runtime/qt/WebEngineWarmUp.h"
 
 namespace quillo::qt {
 
@@ -29,34 +27,10 @@ using runtime::FramePath;
 namespace {
 
 constexpr const char* kCanceled = "about:navigationcanceled#";
-constexpr const char* kScriptName = "quillo-frame-script";
 // How long the page's completion waits for frames that have not reported theirs.
 constexpr int kFrameGraceMs = 3000;
 // Reads ask for fresh snapshots at most this often.
 constexpr qint64 kRefreshMs = 500;
-
-// The token of this process's frame script; pages cannot know it.
-const QString& token() {
-    static const QString value = [] {
-        QString text = QStringLiteral("quillo:");
-        for (int i = 0; i < 4; ++i)
-            text += QString::number(QRandomGenerator::system()->generate64(), 36);
-        return text + QLatin1Char(':');
-    }();
-    return value;
-}
-
-void installFrameScript(QWebEngineProfile* profile) {
-    QWebEngineScriptCollection& scripts = *profile->scripts();
-    if (!scripts.find(QString::fromLatin1(kScriptName)).isEmpty()) return;
-    QWebEngineScript script;
-    script.setName(QString::fromLatin1(kScriptName));
-    script.setSourceCode(FrameScriptSource(token()));
-    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
-    script.setWorldId(static_cast<quint32>(FrameScriptWorld()));
-    script.setRunsOnSubFrames(true);
-    scripts.insert(script);
-}
 
 FramePath pathOf(const QJsonValue& value) {
     FramePath path;
@@ -67,11 +41,6 @@ FramePath pathOf(const QJsonValue& value) {
 
 bool startsWith(const FramePath& path, const FramePath& prefix) {
     return path.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), path.begin());
-}
-
-std::optional<std::string> textOf(const QJsonValue& value) {
-    if (!value.isString()) return std::nullopt;
-    return value.toString().toStdString();
 }
 
 DocumentData canceledDocument(const std::string& address) {
@@ -94,8 +63,7 @@ DocumentData canceledDocument(const std::string& address) {
 }  // namespace
 
 QtWebEngine::QtWebEngine(runtime::WebBrowser& browser) : browser_(browser) {
-    QWebEngineProfile* profile = QWebEngineProfile::defaultProfile();
-    installFrameScript(profile);
+    QWebEngineProfile* profile = WebProfile();
     auto alive = alive_;
     QtWebPage::Hooks hooks;
     hooks.navigationRequested = [this, alive](const QUrl& url, QWebEnginePage::NavigationType type,
@@ -108,7 +76,7 @@ QtWebEngine::QtWebEngine(runtime::WebBrowser& browser) : browser_(browser) {
     hooks.reported = [this, alive](const QString& json) {
         if (*alive) reported(json);
     };
-    page_ = new QtWebPage(profile, token(), std::move(hooks));
+    page_ = new QtWebPage(profile, FrameScriptToken(), std::move(hooks));
     view_ = new QWebEngineView();
     // The page takes its input in a widget inside the view, made when the page first shows.
     view_->installEventFilter(this);
@@ -119,6 +87,7 @@ QtWebEngine::QtWebEngine(runtime::WebBrowser& browser) : browser_(browser) {
     pageGrace_.setInterval(kFrameGraceMs);
     connect(&pageGrace_, &QTimer::timeout, this, [this] { completePage(true); });
     connect(page_, &QWebEnginePage::loadStarted, this, &QtWebEngine::loadStarted);
+    connect(page_, &QWebEnginePage::loadStarted, this, [] { DropWarmPage(); });
     connect(page_, &QWebEnginePage::loadingChanged, this, &QtWebEngine::loadingChanged);
     connect(page_, &QWebEnginePage::loadProgress, this, [this](int progress) {
         if (busy_ && progress < 100) browser_.fireProgressChange(progress, 100);
@@ -358,16 +327,61 @@ void QtWebEngine::keepShownDocument() {
 }
 
 void QtWebEngine::reported(const QString& json) {
-    QJsonObject message = QJsonDocument::fromJson(json.toUtf8()).object();
-    QString kind = message.value("kind").toString();
-    std::string url = message.value("url").toString().toStdString();
+    incoming_.push_back({FrameReport(json), ++lastIncoming_, false});
+    Incoming& entry = incoming_.back();
+    if (int parked = entry.report.parked()) {
+        QJsonValue path = entry.report.head().value("path");
+        entry.waiting = path.isArray();
+        entry.dropped = !path.isArray();
+        if (entry.waiting) takeParked(path, parked, entry.number);
+    }
+    takeIncoming();
+}
+
+void QtWebEngine::takeParked(const QJsonValue& path, int parked, unsigned number) {
+    QString call =
+        QStringLiteral("quilloTake(%1, %2)")
+            .arg(QString::fromUtf8(QJsonDocument(path.toArray()).toJson(QJsonDocument::Compact)))
+            .arg(parked);
+    auto alive = alive_;
+    page_->runJavaScript(call, static_cast<quint32>(FrameScriptWorld()),
+                         [this, alive, number](const QVariant& payload) {
+                             if (!*alive) return;
+                             for (Incoming& entry : incoming_) {
+                                 if (entry.number != number) continue;
+                                 entry.waiting = false;
+                                 // A payload that has gone with its document takes its report
+                                 // along.
+                                 if (payload.typeId() == QMetaType::QString)
+                                     entry.report.setPayload(payload.toString());
+                                 else
+                                     entry.dropped = true;
+                             }
+                             takeIncoming();
+                         });
+}
+
+void QtWebEngine::takeIncoming() {
+    auto alive = alive_;
+    while (!incoming_.empty() && !incoming_.front().waiting) {
+        Incoming entry = std::move(incoming_.front());
+        incoming_.pop_front();
+        if (!entry.dropped) take(entry.report);
+        if (!*alive) return;
+    }
+}
+
+void QtWebEngine::take(const FrameReport& report) {
+    const QJsonObject& message = report.head();
+    std::string kind = report.text("kind");
+    std::string url = report.text("url");
     // Chromium's own error page is not the page the program sees.
     if (url.rfind("chrome-error:", 0) == 0 || !message.value("path").isArray()) return;
     FramePath path = pathOf(message.value("path"));
-    QString doc = message.value("doc").toString();
+    QString doc = QString::fromStdString(report.text("doc"));
     if (kind == "created") {
         if (!path.empty() && awaitingDocument_) return;  // a frame of the document on its way out
-        frameCreated(path, doc, url, message.value("origin").toString().toStdString());
+        frameCreated(path, doc, url, report.text("origin"));
         return;
     }
     auto found = frames_.find(path);
@@ -375,7 +389,7 @@ void QtWebEngine::reported(const QString& json) {
     Frame& frame = found->second;
     if (doc != frame.doc && doc != QLatin1String("same")) return;  // an older document's report
     if (kind == "source") {
-        frame.source = message.value("text").toString().toStdString();
+        frame.source = report.text("text");
         updateComments(frame);
         return;
     }
@@ -383,26 +397,12 @@ void QtWebEngine::reported(const QString& json) {
 
     DocumentData& data = frame.data;
     data.url = url;
-    data.title = message.value("title").toString().toStdString();
+    data.title = report.text("title");
     data.readyState = message.value("state").toInt(1);
-    std::vector<runtime::HtmlElementData> all;
-    for (const QJsonValue& value : message.value("all").toArray()) {
-        QJsonObject element = value.toObject();
-        all.push_back({element.value("t").toString().toStdString(), textOf(element.value("x"))});
-    }
-    data.all = std::move(all);
-    frame.commentData.clear();
-    for (const QJsonValue& value : message.value("comments").toArray())
-        frame.commentData.push_back(value.toString().toStdString());
-    QJsonValue body = message.value("body");
-    if (body.isObject()) {
-        QJsonObject b = body.toObject();
-        data.body =
-            runtime::HtmlBodyData{b.value("tag").toString().toStdString(), textOf(b.value("text")),
-                                  textOf(b.value("inner")), textOf(b.value("outer"))};
-    } else {
-        data.body.reset();
-    }
+    data.all = report.elements();
+    frame.commentData = report.comments();
+    data.body = report.body(*data.all);
+    frame.taken = QDateTime::currentMSecsSinceEpoch();
     data.frameCount = message.value("frames").toInt();
     updateComments(frame);
     if (frame.retired) return;
@@ -530,18 +530,28 @@ void QtWebEngine::finish() {
     browser_.fireDownloadComplete();
 }
 
-void QtWebEngine::refreshDocument() {
-    lastRefresh_ = QDateTime::currentMSecsSinceEpoch();
-    page_->runJavaScript(QStringLiteral("window.quilloRefresh && quilloRefresh()"),
-                         static_cast<quint32>(FrameScriptWorld()));
+void QtWebEngine::refreshFrame(const FramePath& path) {
+    QJsonArray framePath;
+    for (int i : path)
+        framePath.append(i);
+    page_->runJavaScript(
+        QStringLiteral("window.quilloRefresh && quilloRefresh(%1)")
+            .arg(QString::fromUtf8(QJsonDocument(framePath).toJson(QJsonDocument::Compact))),
+        static_cast<quint32>(FrameScriptWorld()));
 }
 
 const DocumentData* QtWebEngine::document(const FramePath& path) {
     if (failedUrl_) return path.empty() ? &failedDocument_ : nullptr;
     auto found = frames_.find(path);
     if (found == frames_.end() || !found->second.data.all) return nullptr;
-    if (QDateTime::currentMSecsSinceEpoch() - lastRefresh_ >= kRefreshMs) refreshDocument();
-    return &found->second.data;
+    // A model taken a moment ago is fresh; an older one is taken again for the reads to come.
+    Frame& frame = found->second;
+    qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (now - std::max(frame.taken, frame.refreshAsked) >= kRefreshMs) {
+        frame.refreshAsked = now;
+        refreshFrame(path);
+    }
+    return &frame.data;
 }
 
 bool QtWebEngine::writable(const FramePath& path) const {

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QString>
 #include <QTimer>
+#include <deque>
 #include <map>
 #include <memory>
 #include <optional>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "runtime/WebEngine.h"
+#include "runtime/qt/FrameReport.h"
 
 class QWebEngineLoadingInfo;
 class QWebEnginePage;
@@ -56,9 +58,6 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
     bool setBodyInnerHtml(const runtime::FramePath& frame, const std::string& html) override;
     bool writeln(const runtime::FramePath& frame, const std::string& html) override;
 
-    // Asks every frame for a fresh snapshot now (it arrives a moment later).
-    void refreshDocument();
-
   protected:
     // A click or key press on the page counts as the user's input in the control's window.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -72,6 +71,9 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
         std::vector<std::string> commentData;
         std::optional<std::string> source;
         bool complete = false;
+        // When the frame script last took this document's model, and when it was last asked to.
+        qint64 taken = 0;
+        qint64 refreshAsked = 0;
         // A later navigation replaces this document: it still refreshes the model while it is
         // shown, but raises no events.
         bool retired = false;
@@ -93,7 +95,11 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
     // handler that navigates again leaves behind.
     unsigned beginNavigation(const std::string& url, bool started);
     QWebEnginePage* windowRequested(bool userInitiated);
+    // The frame script's reports are taken in the order they came, each once its payload is in.
     void reported(const QString& json);
+    void takeParked(const QJsonValue& path, int parked, unsigned number);
+    void takeIncoming();
+    void take(const FrameReport& report);
     void loadStarted();
     void loadingChanged(const QWebEngineLoadingInfo& info);
     // Qt stopped loading: the shown document stays, and the download ends.
@@ -106,6 +112,8 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
     void failed(const std::string& url);
     void finish();
     void updateComments(Frame& frame);
+    // Asks the frame script for a fresh model of one frame (it arrives a moment later).
+    void refreshFrame(const runtime::FramePath& path);
     bool writable(const runtime::FramePath& frame) const;
     bool write(const runtime::FramePath& frame, const char* op, int index, const std::string& text);
 
@@ -125,6 +133,14 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
     bool skipTypedRequest_ = false;
     std::optional<std::string> failedUrl_;
     runtime::DocumentData failedDocument_;
+    struct Incoming {
+        FrameReport report;
+        unsigned number = 0;
+        bool waiting = false;  // for its parked payload
+        bool dropped = false;  // its payload was gone
+    };
+    std::deque<Incoming> incoming_;
+    unsigned lastIncoming_ = 0;
     std::map<runtime::FramePath, Frame> frames_;
     std::set<runtime::FramePath> loadingFrames_;
     Navigation navigation_;
@@ -133,7 +149,6 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
     // meanwhile belong to the document on its way out.
     bool awaitingDocument_ = false;
     QTimer pageGrace_;
-    qint64 lastRefresh_ = 0;
 };
 
 }  // namespace quillo::qt
