@@ -7,10 +7,10 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "BenchText.h"
 #include "mainwindow/pornBuster.h"
 #include "runtime/Application.h"
 #include "runtime/WebBrowser.h"
@@ -19,20 +19,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-std::string makeText(std::size_t size, unsigned seed = 42) {
-    static const char* words[] = {"the",   "little", "fox",   "jumps", "over",  "a",
-                                  "happy", "garden", "Paint", "with",  "Lots",  "of",
-                                  "green", "age",    "adult", "sun",   "story", "Read"};
-    std::mt19937 random(seed);
-    std::string text;
-    while (text.size() < size) {
-        text += words[random() % (sizeof words / sizeof *words)];
-        text += random() % 9 == 0 ? "\r\n" : " ";
-    }
-    text.resize(size);
-    return text;
-}
 
 bool plainSearch(const std::string& text) {
     std::string lower = text;
@@ -69,7 +55,9 @@ std::string makePage(std::size_t textBytes, int depth) {
     for (std::size_t written = 0; written < textBytes; written += 1000) {
         for (int level = 0; level < depth; ++level)
             html += open;
-        html += "<p>" + makeText(std::min<std::size_t>(1000, textBytes - written), seed++) + "</p>";
+        html += "<p>" +
+                bench::makeText(std::min<std::size_t>(1000, textBytes - written), seed++, "\r\n") +
+                "</p>";
         for (int level = 0; level < depth; ++level)
             html += close;
     }
@@ -85,7 +73,7 @@ class Viewer : public quillo::runtime::Form {
 void benchText() {
     std::printf("Bare text\n%-8s %14s %14s\n", "text", "filter MB/s", "plain MB/s");
     for (std::size_t size : {10'000u, 1'000'000u, 10'000'000u}) {
-        std::string text = makeText(size);
+        std::string text = bench::makeText(size, 42, "\r\n");
         double filter = secondsPerRun(size, [&] { return quillo::IsForbiddenText(text); });
         double plain = secondsPerRun(size, [&] { return plainSearch(text); });
         std::printf("%-8zu %14.0f %14.0f\n", size, megabytesPerSecond(size, filter),

@@ -12,30 +12,16 @@
 #include <QStringList>
 #include <algorithm>
 #include <cstdio>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "../BenchText.h"
 #include "BenchServer.h"
 #include "ChildRun.h"
 
 namespace {
 
 const char* const kPhrase = "adult content";
-
-std::string makeText(std::size_t size, unsigned seed) {
-    static const char* words[] = {"the",   "little", "fox",   "jumps", "over",  "a",
-                                  "happy", "garden", "Paint", "with",  "Lots",  "of",
-                                  "green", "age",    "adult", "sun",   "story", "Read"};
-    std::mt19937 random(seed);
-    std::string text;
-    while (text.size() < size) {
-        text += words[random() % (sizeof words / sizeof *words)];
-        text += random() % 9 == 0 ? "\n" : " ";
-    }
-    text.resize(size);
-    return text;
-}
 
 std::string repeat(const std::string& piece, int times) {
     std::string out;
@@ -52,7 +38,8 @@ std::string makePage(std::size_t size, int blockDepth, int paragraphDepth, bool 
     unsigned seed = 1;
     for (std::size_t written = 0; written < size; written += 1000) {
         html += repeat("<div>", paragraphDepth);
-        html += "<p>" + makeText(std::min<std::size_t>(1000, size - written), seed++) + "</p>";
+        html += "<p>" + bench::makeText(std::min<std::size_t>(1000, size - written), seed++, "\n") +
+                "</p>";
         html += repeat("</div>", paragraphDepth);
     }
     if (phrase) html += std::string("<p>") + kPhrase + "</p>";
