@@ -1,11 +1,13 @@
 // A bare QWebEngineView: loads a small page (first argument), then the measured page (second
-// argument). Writes "typed" when it asks for the measured page, "loaded" when that has loaded
-// and "laid-out" when a script run then has had its text laid out (BenchClock.h), then "done".
+// argument), in a view of the width and height in pixels that follow (800 x 600 without them).
+// Writes "typed" when it asks for the measured page, "loaded" when that has loaded and "laid-out"
+// when a script run then has had its text laid out (BenchClock.h), then "done".
 #include <QApplication>
 #include <QTimer>
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+#include <cstdlib>
 
 #include "BenchClock.h"
 
@@ -13,7 +15,7 @@ int main(int argc, char** argv) {
     if (argc < 3) return 2;
     QApplication qt(argc, argv);
     QWebEngineView view;
-    view.resize(800, 600);
+    view.resize(argc > 4 ? atoi(argv[3]) : 800, argc > 4 ? atoi(argv[4]) : 600);
     QUrl measured(QString::fromLocal8Bit(argv[2]));
     bool typed = false;
     QObject::connect(&view, &QWebEngineView::loadFinished, [&](bool) {

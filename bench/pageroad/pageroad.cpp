@@ -3,9 +3,9 @@
 // Pages of 10 KB, 1 MB and 5 MB of ordinary text end with one forbidden phrase; the text is
 // flat, inside 20 or 60 nested blocks, every paragraph inside 60 nested blocks, or spread over a
 // frameset of 10 frames. Each page is loaded by a fresh copy of the whole program (typed into
-// its address bar) and of a bare QWebEngineView, alternating, several times; then once more by
-// the program with its memory watched (reading a process's memory stalls it, so the timed runs
-// go unwatched).
+// its address bar) and of a bare QWebEngineView the size of the program's browser, alternating,
+// several times; then once more by the program with its memory watched (reading a process's
+// memory stalls it, so the timed runs go unwatched).
 //
 //   pageroad [runs] [part of the page names to run]
 #include <QCoreApplication>
@@ -95,6 +95,10 @@ double median(std::vector<double> values) {
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
+QString size(const bench::ChildResult& run, const char* what) {
+    return QString::number(run.has(what) ? run.stamps.at(what) : 0);
+}
+
 double range(const std::vector<double>& values, bool high) {
     return high ? *std::max_element(values.begin(), values.end())
                 : *std::min_element(values.begin(), values.end());
@@ -116,7 +120,8 @@ int main(int argc, char** argv) {
 
     std::printf(
         "milliseconds from the request of the page, medians of %d runs: the bare view's "
-        "load, and its load with the text laid out; the program's engine load, its "
+        "load (in a view of the program's browser size), and its load with the text laid out; the "
+        "program's engine load, its "
         "DocumentComplete, the blocked page asked for (min-max), that less the bare load and "
         "less the bare laid-out time, the blocked page's load begun and complete; memory "
         "of all the program's processes at its peak and before the page, from one more run\n",
@@ -135,7 +140,8 @@ int main(int argc, char** argv) {
             bench::ChildRun quillo{folder + "/quillo_page", {start, url}};
             quillo.sampleMs = 1000000;
             bench::ChildResult q = quillo.run();
-            bench::ChildRun view{folder + "/bare_page", {start, url}};
+            bench::ChildRun view{folder + "/bare_page",
+                                 {start, url, size(q, "browser-width"), size(q, "browser-height")}};
             view.sampleMs = 1000000;
             bench::ChildResult b = view.run();
             if (!q.finished || !b.finished) {

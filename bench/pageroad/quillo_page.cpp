@@ -1,6 +1,7 @@
 // The whole program, as a user drives it: started on a small page (first argument), it waits
 // for that page, types the address of the measured page (second argument) into the address bar
-// and presses Enter. Writes, each with its moment (BenchClock.h): "typed"; "loaded" when the web
+// and presses Enter. Writes its browser's size in pixels ("browser-width", "browser-height") and,
+// each with its moment (BenchClock.h): "typed"; "loaded" when the web
 // engine has loaded the page; "frame" at the first DocumentComplete of a frame and "complete" at
 // that of the page; "blocked" when the program sends its browser to the blocked page (with
 // "by-complete" or "by-capture" for the handler that did it), "leaving" when the engine starts
@@ -8,6 +9,7 @@
 // for a page that passes, "done" a second after its DocumentComplete.
 #include <QTimer>
 #include <QWebEnginePage>
+#include <cmath>
 #include <string>
 
 #include "BenchClock.h"
@@ -52,6 +54,9 @@ void hook(quillo::form1& main, Road& road) {
             // The start page is in: let the program settle, then type the address.
             QTimer::singleShot(500, [&main, &road] {
                 road.typed = true;
+                // The bare view compared with it loads the page in a view of the same size.
+                bench::note("browser-width", std::lround(main.WebBrowser2.Width() / 15));
+                bench::note("browser-height", std::lround(main.WebBrowser2.Height() / 15));
                 main.ComboURL.setText(road.measured);
                 bench::stamp("typed");
                 int enter = 13;

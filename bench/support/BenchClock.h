@@ -20,4 +20,10 @@ inline void stamp(const char* what) {
     std::fflush(stdout);
 }
 
+// Writes "<what> <number>" as one line on standard output, at once: a figure beside the moments.
+inline void note(const char* what, long long number) {
+    std::printf("%s %lld\n", what, number);
+    std::fflush(stdout);
+}
+
 }  // namespace bench

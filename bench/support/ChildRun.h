@@ -8,7 +8,8 @@
 
 namespace bench {
 
-// What one run of a child program wrote: the first moment of each stamped line (BenchClock.h),
+// What one run of a child program wrote: the first number of each stamped or noted line
+// (BenchClock.h),
 // and the memory of the child and all its descendants (the web engine's processes).
 struct ChildResult {
     bool finished = false;  // it wrote "done" before the time was up
