@@ -60,18 +60,11 @@ void playCornerClip(form1& main) {
     runtime::mciSendString("play " + quoted(alias) + " from 0");
 }
 
-// The skin editor's preview loops its clip again after "Close all" stopped it. A preview that
-// shows a picture (or an editor not yet loaded) has nothing to restart.
-void restartEditorPreview(const form1& main) {
-    FormDesignEdit* editor = runtime::app().loadedForm<FormDesignEdit>();
-    if (!editor || !isClip(editor->PictureImageBox.Tag())) return;
-    runtime::PictureBox& preview = editor->PictureImageBox;
-    const std::string alias = quoted(main.AnimationAlias() + "CUSTOMIZE");
-    runtime::mciSendString("Open " + quoted(preview.Tag()) + " Type AVIVideo Alias " + alias +
-                           " Style Child Parent " + std::to_string(preview.hWnd()));
-    runtime::mciSendString("Put " + alias + " Destination At 0 0 " + pixels(preview.Width()) + " " +
-                           pixels(preview.Height()));
-    runtime::mciSendString("play " + alias + " notify repeat");
+// The skin editor's preview loops its clip again after "Close all" stopped it. An editor not
+// yet loaded has nothing to restart.
+void restartEditorPreview() {
+    if (FormDesignEdit* editor = runtime::app().loadedForm<FormDesignEdit>())
+        editor->restartPreviewClip();
 }
 
 bool isCornerStrip(const runtime::PictureBox& strip) {
@@ -104,7 +97,7 @@ void DropOnStrip(runtime::PictureBox& Target, const runtime::PictureBox& Source)
         if (!isCornerStrip(Target)) return;
         main.PictureBottomLeft.setTag(Source.Tag());
         playCornerClip(main);
-        restartEditorPreview(main);
+        restartEditorPreview();
         return;
     }
     if (Source.Tag().empty()) return;
