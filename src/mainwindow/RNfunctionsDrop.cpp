@@ -1,7 +1,5 @@
 // Re-dressing the main window's buttons and strips by dropping pictures and clips on them.
 #include <array>
-#include <cmath>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,14 +10,12 @@
 #include "runtime/MediaCommands.h"
 #include "runtime/PathResolver.h"
 #include "runtime/Picture.h"
-#include "shared/mdlPlacementFunctions.h"
 #include "skins/FormDesignEdit.h"
 
 namespace quillo {
 
 namespace {
 
-constexpr std::string_view kQuote = "\"";
 // What a file drop may carry: the kinds of a picture button, and a strip's, which adds clips.
 constexpr std::array<std::string_view, 5> kButtonKinds = {".bmp", ".gif", ".jpg", ".ico", ".wmf"};
 constexpr std::array<std::string_view, 6> kStripKinds = {".avi", ".bmp", ".gif",
@@ -39,25 +35,11 @@ bool holdsKind(const std::string& path, const std::array<std::string_view, N>& k
     return false;
 }
 
-std::string quoted(const std::string& text) {
-    return std::string(kQuote) + text + std::string(kQuote);
-}
-
-std::string pixels(double twips) {
-    return std::to_string(TwipsToPixels(static_cast<std::int32_t>(std::lround(twips))));
-}
-
 // Opens the bottom-left strip's Tag as a clip under the main window's alias and plays it once
 // from its start; "Close all" first stops every device, the corner animation included.
 void playCornerClip(form1& main) {
-    runtime::PictureBox& strip = main.PictureBottomLeft;
-    const std::string& alias = main.AnimationAlias();
     runtime::mciSendString("Close all");
-    runtime::mciSendString("Open " + quoted(strip.Tag()) + " Type AVIVideo Alias " + alias +
-                           " Style Child Parent " + std::to_string(strip.hWnd()));
-    runtime::mciSendString("Put " + quoted(alias) + " Destination At 0 0 " + pixels(strip.Width()) +
-                           " " + pixels(strip.Height()));
-    runtime::mciSendString("play " + quoted(alias) + " from 0");
+    main.playClipInCorner(main.PictureBottomLeft.Tag(), main.AnimationAlias());
 }
 
 // The skin editor's preview loops its clip again after "Close all" stopped it. An editor not
