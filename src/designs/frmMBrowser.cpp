@@ -14,12 +14,6 @@ namespace {
 constexpr int kPictureCount = 6;
 constexpr int kKeyN = 78;
 
-// Places a control of the save-design dialog by pixels.
-void placeInPixels(runtime::Control& control, int left, int top, int width, int height) {
-    control.Move(PixelsToTwips(left), PixelsToTwips(top), PixelsToTwips(width),
-                 PixelsToTwips(height));
-}
-
 }  // namespace
 
 frmMBrowser::frmMBrowser()
@@ -159,10 +153,10 @@ void frmMBrowser::mnuSaveDesign_Click() {
     dialog.setHeight(PixelsToTwips(108));
     dialog.setLeft(Left() + Width() / 2 - dialog.Width() / 2);
     dialog.setTop(Top() + Height() / 2 - dialog.Height() / 2);
-    placeInPixels(dialog.Text1, 40, 40, 265, 15);
-    placeInPixels(dialog.LabelClose, 310, 4, 17, 17);
-    placeInPixels(dialog.cmdCancel, 160, 72, 65, 25);
-    placeInPixels(dialog.cmdSave, 240, 72, 65, 25);
+    MoveInPixels(dialog.Text1, 40, 40, 265, 15);
+    MoveInPixels(dialog.LabelClose, 310, 4, 17, 17);
+    MoveInPixels(dialog.cmdCancel, 160, 72, 65, 25);
+    MoveInPixels(dialog.cmdSave, 240, 72, 65, 25);
     dialog.setTag(Tag());
     dialog.Show();
     application().backend().windows().setTopmost(dialog, true);

@@ -1,13 +1,11 @@
 #include "designs/frmMBrowser.h"
 
-#include <filesystem>
 #include <limits>
-#include <system_error>
 #include <vector>
 
 #include "runtime/Application.h"
 #include "runtime/MediaCommands.h"
-#include "runtime/PathResolver.h"
+#include "runtime/WholeFile.h"
 #include "shared/mdiGraphicFunctions.h"
 #include "shared/mdlFile.h"
 #include "shared/mdlPlacementFunctions.h"
@@ -51,27 +49,6 @@ bool startsWithHttp(const std::string& address) {
     for (char& c : head)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return head == "http";
-}
-
-// Writes the whole text to a temporary file beside the target and renames it over the target,
-// so a failed write never leaves a cut design behind. Both names are taken as the folders that
-// hold them are spelled.
-bool writeWhole(const std::string& path, const std::string& text) {
-    std::string temporary = path + ".tmp";
-    if (!DeleteFile(temporary)) return false;
-    std::int16_t handle = OpenFile(temporary, kModeWrite, kKindBinary);
-    if (handle < 1) return false;
-    bool written =
-        text.empty() || WriteAt(handle, text, 0) == static_cast<std::int32_t>(text.size());
-    CloseFile(handle);
-    std::error_code error;
-    if (written)
-        std::filesystem::rename(runtime::ResolvePath(temporary), runtime::ResolvePath(path), error);
-    if (!written || error) {
-        DeleteFile(temporary);
-        return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -185,7 +162,9 @@ runtime::Image& frmMBrowser::pictureButton(int Index) {
 void frmMBrowser::ApplyDesignAndDownload(const std::string& PageText) {
     if (!LayoutDesign()) return cancel();
     if (!MakeCacheFolder(HostFolder()) || !MakeCacheFolder(PageFolder())) return cancel();
-    if (!DeleteFile(ScriptFile()) || !writeWhole(ScriptFile(), PageText)) {
+    // Written through a new file that takes the name, so a failed write never leaves a cut
+    // design behind.
+    if (!DeleteFile(ScriptFile()) || !runtime::ReplaceFile(ScriptFile(), PageText)) {
         failWithMessage(kScriptError, runtime::MsgBoxIcon::Critical);
         return cancel();
     }

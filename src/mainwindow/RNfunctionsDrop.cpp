@@ -1,7 +1,5 @@
 // Re-dressing the main window's buttons and strips by dropping pictures and clips on them.
 #include <array>
-#include <cmath>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,14 +10,12 @@
 #include "runtime/MediaCommands.h"
 #include "runtime/PathResolver.h"
 #include "runtime/Picture.h"
-#include "shared/mdlPlacementFunctions.h"
 #include "skins/FormDesignEdit.h"
 
 namespace quillo {
 
 namespace {
 
-constexpr std::string_view kQuote = "\"";
 // What a file drop may carry: the kinds of a picture button, and a strip's, which adds clips.
 constexpr std::array<std::string_view, 5> kButtonKinds = {".bmp", ".gif", ".jpg", ".ico", ".wmf"};
 constexpr std::array<std::string_view, 6> kStripKinds = {".avi", ".bmp", ".gif",
@@ -39,39 +35,18 @@ bool holdsKind(const std::string& path, const std::array<std::string_view, N>& k
     return false;
 }
 
-std::string quoted(const std::string& text) {
-    return std::string(kQuote) + text + std::string(kQuote);
-}
-
-std::string pixels(double twips) {
-    return std::to_string(TwipsToPixels(static_cast<std::int32_t>(std::lround(twips))));
-}
-
 // Opens the bottom-left strip's Tag as a clip under the main window's alias and plays it once
 // from its start; "Close all" first stops every device, the corner animation included.
 void playCornerClip(form1& main) {
-    runtime::PictureBox& strip = main.PictureBottomLeft;
-    const std::string& alias = main.AnimationAlias();
     runtime::mciSendString("Close all");
-    runtime::mciSendString("Open " + quoted(strip.Tag()) + " Type AVIVideo Alias " + alias +
-                           " Style Child Parent " + std::to_string(strip.hWnd()));
-    runtime::mciSendString("Put " + quoted(alias) + " Destination At 0 0 " + pixels(strip.Width()) +
-                           " " + pixels(strip.Height()));
-    runtime::mciSendString("play " + quoted(alias) + " from 0");
+    main.playClipInCorner(main.PictureBottomLeft.Tag(), main.AnimationAlias());
 }
 
-// The skin editor's preview loops its clip again after "Close all" stopped it. A preview that
-// shows a picture (or an editor not yet loaded) has nothing to restart.
-void restartEditorPreview(const form1& main) {
-    FormDesignEdit* editor = runtime::app().loadedForm<FormDesignEdit>();
-    if (!editor || !isClip(editor->PictureImageBox.Tag())) return;
-    runtime::PictureBox& preview = editor->PictureImageBox;
-    const std::string alias = quoted(main.AnimationAlias() + "CUSTOMIZE");
-    runtime::mciSendString("Open " + quoted(preview.Tag()) + " Type AVIVideo Alias " + alias +
-                           " Style Child Parent " + std::to_string(preview.hWnd()));
-    runtime::mciSendString("Put " + alias + " Destination At 0 0 " + pixels(preview.Width()) + " " +
-                           pixels(preview.Height()));
-    runtime::mciSendString("play " + alias + " notify repeat");
+// The skin editor's preview loops its clip again after "Close all" stopped it. An editor not
+// yet loaded has nothing to restart.
+void restartEditorPreview() {
+    if (FormDesignEdit* editor = runtime::app().loadedForm<FormDesignEdit>())
+        editor->restartPreviewClip();
 }
 
 bool isCornerStrip(const runtime::PictureBox& strip) {
@@ -104,7 +79,7 @@ void DropOnStrip(runtime::PictureBox& Target, const runtime::PictureBox& Source)
         if (!isCornerStrip(Target)) return;
         main.PictureBottomLeft.setTag(Source.Tag());
         playCornerClip(main);
-        restartEditorPreview(main);
+        restartEditorPreview();
         return;
     }
     if (Source.Tag().empty()) return;

@@ -108,6 +108,9 @@ class form1 : public runtime::Form {
     std::int16_t AnimationCode = 0;
     // The media alias of the corner strip's clips for this run: the window's Tag.
     const std::string& AnimationAlias() const { return Tag(); }
+    // Opens a clip in the corner strip under the alias, fitted to the strip, and plays it once
+    // from its start.
+    void playClipInCorner(const std::string& file, const std::string& alias);
     // The edge zone under the mouse at its last move over the window's surface.
     std::string ResizeZone;
     // The picture buttons showing their pressed look; their Tags keep their pictures' paths.

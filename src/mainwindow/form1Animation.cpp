@@ -54,6 +54,10 @@ void form1::playNumberedAnimation() {
     const std::string file = application().App().Path + "/avi/anim" + number + ".avi";
     // The numbered clips take the strip from whatever played there before.
     runtime::mciSendString("Close All");
+    playClipInCorner(file, alias);
+}
+
+void form1::playClipInCorner(const std::string& file, const std::string& alias) {
     runtime::mciSendString("Open " + quoted(file) + " Type AVIVideo Alias " + alias +
                            " Style Child Parent " + std::to_string(PictureBottomLeft.hWnd()));
     runtime::mciSendString("Put " + quoted(alias) + " Destination At 0 0 " +

@@ -71,6 +71,9 @@ class FormDesignEdit : public runtime::Form {
     // Gives a strip of the main window the colour chosen in the main window's colour dialog;
     // the strip's picture is taken off and put back, so it stays.
     void ChangeBackColor(form1& MainWindow, runtime::PictureBox& Strip);
+    // Plays the preview's clip again after every media device was closed; a picture on show
+    // has nothing to play.
+    void restartPreviewClip();
     // A press on the window's surface closes the program menu and moves the window.
     void Form_MouseDown();
     // The close spot hides the editor; the library, the preview and the engine stay as they are.
@@ -87,9 +90,6 @@ class FormDesignEdit : public runtime::Form {
     void stepFailed();
     void deleteFailed();
     void step(int direction);
-    // Plays the preview's clip again after every media device was closed; a picture on show
-    // has nothing to play.
-    void restartPreviewClip();
     void playPreviewClip(const std::string& alias);
     void wireButtonBar();
     // Button 0: the main window's buttons show their blank pictures, its colours become the
