@@ -50,12 +50,7 @@ void colourMainWindow(form1& main, runtime::Color colour) {
 void FormDesignEdit::wireButtonBar() {
     MouseDown = [this](int, int, double, double) { Form_MouseDown(); };
     Label1.Click = [this] { Label1_Click(); };
-    for (auto& [index, button] : Picture1) {
-        const int Index = index;
-        button->Click = [this, Index] { Picture1_Click(Index); };
-        button->MouseDown = [this, Index](int, int, double, double) { Picture1_MouseDown(Index); };
-        button->MouseUp = [this, Index](int, int, double, double) { Picture1_MouseUp(Index); };
-    }
+    WirePictureButtons(*this);
 }
 
 void FormDesignEdit::Picture1_Click(int Index) {

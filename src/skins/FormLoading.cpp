@@ -57,12 +57,7 @@ FormLoading::FormLoading() : Form("FormLoading") {
     Label1.Click = [this] { Label1_Click(); };
     CloseRequest = [this] { Label1_Click(); };
     ListSkins.Click = [this] { ListSkins_Click(); };
-    for (auto& [index, button] : Picture1) {
-        const int Index = index;
-        button->Click = [this, Index] { Picture1_Click(Index); };
-        button->MouseDown = [this, Index](int, int, double, double) { Picture1_MouseDown(Index); };
-        button->MouseUp = [this, Index](int, int, double, double) { Picture1_MouseUp(Index); };
-    }
+    WirePictureButtons(*this);
 }
 
 void FormLoading::Form_Load() {

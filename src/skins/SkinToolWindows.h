@@ -22,4 +22,20 @@ void ShowBesideEditor(runtime::Form& window);
 // move the window with the mouse.
 void DragSkinToolWindow(runtime::Form& window);
 
+// Wires each of the window's picture buttons to its Picture1_Click, Picture1_MouseDown and
+// Picture1_MouseUp with the button's index.
+template <class Window>
+void WirePictureButtons(Window& window) {
+    for (auto& [index, button] : window.Picture1) {
+        const int Index = index;
+        button->Click = [&window, Index] { window.Picture1_Click(Index); };
+        button->MouseDown = [&window, Index](int, int, double, double) {
+            window.Picture1_MouseDown(Index);
+        };
+        button->MouseUp = [&window, Index](int, int, double, double) {
+            window.Picture1_MouseUp(Index);
+        };
+    }
+}
+
 }  // namespace quillo
