@@ -85,9 +85,9 @@ void frmMBrowser::webView_CommandStateChange(int Command, bool Enable) {
 
 void frmMBrowser::webView_DocumentComplete(const BrowserObject& pDisp) {
     tmrHTMLCapture.setEnabled(false);
-    std::string text = GetPageText(pDisp);
-    if (text.empty()) return;
-    if (IsForbiddenText(text)) return BlockPage(webView);
+    PageVerdict verdict = JudgePageText(pDisp);
+    if (verdict == PageVerdict::NoText) return;
+    if (verdict == PageVerdict::Forbidden) return BlockPage(webView);
     OpenDesignOfPage(webView, pDisp);
 }
 

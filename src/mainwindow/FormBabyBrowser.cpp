@@ -60,7 +60,7 @@ void FormBabyBrowser::fitToBrowser() {
 
 void FormBabyBrowser::filterShownPage() {
     if (!Visible()) return;
-    if (!IsForbiddenText(GetPageText(WebBrowserBaby.Object()))) return;
+    if (JudgePageText(WebBrowserBaby.Object()) != PageVerdict::Forbidden) return;
     BlankPage(WebBrowserBaby.Object(), BlockedPageWarning);
     hidePopUp();
 }

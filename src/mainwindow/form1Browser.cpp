@@ -105,13 +105,11 @@ void form1::WebBrowser2_NavigateComplete2() {
 
 void form1::WebBrowser2_DocumentComplete(const BrowserObject& pDisp, const std::string& URL) {
     tmrHTMLCapture.setEnabled(false);
-    std::string text = GetPageText(pDisp);
-    if (!text.empty()) {
-        if (IsForbiddenText(text))
-            BlockPage(WebBrowser2);
-        else
-            OpenDesignOfPage(WebBrowser2, pDisp);
-    }
+    PageVerdict verdict = JudgePageText(pDisp);
+    if (verdict == PageVerdict::Forbidden)
+        BlockPage(WebBrowser2);
+    else if (verdict == PageVerdict::Allowed)
+        OpenDesignOfPage(WebBrowser2, pDisp);
     showAddress(URL);
 }
 

@@ -271,22 +271,21 @@ void forEachPageDocument(const BrowserObject& browser, Visit&& visit) {
         if (std::optional<HtmlDocument> document = browser.Document()) visit(*document);
 }
 
-void appendPiece(std::string& text, const std::optional<std::string>& piece) {
-    if (!piece) return;
-    text += kPieceBreak;
-    text += *piece;
-}
-
-void appendDocumentText(const HtmlDocument& document, std::string& text) {
+// Hands every piece of a document's text to visit, in order, until visit returns false; false
+// when it did.
+template <class Visit>
+bool forEachPiece(const HtmlDocument& document, Visit&& visit) {
+    auto piece = [&visit](std::optional<std::string> text) { return !text || visit(*text); };
     if (HasAll(document))
         if (std::optional<std::vector<HtmlElement>> all = document.All())
             for (const HtmlElement& element : *all)
-                if (HasText(element)) appendPiece(text, element.Text());
+                if (HasText(element) && !piece(element.Text())) return false;
     if (HasBody(document))
         if (std::optional<HtmlElement> body = document.body()) {
-            if (HasInnerHtml(*body)) appendPiece(text, body->innerHTML());
-            if (HasOuterHtml(*body)) appendPiece(text, body->outerHTML());
+            if (HasInnerHtml(*body) && !piece(body->innerHTML())) return false;
+            if (HasOuterHtml(*body) && !piece(body->outerHTML())) return false;
         }
+    return true;
 }
 
 void blankDocument(const HtmlDocument& document) {
@@ -304,9 +303,27 @@ void blankDocument(const HtmlDocument& document) {
 std::string GetPageText(const BrowserObject& browser) {
     std::string text;
     if (!isLoaded(browser)) return text;
-    forEachPageDocument(
-        browser, [&text](const HtmlDocument& document) { appendDocumentText(document, text); });
+    forEachPageDocument(browser, [&text](const HtmlDocument& document) {
+        forEachPiece(document, [&text](const std::string& piece) {
+            text += kPieceBreak;
+            text += piece;
+            return true;
+        });
+    });
     return text;
+}
+
+PageVerdict JudgePageText(const BrowserObject& browser) {
+    PageVerdict verdict = PageVerdict::NoText;
+    if (!isLoaded(browser)) return verdict;
+    forEachPageDocument(browser, [&verdict](const HtmlDocument& document) {
+        if (verdict == PageVerdict::Forbidden) return;
+        forEachPiece(document, [&verdict](const std::string& piece) {
+            verdict = IsForbiddenText(piece) ? PageVerdict::Forbidden : PageVerdict::Allowed;
+            return verdict != PageVerdict::Forbidden;
+        });
+    });
+    return verdict;
 }
 
 bool BlankPage(const BrowserObject& browser, std::string_view html) {
@@ -341,9 +358,9 @@ void BlockPage(runtime::WebBrowser& browser) {
 
 bool JudgeLoadingPage(runtime::WebBrowser& browser) {
     if (browser.ReadyState() < 3) return false;
-    std::string text = GetPageText(browser.Object());
-    if (text.empty()) return false;
-    if (IsForbiddenText(text)) BlockPage(browser);
+    PageVerdict verdict = JudgePageText(browser.Object());
+    if (verdict == PageVerdict::NoText) return false;
+    if (verdict == PageVerdict::Forbidden) BlockPage(browser);
     return true;
 }
 

@@ -34,6 +34,12 @@ bool IsForbiddenText(std::string_view text);
 // Whatever cannot be read is left out; a page still loading (ReadyState below 2) gives "".
 std::string GetPageText(const runtime::BrowserObject& browser);
 
+// What a page's text says of it: NoText when GetPageText gives "", else whether IsForbiddenText
+// holds for that text. The pieces are tested as they are read, and the reading stops at the
+// first forbidden one: no phrase holds a line break, so none spans the CR LF between two pieces.
+enum class PageVerdict { NoText, Allowed, Forbidden };
+PageVerdict JudgePageText(const runtime::BrowserObject& browser);
+
 // Empties what GetPageText reads (element texts and the body's inner markup; the outer markup is
 // never written), then appends html to the browser's own document. A page still loading is left
 // alone. False when the html could not be written.

@@ -237,6 +237,12 @@ const Placement kPlacements[] = {
      "<div id='h'><p>adult content</p></div><script>document.getElementById('h')"
      ".attachShadow({mode:'open'}).innerHTML = 'x';</script>"},
     {"a body attribute", "</body><body class='adult content'>x"},
+    {"text beyond ASCII in a long body",
+     "</body><body title='\u00e9t\u00e9 \U0001F600'><p>\u00e7a \U0001F600 $A$B \u00fc</p><p>"
+     "The garden is green and the sky is blue; the children play by the pond and feed the ducks, "
+     "\u00e9t\u00e9 apr\u00e8s \u00e9t\u00e9, while the old dog sleeps in the warm sun beside "
+     "the gate and the cat watches the birds from the roof of the shed at the end of the lane, "
+     "\U0001F600 until the bell rings for tea.</p>"},
 };
 
 std::string placed(const char* html, const std::string& a, const std::string& b) {
@@ -347,6 +353,9 @@ TEST_F(PageText, EveryPhraseAcrossEveryBoundaryIsJudgedAsOnThePlainText) {
             bool verdict =
                 quillo::IsForbiddenText(quillo::GetPageText(BrowserObject(viewer_.Browser, {i})));
             EXPECT_EQ(verdict, quillo::IsForbiddenText(plainText(document))) << kPlacements[i].name;
+            EXPECT_EQ(quillo::JudgePageText(BrowserObject(viewer_.Browser, {i})),
+                      verdict ? quillo::PageVerdict::Forbidden : quillo::PageVerdict::Allowed)
+                << kPlacements[i].name;
             forbidden += verdict;
             expectTheModelCovers(document, {i}, kPlacements[i].name);
         }

@@ -303,6 +303,67 @@ TEST(PageText, StartsEveryPieceWithALineBreakSoTheBlankBoundedPhrasesNeedARealBl
     }
 }
 
+TEST(PageVerdict, IsTheVerdictOnThePageTextReadPieceByPiece) {
+    using quillo::PageVerdict;
+    struct Case {
+        const char* name;
+        std::vector<quillo::runtime::HtmlElementData> elements;
+        std::optional<HtmlBodyData> body;
+        std::set<std::string> failing;
+    };
+    const HtmlBodyData plainBody{"BODY", "x", "<p>x</p>", "<body><p>x</p></body>"};
+    for (const Case& c : std::vector<Case>{
+             {"harmless", {{"P", "Hello"}, {"B", "kids"}}, plainBody, {}},
+             {"in the first text", {{"P", "adult content"}, {"B", "kids"}}, plainBody, {}},
+             {"in the last text", {{"P", "Hello"}, {"B", "xxx"}}, plainBody, {}},
+             {"in the inner markup only",
+              {{"P", "x"}},
+              HtmlBodyData{"BODY", "x", "<p title='adult content'>x</p>", "<body></body>"},
+              {}},
+             {"in the outer markup only",
+              {{"P", "x"}},
+              HtmlBodyData{"BODY", "x", "<p>x</p>", "<body class='erotic'><p>x</p></body>"},
+              {}},
+             {"split over two texts", {{"P", "adult"}, {"B", "content"}}, std::nullopt, {}},
+             {"a blank-bounded phrase at a text's start", {{"P", "cum laude"}}, std::nullopt, {}},
+             {"a blank-bounded phrase inside a text", {{"P", "magna cum laude"}}, std::nullopt, {}},
+             {"one empty text", {{"P", ""}}, std::nullopt, {}},
+             {"no text at all", {{"P", std::nullopt}}, std::nullopt, {}},
+             {"an unreadable text", {{"P", "adult content"}}, plainBody, {"Text"}},
+             {"an unreadable document", {{"P", "adult content"}}, plainBody, {"Document"}},
+         }) {
+        Harness harness;
+        ScriptedPage page;
+        page.elements = c.elements;
+        page.body = c.body;
+        harness.backend().web.add("http://p.test/", page);
+        auto& viewer = open(harness, "http://p.test/");
+        harness.backend().web.failing = c.failing;
+        std::string text = GetPageText(viewer.Browser.Object());
+        PageVerdict expected = text.empty()            ? PageVerdict::NoText
+                               : IsForbiddenText(text) ? PageVerdict::Forbidden
+                                                       : PageVerdict::Allowed;
+        EXPECT_EQ(quillo::JudgePageText(viewer.Browser.Object()), expected) << c.name;
+    }
+}
+
+TEST(PageVerdict, JudgesFramesAndAPageStillLoadingAsItsText) {
+    using quillo::PageVerdict;
+    Harness harness;
+    addFramedPage(harness);
+    auto& viewer = open(harness, "http://f.test/");
+    EXPECT_EQ(quillo::JudgePageText(viewer.Browser.Object()), PageVerdict::Allowed);
+    EXPECT_EQ(quillo::JudgePageText(quillo::runtime::BrowserObject(viewer.Browser, {1})),
+              PageVerdict::NoText);
+    ScriptedPage condemned;
+    condemned.elements = {{"P", "Hello"}, {"B", "adult content"}};
+    harness.backend().web.add("http://p.test/", condemned);
+    viewer.Browser.Navigate("http://p.test/");
+    EXPECT_EQ(quillo::JudgePageText(viewer.Browser.Object()), PageVerdict::NoText);
+    harness.advance(0);
+    EXPECT_EQ(quillo::JudgePageText(viewer.Browser.Object()), PageVerdict::Forbidden);
+}
+
 TEST(CommentText, GivesEachCommentOfThePagesOwnDocumentFollowedByALineBreak) {
     Harness harness;
     harness.backend().web.addHtml("http://c.test/",

@@ -65,13 +65,24 @@ std::optional<runtime::HtmlBodyData> FrameReport::body(
     std::string outer = text(outerValue);
     std::optional<std::string> inner;
     if (body.contains(QLatin1String("innerAt"))) {
-        // The inner markup is a stretch of the outer one, counted in UTF-16 units.
+        // The inner markup is a stretch of the outer one, counted in UTF-16 units, between the
+        // body's tags; as these end and begin with ASCII, it is a stretch of the outer markup's
+        // UTF-8 too, which is only cut.
         QString outerText = outerValue.isString() ? outerValue.toString() : QString();
         QStringView outerView = outerValue.isString() ? QStringView(outerText) : view(outerValue);
         qsizetype at = body.value(QLatin1String("innerAt")).toInteger(-1);
         qsizetype length = body.value(QLatin1String("innerLength")).toInteger(-1);
-        if (at >= 0 && length >= 0 && at + length <= outerView.size())
-            inner = utf8(outerView.mid(at, length));
+        if (at >= 0 && length >= 0 && at + length <= outerView.size()) {
+            auto ascii = [&outerView](qsizetype i) {
+                return i < 0 || i >= outerView.size() || outerView[i].unicode() < 0x80;
+            };
+            std::size_t head = utf8(outerView.left(at)).size();
+            std::size_t tail = utf8(outerView.mid(at + length)).size();
+            if (ascii(at - 1) && ascii(at + length) && head + tail <= outer.size())
+                inner = outer.substr(head, outer.size() - head - tail);
+            else
+                inner = utf8(outerView.mid(at, length));
+        }
     } else {
         inner = text(body.value(QLatin1String("inner")));
     }
