@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "../BenchStats.h"
 #include "../BenchText.h"
 #include "BenchServer.h"
 #include "ChildRun.h"
@@ -87,21 +88,8 @@ std::vector<Page> servePages(bench::BenchServer& server) {
     return pages;
 }
 
-double median(std::vector<double> values) {
-    values.erase(std::remove(values.begin(), values.end(), -1.0), values.end());
-    if (values.empty()) return -1;
-    std::sort(values.begin(), values.end());
-    std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
 QString size(const bench::ChildResult& run, const char* what) {
     return QString::number(run.has(what) ? run.stamps.at(what) : 0);
-}
-
-double range(const std::vector<double>& values, bool high) {
-    return high ? *std::max_element(values.begin(), values.end())
-                : *std::min_element(values.begin(), values.end());
 }
 
 }  // namespace
@@ -166,13 +154,16 @@ int main(int argc, char** argv) {
         bench::ChildResult m = watched.run();
         peak.push_back(static_cast<double>(m.peakKb) / 1024);
         base.push_back(static_cast<double>(m.baseKb) / 1024);
-        double b = median(bare), l = median(laidOut), k = median(blocked);
+        double b = bench::spreadOf(bare).median, l = bench::spreadOf(laidOut).median;
+        bench::Spread k = bench::spreadOf(blocked);
         std::printf(
             "%-18s %6.0f %6.0f | %7.0f %7.0f %7.0f %6.0f-%-6.0f %6.0f %6.0f %7.0f %6.0f | "
             "%6.0f %6.0f | %s, %.1f-%.1f\n",
-            qPrintable(page.name), b, l, median(loaded), median(complete), k, range(blocked, false),
-            range(blocked, true), k - b, k - l, median(leaving), median(shown), median(peak),
-            median(base), by.c_str(), load, bench::LoadAverage());
+            qPrintable(page.name), b, l, bench::spreadOf(loaded).median,
+            bench::spreadOf(complete).median, k.median, k.low, k.high, k.median - b, k.median - l,
+            bench::spreadOf(leaving).median, bench::spreadOf(shown).median,
+            bench::spreadOf(peak).median, bench::spreadOf(base).median, by.c_str(), load,
+            bench::LoadAverage());
         std::fflush(stdout);
     }
     return 0;

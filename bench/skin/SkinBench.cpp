@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "../BenchStats.h"
 #include "mainwindow/FormSplashScreen.h"
 #include "mainwindow/form1.h"
 #include "runtime/Application.h"
@@ -69,12 +70,6 @@ void placeUnplaced(form1& main) {
          &main.PictureMail},
         0);
     row({&main.PictureBottomLeft, &main.PictureBottomCenter, &main.PictureBottomRight}, 22 * pixel);
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 double elapsedMs(std::chrono::steady_clock::time_point since) {
@@ -140,10 +135,9 @@ void Report(const std::string& backend, const Timings& timings) {
         return;
     }
     auto line = [&](const char* what, const std::vector<double>& values) {
+        bench::Spread spread = bench::spreadOf(values);
         std::printf("%-9s %-14s median %8.3f ms  min %8.3f ms  max %8.3f ms  (%zu runs)\n",
-                    backend.c_str(), what, median(values),
-                    *std::min_element(values.begin(), values.end()),
-                    *std::max_element(values.begin(), values.end()), values.size());
+                    backend.c_str(), what, spread.median, spread.low, spread.high, values.size());
     };
     line("load+apply", timings.applyMs);
     if (!timings.paintedMs.empty()) line("+paint", timings.paintedMs);

@@ -12,23 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "../BenchStats.h"
 #include "BenchServer.h"
 #include "ChildRun.h"
 
 namespace {
 
 constexpr int kRuns = 10;
-
-struct Figures {
-    double median, low, high;
-};
-
-Figures figures(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    std::size_t n = times.size();
-    double median = n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
-    return {median, times.front(), times.back()};
-}
 
 struct Series {
     Series(const char* name, QString program) : name(name), program(std::move(program)) {}
@@ -39,7 +29,7 @@ struct Series {
 
 void print(const char* what, const std::vector<double>& times) {
     if (times.empty()) return;
-    Figures f = figures(times);
+    bench::Spread f = bench::spreadOf(times);
     std::printf("  %-22s %9.0f %9.0f %9.0f\n", what, f.median, f.low, f.high);
 }
 
@@ -90,7 +80,8 @@ int main(int argc, char** argv) {
         print("start -> complete", s.complete);
         print("tick -> request", s.tickToRequest);
     }
-    double control = figures(series[1].complete).median, bare = figures(series[2].complete).median;
+    double control = bench::spreadOf(series[1].complete).median;
+    double bare = bench::spreadOf(series[2].complete).median;
     std::printf("WebBrowser control / bare view, start -> complete: %.2f\n", control / bare);
     return 0;
 }

@@ -9,8 +9,8 @@
 namespace bench {
 
 // What one run of a child program wrote: the first number of each stamped or noted line
-// (BenchClock.h),
-// and the memory of the child and all its descendants (the web engine's processes).
+// (BenchClock.h), and the memory of the child and all its descendants (the web engine's
+// processes).
 struct ChildResult {
     bool finished = false;  // it wrote "done" before the time was up
     std::int64_t started = 0;

@@ -271,21 +271,19 @@ void forEachPageDocument(const BrowserObject& browser, Visit&& visit) {
         if (std::optional<HtmlDocument> document = browser.Document()) visit(*document);
 }
 
-// Hands every piece of a document's text to visit, in order, until visit returns false; false
-// when it did.
+// Hands every piece of a document's text to visit, in order, until visit returns false.
 template <class Visit>
-bool forEachPiece(const HtmlDocument& document, Visit&& visit) {
+void forEachPiece(const HtmlDocument& document, Visit&& visit) {
     auto piece = [&visit](std::optional<std::string> text) { return !text || visit(*text); };
     if (HasAll(document))
         if (std::optional<std::vector<HtmlElement>> all = document.All())
             for (const HtmlElement& element : *all)
-                if (HasText(element) && !piece(element.Text())) return false;
+                if (HasText(element) && !piece(element.Text())) return;
     if (HasBody(document))
         if (std::optional<HtmlElement> body = document.body()) {
-            if (HasInnerHtml(*body) && !piece(body->innerHTML())) return false;
-            if (HasOuterHtml(*body) && !piece(body->outerHTML())) return false;
+            if (HasInnerHtml(*body) && !piece(body->innerHTML())) return;
+            if (HasOuterHtml(*body)) piece(body->outerHTML());
         }
-    return true;
 }
 
 void blankDocument(const HtmlDocument& document) {

@@ -85,8 +85,12 @@ const char* const kScript = R"JS(
   function textOf(n, kind) {
     return kind === FOREIGN ? n.textContent : n.innerText;
   }
+  // The document's elements and comments in document order: the collection "All" counts.
+  function walkerOf(d) {
+    return d.createTreeWalker(d, NodeFilter.SHOW_ELEMENT | NodeFilter.SHOW_COMMENT);
+  }
   function nodesOf(d) {
-    var nodes = [], walker = d.createTreeWalker(d, NodeFilter.SHOW_ELEMENT | NodeFilter.SHOW_COMMENT);
+    var nodes = [], walker = walkerOf(d);
     var n;
     while ((n = walker.nextNode())) nodes.push(n);
     return nodes;
@@ -97,7 +101,7 @@ const char* const kScript = R"JS(
   // markup, its inner markup given by its place in the outer one when it is there.
   function snapshotOf(d, w) {
     var tags = [], texts = [], comments = [], kinds = new Map(), b = d.body, bodyAt = -1;
-    var walker = d.createTreeWalker(d, NodeFilter.SHOW_ELEMENT | NodeFilter.SHOW_COMMENT);
+    var walker = walkerOf(d);
     var n, i = 0;
     for (; (n = walker.nextNode()); i++) {
       if (n.nodeType === 8) { tags.push('!'); comments.push(n.data); continue; }
@@ -203,7 +207,7 @@ const char* const kScript = R"JS(
   }
   // Hands over a payload parked by the frame at path.
   window.quilloTake = function (path, number) {
-    var t = path.length ? target(path) : { w: window };
+    var t = target(path);
     var takeParked = t && t.w.quilloTakeParked;
     return takeParked ? takeParked(number) : null;
   };
@@ -219,7 +223,6 @@ const char* const kScript = R"JS(
       for (var i = 0; i < w.length; i++) visit(w.frames[i], p.concat([i]));
     }
     if (!path) visit(window, []);
-    else if (path.length === 0) take(window, path);
     else { var t = target(path); if (t) take(t.w, path); }
     return true;
   };

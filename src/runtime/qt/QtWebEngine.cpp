@@ -39,6 +39,18 @@ FramePath pathOf(const QJsonValue& value) {
     return path;
 }
 
+QJsonArray jsonOf(const FramePath& path) {
+    QJsonArray array;
+    for (int index : path)
+        array.append(index);
+    return array;
+}
+
+// The array as the literal of a script's argument.
+QString compact(const QJsonArray& array) {
+    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
+}
+
 bool startsWith(const FramePath& path, const FramePath& prefix) {
     return path.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), path.begin());
 }
@@ -339,10 +351,7 @@ void QtWebEngine::reported(const QString& json) {
 }
 
 void QtWebEngine::takeParked(const QJsonValue& path, int parked, unsigned number) {
-    QString call =
-        QStringLiteral("quilloTake(%1, %2)")
-            .arg(QString::fromUtf8(QJsonDocument(path.toArray()).toJson(QJsonDocument::Compact)))
-            .arg(parked);
+    QString call = QStringLiteral("quilloTake(%1, %2)").arg(compact(path.toArray())).arg(parked);
     auto alive = alive_;
     page_->runJavaScript(call, static_cast<quint32>(FrameScriptWorld()),
                          [this, alive, number](const QVariant& payload) {
@@ -531,12 +540,8 @@ void QtWebEngine::finish() {
 }
 
 void QtWebEngine::refreshFrame(const FramePath& path) {
-    QJsonArray framePath;
-    for (int i : path)
-        framePath.append(i);
     page_->runJavaScript(
-        QStringLiteral("window.quilloRefresh && quilloRefresh(%1)")
-            .arg(QString::fromUtf8(QJsonDocument(framePath).toJson(QJsonDocument::Compact))),
+        QStringLiteral("window.quilloRefresh && quilloRefresh(%1)").arg(compact(jsonOf(path))),
         static_cast<quint32>(FrameScriptWorld()));
 }
 
@@ -563,15 +568,10 @@ bool QtWebEngine::writable(const FramePath& path) const {
 }
 
 bool QtWebEngine::write(const FramePath& path, const char* op, int index, const std::string& text) {
-    QJsonArray framePath;
-    for (int i : path)
-        framePath.append(i);
     // The write goes to the document it was meant for, never to one that replaced it.
-    QJsonArray arguments{frames_.at(path).doc, framePath, QString::fromLatin1(op), index,
+    QJsonArray arguments{frames_.at(path).doc, jsonOf(path), QString::fromLatin1(op), index,
                          QString::fromStdString(text)};
-    QString call =
-        QStringLiteral("quilloWrite.apply(null, %1)")
-            .arg(QString::fromUtf8(QJsonDocument(arguments).toJson(QJsonDocument::Compact)));
+    QString call = QStringLiteral("quilloWrite.apply(null, %1)").arg(compact(arguments));
     ++pendingWrites_;
     auto alive = alive_;
     page_->runJavaScript(call, static_cast<quint32>(FrameScriptWorld()),
