@@ -24,12 +24,24 @@ std::string CommandLine(int argc, char** argv) {
     return command;
 }
 
+// The program places its own windows (centred, beside one another, over the work area), which
+// a Wayland desktop does not let a program do: there it runs through the desktop's X11
+// compatibility server, unless the user chose the window system.
+void PreferX11OnWayland() {
+    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+        !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return;
+    // Wayland itself when the desktop has no X11 server.
+    qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     // The web engine's sandbox refuses to run as root.
     if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS"))
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox");
+    PreferX11OnWayland();
     QApplication qtApplication(argc, argv);
     QApplication::setApplicationName("Quillo");
 

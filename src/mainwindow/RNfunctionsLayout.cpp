@@ -125,6 +125,8 @@ void ArrangeMainWindow(form1& frm) {
     if (endsWithAvi(frm.PictureBottomLeft.Tag()))
         runtime::mciSendString("play \"" + frm.Tag() + "\" from 0");
 
+    // The window system keeps the window at the minimum while the user sizes it.
+    frm.setMinimumSize(px(kMinimumWidthPx), px(kMinimumHeightPx));
     // Setting the size raises Resize at once; the nested layout finds the minimum and keeps it.
     if (frm.Height() <= px(kMinimumHeightPx))
         frm.setHeight(px(kMinimumHeightPx));

@@ -118,6 +118,16 @@ void Application::runModal(Form& form) {
     backend_->runModal(form, [&form] { return !form.loaded() || !form.Visible(); });
 }
 
+void Application::noteInput(Form& form) {
+    lastInput_ = &form;
+    lastInputLife_ = form.lifetime();
+}
+
+Form* Application::opener() const {
+    if (lastInputLife_.expired() || !lastInput_->loaded() || !lastInput_->Visible()) return nullptr;
+    return lastInput_;
+}
+
 void Application::End() {
     for (Form* form : Forms()) {
         form->markLoaded(false);

@@ -69,6 +69,11 @@ class Application {
     void runModal(Form& form);
     // True while a modal window is shown: other windows cannot be shown modeless meanwhile.
     bool modalOpen() const { return modalDepth_ > 0; }
+    // The user clicked or typed in the form.
+    void noteInput(Form& form);
+    // The loaded, visible form that took the user's last click or key: the window that opens
+    // what is shown now. nullptr when there is none.
+    Form* opener() const;
     // Ends the program at once.
     void End();
 
@@ -116,6 +121,8 @@ class Application {
     std::vector<std::function<void()>> posted_;
     int depth_ = 0;
     int modalDepth_ = 0;
+    Form* lastInput_ = nullptr;
+    std::weak_ptr<const void> lastInputLife_;
     std::mt19937 random_{12345};
 };
 

@@ -24,9 +24,11 @@ bool Control::setGeometryValue(double& field, double value) {
 }
 
 void Control::setLeft(double value) {
+    placed();
     setGeometryValue(left_, value);
 }
 void Control::setTop(double value) {
+    placed();
     setGeometryValue(top_, value);
 }
 void Control::setWidth(double value) {

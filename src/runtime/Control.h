@@ -145,6 +145,8 @@ class Control {
     bool setGeometryValue(double& field, double value);
     // Width or Height changed.
     virtual void sizeChanged() {}
+    // Left or Top was set, also to the value it had: the program placed the control.
+    virtual void placed() {}
 
   private:
     Form* form_;

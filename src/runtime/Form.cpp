@@ -24,6 +24,7 @@ Form::~Form() {
 void Form::Show(ShowMode mode) {
     if (!loaded_) app_->loadForm(*this);
     if (!loaded_) return;  // unloaded again by its own Load
+    if (mode == ShowMode::Modal) modal_ = true;
     setVisible(true);
     if (mode == ShowMode::Modal) app_->runModal(*this);
 }
@@ -35,6 +36,11 @@ void Form::Hide() {
 
 void Form::Unload() {
     app_->unloadForm(*this);
+}
+
+void Form::noteUserInput() {
+    ++userInputs_;
+    app_->noteInput(*this);
 }
 
 void Form::fireCloseRequest() {
@@ -69,6 +75,13 @@ void Form::setFont(const Font& value) {
 void Form::setPicture(const Picture& value) {
     picture_ = value;
     changed(Property::Picture);
+}
+
+void Form::setMinimumSize(double width, double height) {
+    if (minimumWidth_ == width && minimumHeight_ == height) return;
+    minimumWidth_ = width;
+    minimumHeight_ = height;
+    changed(Property::Geometry);
 }
 
 void Form::setWindowState(WindowState value) {
@@ -157,7 +170,23 @@ void Form::sizeChanged() {
 
 void Form::setVisible(bool value) {
     if (value && !loaded_) app_->loadForm(*this);
+    if (value && !Visible()) openOver(app_->opener());
+    if (!value) modal_ = false;
     Control::setVisible(value);
+}
+
+void Form::openOver(Form* opener) {
+    if (opener == this) opener = nullptr;
+    owner_ = opener;
+    ownerLife_ = opener ? opener->lifetime() : std::weak_ptr<const void>();
+    if (placed_) return;
+    if (opener) {
+        Move(opener->Left() + opener->Width() / 2 - Width() / 2,
+             opener->Top() + opener->Height() / 2 - Height() / 2);
+        return;
+    }
+    const Screen& screen = app_->screen();
+    Move(screen.Width / 2 - Width() / 2, screen.Height / 2 - Height() / 2);
 }
 
 void Form::attachPeers() {

@@ -54,6 +54,17 @@ class Form : public Control {
     void setAutoRedraw(bool value) { autoRedraw_ = value; }
     bool ShowInTaskbar() const { return showInTaskbar_; }
     void setShowInTaskbar(bool value) { showInTaskbar_ = value; }
+    // The least size (twips) to which the user can bring the window by its edges; the window
+    // system is told, and keeps to it. 0 for none.
+    double MinimumWidth() const { return minimumWidth_; }
+    double MinimumHeight() const { return minimumHeight_; }
+    void setMinimumSize(double width, double height);
+
+    // The window this one was last shown over: the one that had taken the user's last input.
+    // A modal window stays above it. nullptr when there was none or it is gone.
+    Form* owner() const { return ownerLife_.expired() ? nullptr : owner_; }
+    // True from a modal Show until the window is hidden.
+    bool modal() const { return modal_; }
 
     // The inner drawing area in twips; a borderless form's is its whole size.
     double ScaleWidth() const;
@@ -95,7 +106,7 @@ class Form : public Control {
 
     // Counts the user's clicks and key presses in the window (its controls, its menus, its
     // pages): a page may open a window of its own accord once between two of them.
-    void noteUserInput() { ++userInputs_; }
+    void noteUserInput();
     std::uint64_t userInputs() const { return userInputs_; }
 
     // Used by the application and the controls.
@@ -110,6 +121,7 @@ class Form : public Control {
   protected:
     // Width or Height changed: Resize runs at once, also during Load.
     void sizeChanged() override;
+    void placed() override { placed_ = true; }
     // Creates a control of this form; the form itself is the container when none is given.
     template <class T>
     T& add(std::string name, Control* container = nullptr, int index = -1) {
@@ -128,6 +140,9 @@ class Form : public Control {
 
   private:
     void popup(Menu& menu, std::optional<TwipsPoint> at);
+    // Takes the opener as owner; a window the program has not placed opens centred over it, or
+    // on the screen when there is none.
+    void openOver(Form* opener);
 
     Application* app_;
     bool loaded_ = false;
@@ -140,6 +155,12 @@ class Form : public Control {
     bool keyPreview_ = false;
     bool autoRedraw_ = false;
     bool showInTaskbar_ = true;
+    double minimumWidth_ = 0;
+    double minimumHeight_ = 0;
+    bool placed_ = false;
+    bool modal_ = false;
+    Form* owner_ = nullptr;
+    std::weak_ptr<const void> ownerLife_;
     long windowId_;
     DrawList drawList_;
     std::vector<std::unique_ptr<Control>> controls_;

@@ -15,7 +15,9 @@ class WindowServices {
   public:
     virtual ~WindowServices() = default;
     virtual void setTopmost(Form& form, bool topmost) = 0;
-    // Hands the current mouse press to the window system, which moves the window.
+    // Hands the current mouse press to the window system, which moves the window once the
+    // pointer has moved by the platform's drag distance with the button held; a press that comes
+    // up before stays the control's, with its MouseUp, Click and double click.
     virtual void startSystemMove(Form& form) = 0;
     // The same for resizing from an edge or corner; hitCode is one of the border codes 10 to 17
     // (10 left, 11 right, 12 top, 13 top-left, 14 top-right, 15 bottom, 16 bottom-left,

@@ -1,5 +1,7 @@
 #include "runtime/qt/FormPeer.h"
 
+#include <QWindow>
+
 #include "runtime/Form.h"
 #include "runtime/qt/FormWidget.h"
 #include "runtime/qt/PixelScale.h"
@@ -68,15 +70,45 @@ void FormPeer::apply(Property property) {
 
 void FormPeer::applyFlags() {
     const int border = form().BorderStyle();
-    Qt::WindowFlags flags = border >= 4 ? Qt::Tool : Qt::Window;
+    // A modal window is a dialog, which the window system keeps with the window that owns it,
+    // and stays above every window of the program, the topmost ones too.
+    const bool modal = form().modal();
+    Qt::WindowFlags flags = modal ? Qt::Dialog : border >= 4 ? Qt::Tool : Qt::Window;
     if (border == 0) flags |= Qt::FramelessWindowHint;
-    if (topmost_) flags |= Qt::WindowStaysOnTopHint;
-    if (widget()->windowFlags() == flags) return;
+    if (topmost_ || modal) flags |= Qt::WindowStaysOnTopHint;
+    QWidget* window = widget();
+    if (window->windowFlags() == flags) return;
+    QWindow* handle = window->windowHandle();
+    if (handle && window->isVisible() &&
+        (window->windowFlags() ^ flags) == Qt::WindowStaysOnTopHint) {
+        // Only the layer changes: the window system is told while the window stays up, where
+        // hiding and showing it again could lose the change to a window manager still busy
+        // with the hiding.
+        window->overrideWindowFlags(flags);
+        handle->setFlags(flags);
+        if (flags & Qt::WindowStaysOnTopHint) window->raise();
+        return;
+    }
     // New flags hide the window; it keeps its place and stays shown.
-    bool shown = widget()->isVisible();
-    widget()->setWindowFlags(flags);
+    bool shown = window->isVisible();
+    window->setWindowFlags(flags);
     applyGeometry();
-    if (shown) widget()->show();
+    if (shown) window->show();
+}
+
+void FormPeer::applyOwner() {
+    QWidget* window = widget();
+    // Modality takes effect when a window is shown.
+    if (!window->isVisible())
+        window->setWindowModality(form().modal() ? Qt::ApplicationModal : Qt::NonModal);
+    applyFlags();
+    // A modal window belongs to the window it was opened over: the window manager keeps it
+    // above that one and never lets it fall behind.
+    runtime::Form* owner = form().owner();
+    QWidget* ownerWindow = owner && form().modal() ? widgetOf(*owner) : nullptr;
+    window->winId();  // the native window, to hang the owner on
+    if (QWindow* handle = window->windowHandle())
+        handle->setTransientParent(ownerWindow ? ownerWindow->windowHandle() : nullptr);
 }
 
 void FormPeer::setTopmost(bool topmost) {
@@ -92,7 +124,9 @@ void FormPeer::applyGeometry() {
                std::max(1, scale.toPixels(form().Height())));
     widget()->move(scale.toPixels(form().Left()), scale.toPixels(form().Top()));
     if (sizable(form().BorderStyle()) || form().BorderStyle() == 0) {
-        widget()->setMinimumSize(0, 0);
+        // The window manager is told the least size, so its size loop stops there.
+        widget()->setMinimumSize(scale.toPixels(form().MinimumWidth()),
+                                 scale.toPixels(form().MinimumHeight()));
         widget()->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         widget()->resize(size);
     } else {
@@ -109,6 +143,7 @@ void FormPeer::applyWindowState() {
 
 void FormPeer::applyVisible() {
     if (form().Visible()) {
+        applyOwner();
         widget()->show();
         widget()->raise();
         widget()->activateWindow();

@@ -36,6 +36,8 @@ class FormPeer : public WidgetPeer {
   private:
     runtime::Form& form() const;
     void applyFlags();
+    // Modality, stacking and owner for a window about to be shown.
+    void applyOwner();
     void applyWindowState();
 
     std::function<void()> shownOrGone_;

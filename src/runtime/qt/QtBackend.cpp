@@ -67,17 +67,13 @@ std::unique_ptr<runtime::ControlPeer> QtBackend::createPeer(runtime::Control& co
 void QtBackend::runModal(runtime::Form& form, const std::function<bool()>& finished) {
     if (finished()) return;
     QPointer<ControlWidget> window = WidgetPeer::widgetOf(form);
-    if (window) {
-        // Modality takes effect when a window is shown, and the form is shown already.
-        ModelSync sync;
-        bool shown = window->isVisible();
-        if (shown) window->hide();
-        window->setWindowModality(Qt::ApplicationModal);
-        if (shown) {
-            window->show();
-            window->raise();
-            window->activateWindow();
+    if (window && window->isVisible() && !window->isModal()) {
+        // It was shown modeless before; modality takes effect when a window is shown.
+        {
+            ModelSync sync;
+            window->hide();
         }
+        form.peer()->changed(form, runtime::Property::Visible);
     }
     QEventLoop loop;
     modals_.push_back({&finished, &loop});

@@ -3,13 +3,42 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QStringList>
 
+#include "runtime/Application.h"
 #include "runtime/qt/QtColors.h"
+#include "runtime/qt/WidgetPeer.h"
 
 namespace quillo::qt {
 
 using runtime::MsgBoxResult;
+
+namespace {
+
+// The window the user asked from, which owns the dialog; nullptr when there is none.
+QWidget* AskingWindow() {
+    runtime::Form* opener = runtime::app().opener();
+    return opener ? WidgetPeer::widgetOf(*opener) : nullptr;
+}
+
+// Runs the dialog modally over the asking window (centred on it, never behind it) and above the
+// program's topmost windows. The asking window may go while the dialog is up (timers run on),
+// taking the dialog with it: read runs only while the dialog is there, and is handed the code
+// that the dialog ended with.
+template <class Dialog, class Read>
+void RunOverAskingWindow(Dialog* dialog, Read read) {
+    QPointer<Dialog> alive(dialog);
+    // A message box given a modality takes new window flags: the layer comes after.
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->setWindowFlag(Qt::WindowStaysOnTopHint);
+    const int code = dialog->exec();
+    if (!alive) return;
+    read(*dialog, code);
+    delete dialog;
+}
+
+}  // namespace
 
 QString QtDialogServices::QtFileFilter(const std::string& filter) {
     const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
@@ -48,20 +77,16 @@ MsgBoxResult QtDialogServices::messageBox(const std::string& text, runtime::MsgB
             break;
     }
     const bool yesNo = buttons == runtime::MsgBoxButtons::YesNo;
-    QMessageBox box(shown, title.empty() ? QStringLiteral("Quillo") : QString::fromStdString(title),
-                    QString::fromStdString(text),
-                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
-    box.setWindowModality(Qt::ApplicationModal);
-    switch (box.exec()) {
-        case QMessageBox::Yes:
-            return MsgBoxResult::Yes;
-        case QMessageBox::No:
-            return MsgBoxResult::No;
-        case QMessageBox::Ok:
-            return MsgBoxResult::OK;
-        default:
-            return yesNo ? MsgBoxResult::No : MsgBoxResult::OK;
-    }
+    auto* box = new QMessageBox(
+        shown, title.empty() ? QStringLiteral("Quillo") : QString::fromStdString(title),
+        QString::fromStdString(text), yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+        AskingWindow());
+    // Closed without a button (or taken away with its window): a refusal.
+    MsgBoxResult result = yesNo ? MsgBoxResult::No : MsgBoxResult::OK;
+    RunOverAskingWindow(box, [&](QMessageBox&, int code) {
+        if (code == QMessageBox::Yes) result = MsgBoxResult::Yes;
+    });
+    return result;
 }
 
 std::optional<std::string> QtDialogServices::openFile(const runtime::FileDialogRequest& request) {
@@ -72,16 +97,27 @@ std::optional<std::string> QtDialogServices::openFile(const runtime::FileDialogR
         shownFirst = choices[request.filterIndex - 1];
     QString start = QString::fromStdString(request.initialDir);
     if (!request.fileName.empty()) start += "/" + QString::fromStdString(request.fileName);
-    QString chosen = QFileDialog::getOpenFileName(nullptr, QString::fromStdString(request.title),
-                                                  start, filters, &shownFirst);
-    if (chosen.isEmpty()) return std::nullopt;
-    return chosen.toStdString();
+    auto* dialog =
+        new QFileDialog(AskingWindow(), QString::fromStdString(request.title), start, filters);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    if (!shownFirst.isEmpty()) dialog->selectNameFilter(shownFirst);
+    std::optional<std::string> chosen;
+    RunOverAskingWindow(dialog, [&](QFileDialog& shown, int code) {
+        const QStringList files = shown.selectedFiles();
+        if (code == QDialog::Accepted && !files.isEmpty() && !files.first().isEmpty())
+            chosen = files.first().toStdString();
+    });
+    return chosen;
 }
 
 std::optional<runtime::Color> QtDialogServices::chooseColor(runtime::Color initial) {
-    QColor chosen = QColorDialog::getColor(ToQColor(initial));
-    if (!chosen.isValid()) return std::nullopt;
-    return FromQColor(chosen);
+    auto* dialog = new QColorDialog(ToQColor(initial), AskingWindow());
+    std::optional<runtime::Color> chosen;
+    RunOverAskingWindow(dialog, [&](QColorDialog& shown, int code) {
+        if (code == QDialog::Accepted && shown.selectedColor().isValid())
+            chosen = FromQColor(shown.selectedColor());
+    });
+    return chosen;
 }
 
 }  // namespace quillo::qt

@@ -42,22 +42,14 @@ void QtWindowServices::setTopmost(runtime::Form& form, bool topmost) {
 }
 
 void QtWindowServices::startSystemMove(runtime::Form& form) {
-    QWidget* window = WidgetPeer::widgetOf(form);
-    if (!window) return;
-    QWindow* handle = window->windowHandle();
-    if (!handle || !handle->startSystemMove())
+    if (QWidget* window = WidgetPeer::widgetOf(form))
         WindowDrag::start(window, {}, ControlWidget::lastPressPosition());
-    ControlWidget::pressTakenBySystem();
 }
 
 void QtWindowServices::startSystemResize(runtime::Form& form, int hitCode) {
     QWidget* window = WidgetPeer::widgetOf(form);
     Qt::Edges edges = EdgesOf(hitCode);
-    if (!window || !edges) return;
-    QWindow* handle = window->windowHandle();
-    if (!handle || !handle->startSystemResize(edges))
-        WindowDrag::start(window, edges, ControlWidget::lastPressPosition());
-    ControlWidget::pressTakenBySystem();
+    if (window && edges) WindowDrag::start(window, edges, ControlWidget::lastPressPosition());
 }
 
 void QtWindowServices::releaseCapture() {

@@ -1,7 +1,12 @@
 #include "runtime/qt/WindowDrag.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QStyleHints>
+#include <QWindow>
+
+#include "runtime/qt/ControlWidget.h"
 
 namespace quillo::qt {
 
@@ -30,12 +35,36 @@ bool WindowDrag::running() {
 bool WindowDrag::eventFilter(QObject* watched, QEvent* event) {
     // Mouse events reach the window first and its widgets after; the widgets' copies decide.
     if (!watched->isWidgetType()) return false;
-    if (event->type() == QEvent::MouseMove) {
-        follow(static_cast<QMouseEvent*>(event)->globalPosition());
+    if (event->type() == QEvent::MouseButtonRelease) {
+        finish();
+        return false;
+    }
+    if (event->type() != QEvent::MouseMove) return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (following_) {
+        follow(mouse->globalPosition());
         return true;
     }
-    if (event->type() == QEvent::MouseButtonRelease) finish();
-    return false;
+    // The button came up where this drag did not see it.
+    if (mouse->buttons() == Qt::NoButton) {
+        finish();
+        return false;
+    }
+    const QPointF moved = mouse->globalPosition() - press_;
+    if (moved.manhattanLength() < QGuiApplication::styleHints()->startDragDistance()) return false;
+    handOver(mouse->globalPosition());
+    return true;
+}
+
+void WindowDrag::handOver(QPointF global) {
+    ControlWidget::pressTakenBySystem();
+    QWindow* handle = window_ ? window_->windowHandle() : nullptr;
+    if (handle && (edges_ ? handle->startSystemResize(edges_) : handle->startSystemMove())) {
+        finish();
+        return;
+    }
+    following_ = true;
+    follow(global);
 }
 
 void WindowDrag::follow(QPointF global) {

@@ -8,9 +8,11 @@
 
 namespace quillo::qt {
 
-// Moves or sizes a window with the mouse until the button comes up: the stand-in for the window
-// system's own move and size loops where a platform cannot start them (offscreen, some Wayland
-// compositors). Like those loops it takes the mouse moves while it runs.
+// A press that moves or sizes a window. It waits until the pointer has moved by the platform's
+// drag distance with the button held, so that a click or a double click stays the control's;
+// then it hands the press to the window system's move or size loop, or, where the platform
+// offers none (no window manager, offscreen), moves or sizes the window with the mouse itself
+// until the button comes up. Like the window system's loops it takes the mouse moves from then.
 class WindowDrag : public QObject {
     Q_OBJECT
   public:
@@ -23,6 +25,8 @@ class WindowDrag : public QObject {
 
   private:
     WindowDrag(QWidget* window, Qt::Edges edges, QPointF pressGlobal);
+    // The pointer is far enough from the press: the window system's loop or our own takes over.
+    void handOver(QPointF global);
     void follow(QPointF global);
     void finish();
 
@@ -31,6 +35,7 @@ class WindowDrag : public QObject {
     QPointF press_;
     QRect startGeometry_;
     QPoint startPosition_;
+    bool following_ = false;
 };
 
 }  // namespace quillo::qt
