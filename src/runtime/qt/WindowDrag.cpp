@@ -1,6 +1,7 @@
 #include "runtime/qt/WindowDrag.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QStyleHints>
@@ -58,12 +59,16 @@ bool WindowDrag::eventFilter(QObject* watched, QEvent* event) {
 
 void WindowDrag::handOver(QPointF global) {
     ControlWidget::pressTakenBySystem();
+    following_ = true;
+    // The window catches up with the pointer, which may be well past the drag distance by now;
+    // the window system's loop goes on from where the pointer is.
+    follow(QCursor::pos());
     QWindow* handle = window_ ? window_->windowHandle() : nullptr;
     if (handle && (edges_ ? handle->startSystemResize(edges_) : handle->startSystemMove())) {
         finish();
         return;
     }
-    following_ = true;
+    // Our own loop follows the positions the mouse events give.
     follow(global);
 }
 
