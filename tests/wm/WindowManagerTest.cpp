@@ -85,7 +85,7 @@ class UnderAWindowManager : public ProgramOnQt {
         QElapsedTimer started;
         started.start();
         QObject::connect(poll, &QTimer::timeout, [=] {
-            if (!ready() && !started.hasExpired(10000)) return;
+            if (!ready() && !started.hasExpired(5000)) return;
             poll->deleteLater();
             act();
         });
