@@ -67,6 +67,11 @@ bool PageKeyRoute::cameBackFromPage(const QKeyEvent& event, const QWidget* recei
     return true;
 }
 
+runtime::Control* PageKeyRoute::controlOf(const QWidget* view) {
+    auto* route = view->findChild<PageKeyRoute*>(QString(), Qt::FindDirectChildrenOnly);
+    return route && !route->life_.expired() ? route->control_ : nullptr;
+}
+
 void PageKeyRoute::watch(QObject* object) {
     if (!object->isWidgetType()) return;
     object->installEventFilter(this);

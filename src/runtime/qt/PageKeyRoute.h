@@ -27,6 +27,8 @@ class PageKeyRoute : public QObject {
     // through the control on its way in, so that parent must not raise it again. True (once) for
     // such a key arriving at that parent.
     static bool cameBackFromPage(const QKeyEvent& event, const QWidget* receiver);
+    // The browser control whose page this view shows; nullptr for any other widget.
+    static runtime::Control* controlOf(const QWidget* view);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
