@@ -268,6 +268,46 @@ TEST_F(MainRoad, APageOpeningTwentyWindowsAsItLoadsStartsOneCopyUntilTheUserActs
     EXPECT_EQ(backend_.recorder.starts.size(), 2u);
 }
 
+TEST_F(MainRoad, ABlankPopUpWrittenByScriptShowsItsTextUnlessItHoldsAForbiddenPhrase) {
+    ::e2e::PageServer site;
+    site.add("/writer.htm",
+             "<html><body>Writer<script>function pop(opened, text) {"
+             " var w = window.open(opened); w.document.write('<p>' + text +"
+             " '</p>'); w.document.close(); }</script></body></html>");
+    form1& main = start();
+    const std::string writer = site.url("/writer.htm").toStdString();
+    ASSERT_TRUE(browse(main, writer, writer));
+    auto* engine = dynamic_cast<qt::QtWebEngine*>(main.WebBrowser2.engine());
+    struct Case {
+        const char* opened;
+        const char* text;
+        bool shown;
+    };
+    for (const Case& c : {Case{"", "Hello from the pop-up", true},
+                          Case{"about:blank", "Nude pics inside", false}}) {
+        main.noteUserInput();
+        engine->page()->runJavaScript(QStringLiteral("pop('%1', '%2')").arg(c.opened, c.text));
+        FormBabyBrowser* popUp = nullptr;
+        const auto written = [&] {
+            popUp = runtime::app().loadedForm<FormBabyBrowser>();
+            return popUp && popUp->WebBrowserBaby.ReadyState() == 4 &&
+                   GetPageText(popUp->WebBrowserBaby.Object()).find(c.text) != std::string::npos;
+        };
+        // The forbidden text is blanked on the first look at it, perhaps before it is read here.
+        EXPECT_TRUE(::e2e::waitFor(written, c.shown ? 20000 : 3000) || !c.shown) << c.text;
+        ASSERT_TRUE(::e2e::waitFor([&] {
+            popUp = runtime::app().loadedForm<FormBabyBrowser>();
+            return popUp && popUp->Visible() == c.shown &&
+                   (c.shown ||
+                    GetPageText(popUp->WebBrowserBaby.Object()).find(c.text) == std::string::npos);
+        })) << c.text;
+        if (!c.shown) continue;
+        EXPECT_EQ(popUp->Width(), popUp->WebBrowserBaby.Width() + 360);
+        EXPECT_EQ(popUp->Height(), popUp->WebBrowserBaby.Height() + 600);
+    }
+    EXPECT_TRUE(backend_.recorder.starts.empty());
+}
+
 TEST_F(MainRoad, WritesItsSizeAndItsAddressHistoryAtExit) {
     ::e2e::PageServer site;
     site.add("/page.htm", "<html><body>A page</body></html>");

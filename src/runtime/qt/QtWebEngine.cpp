@@ -88,6 +88,9 @@ QtWebEngine::QtWebEngine(runtime::WebBrowser& browser) : browser_(browser) {
     hooks.reported = [this, alive](const QString& json) {
         if (*alive) reported(json);
     };
+    hooks.openedBlank = [this, alive] {
+        if (*alive) openedBlank();
+    };
     page_ = new QtWebPage(profile, FrameScriptToken(), std::move(hooks));
     view_ = new QWebEngineView();
     // The page takes its input in a widget inside the view, made when the page first shows.
@@ -247,6 +250,10 @@ QWebEnginePage* QtWebEngine::windowRequested(bool userInitiated) {
     if (!target) return nullptr;
     auto* engine = dynamic_cast<QtWebEngine*>(target->engine());
     return engine ? engine->page() : nullptr;
+}
+
+void QtWebEngine::openedBlank() {
+    browser_.fireBeforeNavigate2(browser_.Object(), "about:blank");
 }
 
 unsigned QtWebEngine::beginNavigation(const std::string& url, bool started) {

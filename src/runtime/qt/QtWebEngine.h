@@ -95,6 +95,9 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
     // handler that navigates again leaves behind.
     unsigned beginNavigation(const std::string& url, bool started);
     QWebEnginePage* windowRequested(bool userInitiated);
+    // A new window that starts blank heads for about:blank, as one that opens an address heads
+    // there.
+    void openedBlank();
     // The frame script's reports are taken in the order they came, each once its payload is in.
     void reported(const QString& json);
     void takeParked(const QJsonValue& path, int parked, unsigned number);

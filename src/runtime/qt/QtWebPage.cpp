@@ -16,7 +16,13 @@ bool QtWebPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bo
 void QtWebPage::newWindow(QWebEngineNewWindowRequest& request) {
     QWebEnginePage* target =
         hooks_.windowRequested ? hooks_.windowRequested(request.isUserInitiated()) : nullptr;
-    if (target) request.openIn(target);
+    if (!target) return;
+    request.openIn(target);
+    const QUrl opened = request.requestedUrl();
+    auto* page = qobject_cast<QtWebPage*>(target);
+    if (page && page->hooks_.openedBlank &&
+        (opened.isEmpty() || opened.toString().startsWith(QLatin1String("about:blank"))))
+        page->hooks_.openedBlank();
 }
 
 void QtWebPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& message, int,

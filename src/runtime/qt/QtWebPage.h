@@ -18,6 +18,9 @@ class QtWebPage : public QWebEnginePage {
         std::function<QWebEnginePage*(bool)> windowRequested;
         // A report of the frame script, without its token.
         std::function<void(const QString&)> reported;
+        // This page was given a new window that starts blank: its first document, about:blank,
+        // loads without any request.
+        std::function<void()> openedBlank;
     };
 
     QtWebPage(QWebEngineProfile* profile, QString token, Hooks hooks, QObject* parent = nullptr);
