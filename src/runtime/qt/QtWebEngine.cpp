@@ -88,8 +88,8 @@ QtWebEngine::QtWebEngine(runtime::WebBrowser& browser) : browser_(browser) {
     hooks.reported = [this, alive](const QString& json) {
         if (*alive) reported(json);
     };
-    hooks.openedBlank = [this, alive] {
-        if (*alive) openedBlank();
+    hooks.opensBlank = [this, alive] {
+        if (*alive) opensBlank_ = true;
     };
     page_ = new QtWebPage(profile, FrameScriptToken(), std::move(hooks));
     view_ = new QWebEngineView();
@@ -252,10 +252,6 @@ QWebEnginePage* QtWebEngine::windowRequested(bool userInitiated) {
     return engine ? engine->page() : nullptr;
 }
 
-void QtWebEngine::openedBlank() {
-    browser_.fireBeforeNavigate2(browser_.Object(), "about:blank");
-}
-
 unsigned QtWebEngine::beginNavigation(const std::string& url, bool started) {
     auto alive = alive_;
     unsigned generation = ++generation_;
@@ -294,7 +290,15 @@ void QtWebEngine::loadStarted() {
         return;
     }
     auto alive = alive_;
-    unsigned generation = beginNavigation(page_->requestedUrl().toString().toStdString(), true);
+    std::string url = page_->requestedUrl().toString().toStdString();
+    // The first document of a new window that starts blank loads without asking; the window
+    // heads for it all the same, as one that opens an address heads there.
+    if (std::exchange(opensBlank_, false)) {
+        if (url.empty()) url = "about:blank";
+        browser_.fireBeforeNavigate2(browser_.Object(), url);
+        if (!*alive) return;
+    }
+    unsigned generation = beginNavigation(url, true);
     if (!*alive || generation != generation_) return;
     navigation_.loadSeen = true;
     navigation_.requested = false;

@@ -95,9 +95,6 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
     // handler that navigates again leaves behind.
     unsigned beginNavigation(const std::string& url, bool started);
     QWebEnginePage* windowRequested(bool userInitiated);
-    // A new window that starts blank heads for about:blank, as one that opens an address heads
-    // there.
-    void openedBlank();
     // The frame script's reports are taken in the order they came, each once its payload is in.
     void reported(const QString& json);
     void takeParked(const QJsonValue& path, int parked, unsigned number);
@@ -134,6 +131,8 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
     bool busy_ = false;
     int readyState_ = 0;
     bool skipTypedRequest_ = false;
+    // This page is a new window that starts blank and has not begun loading yet.
+    bool opensBlank_ = false;
     std::optional<std::string> failedUrl_;
     runtime::DocumentData failedDocument_;
     struct Incoming {
