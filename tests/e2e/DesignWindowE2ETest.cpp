@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTest>
 #include <QWidget>
 #include <string>
@@ -32,6 +34,11 @@ class DesignWindowOnQt : public ProgramOnQt {
         site_.add("/keys.htm",
                   "<html><head><title>keys:</title><script>document.addEventListener('keydown', "
                   "e => { document.title += e.key; });</script></head><body>Keys</body></html>");
+        // An input box holding "x" that shows its value in the page's title after each key.
+        site_.add("/input.htm",
+                  "<html><head><title>start</title></head><body><input value='x' "
+                  "autofocus onkeyup=\"document.title = 'value:' + this.value\">"
+                  "</body></html>");
     }
 
     std::string url(const char* path) const { return site_.url(path).toStdString(); }
@@ -81,6 +88,24 @@ class DesignWindowOnQt : public ProgramOnQt {
         return before;
     }
 
+    // Once the box takes keys, Ctrl+N held (when asked), Ctrl with the key pressed and released,
+    // N released and "b" typed; the value the box shows then.
+    static std::string editInBox(runtime::WebBrowser& browser, Qt::Key key, bool holdingCtrlN) {
+        QWidget* page = dynamic_cast<qt::QtWebEngine*>(browser.engine())->widget()->focusProxy();
+        if (!page) return "no page";
+        auto takesKeys = [&] { return browser.LocationName() == "value:x"; };
+        for (int probe = 0; probe < 20 && !takesKeys(); ++probe) {
+            QTest::keyClick(page, Qt::Key_End);
+            ::e2e::waitFor(takesKeys, 1000);
+        }
+        if (holdingCtrlN) QTest::keyPress(page, Qt::Key_N, Qt::ControlModifier);
+        QTest::keyClick(page, key, Qt::ControlModifier);
+        if (holdingCtrlN) QTest::keyRelease(page, Qt::Key_N, Qt::ControlModifier);
+        QTest::keyClick(page, Qt::Key_B);
+        ::e2e::waitFor([&] { return browser.LocationName() != "value:x"; }, 3000);
+        return browser.LocationName();
+    }
+
     ::e2e::PageServer site_;
 };
 
@@ -117,6 +142,20 @@ TEST_F(DesignWindowOnQt, KeysHeldWithCtrlNNeverReachItsPageAndAWindowManagerClos
     qt::WidgetPeer::widgetOf(window)->close();
     EXPECT_TRUE(::e2e::waitFor([] { return designWindow() == nullptr; }));
     EXPECT_FALSE(soundsOpen());
+}
+
+TEST_F(DesignWindowOnQt, AnEditingKeyPressedWithCtrlNHeldNeverEditsItsPage) {
+    QGuiApplication::clipboard()->setText("clip");
+    frmMBrowser& window = openDesignWindow();
+    for (Qt::Key key : {Qt::Key_V, Qt::Key_A}) {
+        window.webView.Navigate(url("/input.htm"));
+        ASSERT_TRUE(showsPage(window.webView, url("/input.htm")));
+        EXPECT_EQ(editInBox(window.webView, key, true), "value:xb") << key;
+    }
+    // Without Ctrl+N the page edits as usual.
+    form1& main = *runtime::app().loadedForm<form1>();
+    ASSERT_TRUE(browse(main, url("/input.htm"), url("/input.htm")));
+    EXPECT_EQ(editInBox(main.WebBrowser2, Qt::Key_A, false), "value:b");
 }
 
 TEST_F(DesignWindowOnQt, CtrlNInTheMainWindowsPageStartsOneNewCopy) {
