@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QUrl>
 #include <QWebEnginePage>
@@ -23,7 +24,9 @@
 #include "mainwindow/pornBuster.h"
 #include "runtime/Application.h"
 #include "runtime/headless/User.h"
+#include "runtime/qt/QtFonts.h"
 #include "runtime/qt/QtWebEngine.h"
+#include "runtime/qt/WidgetPeer.h"
 
 namespace quillo::e2e {
 
@@ -73,6 +76,20 @@ TEST_F(MainRoad, TheProgramStartsBehindItsSplashAndShowsTheHomePage) {
     EXPECT_EQ(main.ComboURL.Text(), "http://www.quillo.example/");
     EXPECT_TRUE(main.WebBrowser1.Visible());
     EXPECT_GT(main.WebBrowser2.Width(), 0);
+}
+
+TEST_F(MainRoad, AfterALoadTheProgressTextShowsOneHundredPercentDoneInFull) {
+    form1& main = start();
+    ASSERT_TRUE(::e2e::waitFor([&] { return main.LabelStatusBarMini.Caption() == "100% Done"; }));
+    QWidget* label = qt::WidgetPeer::widgetOf(main.LabelStatusBarMini);
+    ASSERT_NE(label, nullptr);
+    EXPECT_TRUE(label->isVisible());
+    const QFontMetrics metrics(qt::ToQFont(main.LabelStatusBarMini.getFont()));
+    EXPECT_GE(label->width(), metrics.horizontalAdvance("100% Done"));
+    EXPECT_GE(label->height(), metrics.height());
+    // Painted in full inside the strip that holds it.
+    const QRect inStrip(label->mapTo(label->parentWidget(), QPoint()), label->size());
+    EXPECT_TRUE(label->parentWidget()->rect().contains(inStrip));
 }
 
 TEST_F(MainRoad, OpensTheAddressOnItsCommandLine) {

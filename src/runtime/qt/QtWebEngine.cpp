@@ -105,7 +105,7 @@ QtWebEngine::QtWebEngine(runtime::WebBrowser& browser) : browser_(browser) {
     connect(page_, &QWebEnginePage::loadStarted, this, [] { DropWarmPage(); });
     connect(page_, &QWebEnginePage::loadingChanged, this, &QtWebEngine::loadingChanged);
     connect(page_, &QWebEnginePage::loadProgress, this, [this](int progress) {
-        if (busy_ && progress < 100) browser_.fireProgressChange(progress, 100);
+        if (busy_) browser_.fireProgressChange(progress, 100);
     });
     connect(page_, &QWebEnginePage::titleChanged, this,
             [this](const QString& title) { browser_.fireTitleChange(title.toStdString()); });
