@@ -46,23 +46,19 @@ class OrganizeFavoritesOnQt : public QtFixture {
     }
     fs::path pets() const { return fs::path(WindowsDir) / "Favorites" / "Pets"; }
 
-    void clickFolder(const char* name) {
-        auto* tree = widgetOf(dialog->TV)->findChild<QTreeWidget*>();
-        QTreeWidgetItem* item = tree->findItems(name, Qt::MatchRecursive).value(0);
+    // Clicks the row of a folder or favorite; the next click on it comes too late to make a
+    // double click.
+    template <class View>
+    void clickRow(runtime::Control& control, const char* name) {
+        auto* view = widgetOf(control)->findChild<View*>();
+        auto item = view->findItems(name, Qt::MatchExactly | Qt::MatchRecursive).value(0);
         ASSERT_NE(item, nullptr) << name;
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
-                          tree->visualItemRect(item).center());
-        settle();
-    }
-    void clickFavorite(const char* name) {
-        auto* list = widgetOf(dialog->LV)->findChild<QListWidget*>();
-        QListWidgetItem* item = list->findItems(name, Qt::MatchExactly).value(0);
-        ASSERT_NE(item, nullptr) << name;
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(item).center());
-        // A second click soon after would be a double click.
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                          view->visualItemRect(item).center());
         QTest::qWait(QApplication::doubleClickInterval() + 50);
     }
+    void clickFolder(const char* name) { clickRow<QTreeWidget>(dialog->TV, name); }
+    void clickFavorite(const char* name) { clickRow<QListWidget>(dialog->LV, name); }
     void clickButton(runtime::Label& button) {
         QTest::mouseClick(widgetOf(button), Qt::LeftButton, {}, QPoint(5, 5));
         settle();
