@@ -1,11 +1,7 @@
 #include "designs/DesignList.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "runtime/Application.h"
-#include "runtime/PathResolver.h"
-#include "shared/mdlFile.h"
+#include "runtime/WholeFile.h"
 
 namespace quillo {
 
@@ -69,20 +65,7 @@ std::string CleanDesignName(const std::string& Name) {
 }
 
 bool WriteDesignList(const std::string& Path, const std::string& Text) {
-    const std::string temporary = Path + ".tmp";
-    if (!DeleteFile(temporary)) return false;
-    const std::int16_t handle = OpenFile(temporary, kModeWrite, kKindBinary);
-    if (handle < 1) return false;
-    const std::int32_t length = WriteAt(handle, Text, 0);
-    CloseFile(handle);
-    std::error_code error;
-    if (length != static_cast<std::int32_t>(Text.size())) {
-        DeleteFile(temporary);
-        return false;
-    }
-    std::filesystem::rename(runtime::ResolvePath(temporary), runtime::ResolvePath(Path), error);
-    if (error) DeleteFile(temporary);
-    return !error;
+    return runtime::ReplaceFile(Path, Text);
 }
 
 }  // namespace quillo

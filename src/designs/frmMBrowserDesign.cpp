@@ -198,24 +198,18 @@ void frmMBrowser::InetArchon_StateChanged(int Index, std::int16_t State) {
     std::string file = PictureFile(Index);
     if (GetFileSize(file) != *length) {
         if (!DeleteFile(file)) return cancel();
-        std::int32_t received = 0;
+        // The body is gathered whole and written in one piece, so no picture is ever half
+        // written, to pass for the picture now or to be reused later.
+        std::string body;
         transfer.setTag("0");
-        while (received < *length) {
+        while (body.size() < static_cast<std::size_t>(*length)) {
             std::string chunk = transfer.GetChunk(kChunkSize, runtime::icByteArray);
             if (chunk.empty()) break;
-            std::int16_t handle = OpenFile(file, kModeWrite, kKindBinary);
-            if (handle < 1) return Unload();
-            std::int32_t size = WriteAt(handle, chunk, 0);
-            CloseFile(handle);
-            if (size < 0) return cancel();
-            received = size;
-            transfer.setTag(std::to_string(received));
+            body += chunk;
+            transfer.setTag(std::to_string(body.size()));
         }
-        // A body cut short must not pass for the picture, nor be reused later.
-        if (received != *length) {
-            DeleteFile(file);
-            return cancel();
-        }
+        if (body.size() != static_cast<std::size_t>(*length)) return cancel();
+        if (!runtime::ReplaceFile(file, body)) return Unload();
     }
 
     if (Index == 1) {

@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <limits>
@@ -12,6 +11,7 @@
 #include <system_error>
 
 #include "runtime/PathResolver.h"
+#include "runtime/WholeFile.h"
 
 namespace quillo {
 
@@ -44,20 +44,7 @@ std::string ShortcutText(std::string_view address) {
 }
 
 bool WriteShortcut(const std::string& file, std::string_view address) {
-    const std::string target = runtime::ResolvePath(file);
-    const std::string temporary = target + ".saving";
-    const std::string text = ShortcutText(address);
-    std::FILE* out = std::fopen(temporary.c_str(), "wb");
-    if (!out) return false;
-    const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
-    if (std::fclose(out) != 0 || !written) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, target, error);
-    if (error) std::remove(temporary.c_str());
-    return !error;
+    return runtime::ReplaceFile(file, ShortcutText(address));
 }
 
 std::string TrimSpaces(std::string_view text) {

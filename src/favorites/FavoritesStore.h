@@ -12,8 +12,8 @@ namespace quillo {
 // The whole Internet-shortcut file for an address: two lines, each ended by CR LF.
 std::string ShortcutText(std::string_view address);
 
-// Writes the shortcut through a temporary file that then takes the name, so a failed write
-// leaves a favorite of the same name as it was. False when anything failed.
+// Writes the shortcut file whole, replacing a favorite of the same name; a failed write leaves
+// that favorite as it was. False when anything failed.
 bool WriteShortcut(const std::string& file, std::string_view address);
 
 // The text without leading and trailing spaces (other blanks stay).

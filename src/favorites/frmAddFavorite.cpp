@@ -12,6 +12,7 @@
 #include "runtime/FolderListing.h"
 #include "runtime/PathResolver.h"
 #include "runtime/Picture.h"
+#include "runtime/Utf8.h"
 #include "shared/ModuleLanguage.h"
 #include "shared/mdlPlacementFunctions.h"
 
@@ -96,11 +97,22 @@ void frmAddFavorite::Form_MouseDown() {
     application().backend().windows().startSystemMove(*this);
 }
 
+void frmAddFavorite::SelectName() {
+    txtFavoriteName.setSelStart(0);
+    txtFavoriteName.setSelLength(runtime::CodePointCount(txtFavoriteName.Text()));
+    txtFavoriteName.SetFocus();
+}
+
 void frmAddFavorite::cmdOK_Click() {
     const std::string name = TrimSpaces(txtFavoriteName.Text());
-    // A name with a separator would land outside the chosen folder: nothing is written.
-    if (IsSafeName(name + ".url"))
-        WriteShortcut(WindowsDir + "/" + CurrentFolder + "/" + name + ".url", Tag());
+    // A name that would land outside the chosen folder, or that the folder does not take, saves
+    // nothing: rather than closing as if it had saved, the dialog stays with the name chosen for
+    // the user to change.
+    if (!IsSafeName(name + ".url") ||
+        !WriteShortcut(WindowsDir + "/" + CurrentFolder + "/" + name + ".url", Tag())) {
+        SelectName();
+        return;
+    }
     Unload();
 }
 

@@ -14,7 +14,8 @@ namespace quillo {
 
 // The add-favorite dialog: the favorite's name, the folder tree, and New, OK and Cancel as
 // transparent spots over the dialog's bitmap. Tag holds the address to save. OK writes the
-// shortcut into CurrentFolder; every file-system failure is skipped without a message.
+// shortcut into CurrentFolder and closes; when the shortcut cannot be written it stays open with
+// the name selected. Other file-system failures are skipped without a message.
 class frmAddFavorite : public runtime::Form {
   public:
     frmAddFavorite();
@@ -39,6 +40,8 @@ class frmAddFavorite : public runtime::Form {
     void AddSubFolders(const std::string& ParentKey, const std::string& Directory);
     // Makes a folder below the selected node and starts editing its name.
     void CreateNewFolder();
+    // Selects the whole name in the name box and gives it the focus.
+    void SelectName();
 
     void Form_Load();
     // Every showing starts from the folders as they are now, the root chosen: the dialog may

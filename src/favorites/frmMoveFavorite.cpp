@@ -10,6 +10,7 @@
 #include "runtime/Application.h"
 #include "runtime/PathResolver.h"
 #include "runtime/Picture.h"
+#include "runtime/WholeFile.h"
 #include "shared/ModuleLanguage.h"
 #include "shared/mdlPlacementFunctions.h"
 
@@ -29,8 +30,7 @@ void MoveFavoriteFile(const std::string& source, const std::string& folder,
     const fs::path to = runtime::ResolvePath(folder + "/" + name);
     std::error_code error;
     if (fs::exists(to, error) && fs::equivalent(from, to, error)) return;
-    if (error || !fs::copy_file(from, to, fs::copy_options::overwrite_existing, error) || error)
-        return;
+    if (error || !runtime::CopyRegularFile(from, to)) return;
     fs::remove(from, error);
 }
 

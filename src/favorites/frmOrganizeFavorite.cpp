@@ -318,7 +318,14 @@ void frmOrganizeFavorite::LV_AfterLabelEdit(int& Cancel,
     const std::string key = std::exchange(RenameKey, {});
     if (!NewString || key.empty()) return;
     // The name keeps its spaces; it must stay in its folder and not replace another favorite.
-    if (!RenameInFolder(key, *NewString + ".url")) Cancel = 1;
+    const std::string name = *NewString + ".url";
+    if (!RenameInFolder(key, name)) {
+        Cancel = 1;
+        return;
+    }
+    // The list catches up at once, so that Rename and Delete find the favorite by its new name.
+    ReloadFavorite(listed_);
+    LV.setSelectedItem(LV.ListItems.Item(key.substr(0, key.find_last_of('/') + 1) + name));
 }
 
 void frmOrganizeFavorite::DeleteFavorites() {

@@ -103,6 +103,11 @@ void form1::setDesignLooks() {
     // and the side pane's width, which the main pane gives back while the pane is hidden.
     ComboURL.setHeight(315);
     WebBrowser1.setWidth(2790);
+    // The progress text has room for its longest text in its own font.
+    const runtime::SizePx longest =
+        application().backend().textMetrics().measure("100% Done", LabelStatusBarMini.getFont(), 0);
+    LabelStatusBarMini.setWidth(longest.width * application().screen().TwipsPerPixelX);
+    LabelStatusBarMini.setHeight(longest.height * application().screen().TwipsPerPixelY);
 }
 
 form1::~form1() = default;

@@ -180,8 +180,7 @@ void form1::MenuFavorite_Click(std::int32_t ItemNumber) {
         const std::string name = FavoriteName(WebBrowser2.LocationName());
         dialog.setTag(WebBrowser2.LocationURL());
         dialog.txtFavoriteName.setText(name);
-        dialog.txtFavoriteName.setSelStart(0);
-        dialog.txtFavoriteName.setSelLength(runtime::CodePointCount(name));
+        dialog.SelectName();
         dialog.Show(runtime::ShowMode::Modal);
     } else if (key == "Organize") {
         runtime::form<frmOrganizeFavorite>().Show(runtime::ShowMode::Modal);

@@ -5,13 +5,17 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
+#include <climits>
 
+#include "runtime/FileCalls.h"
 #include "runtime/PathResolver.h"
 
 namespace quillo::runtime {
 
 namespace {
+
+// As many links as the system follows in one name.
+constexpr int kMaxLinks = 40;
 
 // Closes the descriptor when it goes out of scope.
 class Descriptor {
@@ -48,13 +52,37 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// A new file beside the target, under a name no other file has; its name goes to temporary.
+// The folder part of a path: "." for a bare name, "" for an entry of the root.
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+
+// The name of the file a path stands for: a link, and a link to a link, is followed to the name
+// it points at, so the file is replaced there and the link stays. Empty for a loop of links.
+std::string linkedFile(std::string path) {
+    for (int hop = 0; hop < kMaxLinks; ++hop) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+        char pointed[PATH_MAX];
+        const ssize_t length = ::readlink(path.c_str(), pointed, sizeof pointed);
+        if (length <= 0 || static_cast<std::size_t>(length) == sizeof pointed) return {};
+        const std::string link(pointed, static_cast<std::size_t>(length));
+        path = link.front() == '/' ? link : folderOf(path) + "/" + link;
+    }
+    return {};
+}
+
+// A new file in the target's folder (so that it takes the target's name on the same file
+// system). Its name is short and owes nothing to the target's, so every name the folder accepts
+// can be written; it is made afresh, never through an entry already there, such as a link.
 int createBeside(const std::string& target, std::string& temporary) {
     static unsigned counter = 0;
+    const std::string prefix = folderOf(target) + "/.quillo-" + std::to_string(::getpid()) + "-";
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary =
-            target + "." + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".saving";
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        temporary = prefix + std::to_string(++counter);
+        const int fd =
+            fileCalls().open(temporary, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
@@ -83,18 +111,30 @@ std::optional<std::string> ReadRegularFile(const std::string& name) {
 
 bool ReplaceFile(const std::string& name, std::string_view bytes) {
     if (!usableName(name)) return false;
-    const std::string target = ResolvePath(name);
+    const std::string target = linkedFile(ResolvePath(name));
+    if (target.empty()) return false;
+    struct stat existing {};
+    const bool replacing = ::stat(target.c_str(), &existing) == 0;
+    // Only a file gives way: a folder, a pipe or a device keeps its place.
+    if (replacing && !S_ISREG(existing.st_mode)) return false;
     std::string temporary;
     Descriptor file(createBeside(target, temporary));
     if (file.get() < 0) return false;
+    // The new file keeps the permissions the user gave the old one.
+    const bool kept = !replacing || ::fchmod(file.get(), existing.st_mode & 07777) == 0;
     // On the disk before it takes the name, so even a crash leaves the old or the new file.
-    const bool written = writeAll(file.get(), bytes) && ::fdatasync(file.get()) == 0;
+    const bool written = kept && writeAll(file.get(), bytes) && ::fdatasync(file.get()) == 0;
     const bool closed = file.close();
-    if (!written || !closed || std::rename(temporary.c_str(), target.c_str()) != 0) {
+    if (!written || !closed || !MoveEntry(temporary, target)) {
         ::unlink(temporary.c_str());
         return false;
     }
     return true;
+}
+
+bool CopyRegularFile(const std::string& from, const std::string& to) {
+    const std::optional<std::string> bytes = ReadRegularFile(from);
+    return bytes && ReplaceFile(to, *bytes);
 }
 
 }  // namespace quillo::runtime

@@ -13,9 +13,16 @@ namespace quillo::runtime {
 // (a pipe would never end), and a read that fails, give nothing; nothing waits for a writer.
 std::optional<std::string> ReadRegularFile(const std::string& name);
 
-// Replaces the file by bytes: they go into a new file beside it that then takes its name, so a
-// write that fails (a full disk, a folder that cannot be written) leaves the file as it was.
-// False when anything failed; no new file is left behind then.
+// Replaces the file by bytes, the one way the program writes a whole file: they go into a new
+// file of a short name of its own in the same folder, made afresh, which then takes the file's
+// name. So a write that fails (a full disk, a folder that cannot be written, a name the file
+// system refuses) leaves the file as it was, and no new file is left behind. The permission bits
+// of a replaced file stay; a name that is a link keeps the link, and the file it points at is
+// replaced. Only a file (or nothing) is replaced. False when anything failed.
 bool ReplaceFile(const std::string& name, std::string_view bytes);
+
+// Replaces (or makes) the file to by the bytes of the regular file from; false when from cannot
+// be read or to cannot be written.
+bool CopyRegularFile(const std::string& from, const std::string& to);
 
 }  // namespace quillo::runtime

@@ -16,6 +16,7 @@
 #include "skins/FormGauge.h"
 #include "skins/FormLoading.h"
 #include "skins/FormSaveAs.h"
+#include "skins/SkinAside.h"
 #include "skins/SkinNames.h"
 
 namespace quillo {
@@ -58,6 +59,8 @@ void ClassSkins::showMessage(const std::string& text) {
 }
 
 void ClassSkins::CallFromBrowserInit(Form& form1, const std::string& ThemeName) {
+    // A skin that a save left aside is back in its place before any skin is read.
+    SkinAside(programFolder() + "/skins/").putBack();
     std::string theme = ThemeName;
     for (int attempt = 0; attempt < 2; ++attempt) {
         bool listRead = FileIO("GetBinary", programFolder() + "/skinlib.txt", SkinLibText);
@@ -110,13 +113,7 @@ void ClassSkins::ProcessListClick(Form& SourceForm) {
 }
 
 bool ClassSkins::writeSkinList() {
-    // Written beside the list and renamed over it, so a failed write loses no skin.
-    const std::string list = programFolder() + "/skinlib.txt";
-    const std::string fresh = list + ".new";
-    if (!FileIO("Write", fresh, SkinLibText)) return false;
-    std::error_code error;
-    std::filesystem::rename(ResolvePath(fresh), ResolvePath(list), error);
-    return !error;
+    return FileIO("Write", programFolder() + "/skinlib.txt", SkinLibText);
 }
 
 bool ClassSkins::LoadTheme(std::string Filename) {

@@ -34,7 +34,8 @@ class ClassSkins {
 
     explicit ClassSkins(Surroundings surroundings);
 
-    // Start-up: loads and applies the descriptor ThemeName. A skin list or descriptor that fails
+    // Start-up: puts a skin folder that a save left aside back in its empty place (SkinAside),
+    // then loads and applies the descriptor ThemeName. A skin list or descriptor that fails
     // gives MsgSkinLoadFailed, names the default skin Quillo in rn418.ini and loads that instead,
     // once; a missing skin list does not stop the default skin.
     void CallFromBrowserInit(runtime::Form& form1, const std::string& ThemeName);
@@ -88,8 +89,10 @@ class ClassSkins {
     bool MakeSkinFolder(const std::string& FolderName);
     // Fills a fresh temporary folder with the skin's files and descriptor; false on a failure.
     bool gatherSkin(runtime::Form& form1, const std::string& clipName, const std::string& Filename);
-    // Puts the temporary folder in the place of the skin folder Filename; the old folder goes
-    // only once the new one has taken its name, and is put back when it could not.
+    // Puts the temporary folder in the place of the skin folder Filename. The old folder waits
+    // aside and goes only once the new one has taken its name; it goes back when that failed,
+    // and waits for the next save or start-up when it cannot. False, changing nothing, when a
+    // skin already waiting aside keeps the old folder from moving.
     bool replaceSkinFolder(const std::string& Filename);
 
     std::string programFolder() const;

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "runtime/FileCalls.h"
 #include "runtime/Form.h"
 #include "runtime/Label.h"
 #include "runtime/ListBox.h"
@@ -11,11 +12,13 @@
 #include "runtime/PictureBox.h"
 #include "runtime/TextBox.h"
 #include "runtime/Utf8.h"
+#include "runtime/WholeFile.h"
 #include "shared/MessageBox.h"
 #include "shared/ModuleFucns.h"
 #include "shared/ModuleLanguage.h"
 #include "shared/mdlPlacementFunctions.h"
 #include "skins/ClassSkins.h"
+#include "skins/SkinAside.h"
 #include "skins/SkinNames.h"
 
 namespace quillo {
@@ -173,8 +176,7 @@ bool ClassSkins::gatherSkin(Form& form1, const std::string& clipName, const std:
         // Only plain files: a Tag naming nothing, a folder or a device gives the skin no file.
         if (!fs::is_regular_file(source, error)) continue;
         const std::string target = name == kStripClip ? clipName : std::string(name);
-        fs::copy_file(source, gathered + "/" + target, fs::copy_options::overwrite_existing, error);
-        if (error) return false;
+        if (!CopyRegularFile(source, gathered + "/" + target)) return false;
     }
     std::string descriptor = NewThemeText;
     return FileIO("Write", gathered + "/" + Filename + ".tz3", descriptor);
@@ -182,24 +184,19 @@ bool ClassSkins::gatherSkin(Form& form1, const std::string& clipName, const std:
 
 bool ClassSkins::replaceSkinFolder(const std::string& Filename) {
     const std::string skins = programFolder() + "/skins/";
-    const fs::path gathered = ResolvePath(skins + kTemporaryFolder);
-    const fs::path target = ResolvePath(skins + Filename);
-    // No skin name holds a full stop, so the old skin waits here without meeting one.
-    const fs::path old = ResolvePath(skins + kTemporaryFolder + ".old");
+    const std::string target = ResolvePath(skins + Filename);
+    SkinAside aside(skins);
+    // A skin an earlier save left aside goes back first, or away once its folder is whole.
+    aside.settle();
     std::error_code error;
-    fs::remove_all(old, error);
-    if (error) return false;
     const bool replacing = fs::exists(fs::symlink_status(target, error));
-    error.clear();
-    if (replacing) fs::rename(target, old, error);
-    if (error) return false;
-    fs::rename(gathered, target, error);
-    if (error) {
-        if (replacing) fs::rename(old, target, error);
+    if (replacing && !aside.take(target)) return false;
+    if (!MoveEntry(ResolvePath(skins + kTemporaryFolder), target)) {
+        // What cannot go back now waits aside for the next save or start-up.
+        if (replacing) aside.putBack();
         return false;
     }
-    // What cannot be removed now goes at the next save.
-    fs::remove_all(old, error);
+    aside.settle();
     return true;
 }
 

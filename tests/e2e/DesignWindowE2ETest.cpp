@@ -13,6 +13,7 @@
 #include "ProgramOnQt.h"
 #include "designs/frmMBrowser.h"
 #include "designs/frmSaveDesign.h"
+#include "mainwindow/pornBuster.h"
 #include "runtime/MediaCommands.h"
 #include "runtime/headless/User.h"
 #include "runtime/qt/QtWebEngine.h"
@@ -28,10 +29,11 @@ class DesignWindowOnQt : public ProgramOnQt {
         site_.add("/design.htm", QByteArray::fromStdString("<html><body>Shapes<!--\n" +
                                                            testing::ShapedDesign() + "--></body>"));
         site_.add("/bad.htm", "<html><body><p>Nude pics inside</p></body></html>");
-        // A page that writes the keys it gets into its title.
+        // A page that writes the keys it gets into its title, and shows what its box holds.
         site_.add("/keys.htm",
                   "<html><head><title>keys:</title><script>document.addEventListener('keydown', "
-                  "e => { document.title += e.key; });</script></head><body>Keys</body></html>");
+                  "e => { document.title += e.key; });</script></head><body>Keys<input autofocus "
+                  "onkeyup=\"v.textContent = '[' + value + ']'\"><p id=v></p></body></html>");
     }
 
     std::string url(const char* path) const { return site_.url(path).toStdString(); }
@@ -81,6 +83,10 @@ class DesignWindowOnQt : public ProgramOnQt {
         return before;
     }
 
+    static bool boxHolds(runtime::WebBrowser& browser, const char* end) {
+        return GetPageText(browser.Object()).find(end) != std::string::npos;
+    }
+
     ::e2e::PageServer site_;
 };
 
@@ -113,6 +119,8 @@ TEST_F(DesignWindowOnQt, KeysHeldWithCtrlNNeverReachItsPageAndAWindowManagerClos
     EXPECT_TRUE(::e2e::waitFor([&] {
         return window.webView.LocationName() == before + "Controlb";
     })) << window.webView.LocationName();
+    // Select-all never reached the page: "b" follows the x's in the box.
+    EXPECT_TRUE(::e2e::waitFor([&] { return boxHolds(window.webView, "xb]"); }));
     EXPECT_TRUE(backend_.recorder.starts.empty());
     qt::WidgetPeer::widgetOf(window)->close();
     EXPECT_TRUE(::e2e::waitFor([] { return designWindow() == nullptr; }));
@@ -126,6 +134,7 @@ TEST_F(DesignWindowOnQt, CtrlNInTheMainWindowsPageStartsOneNewCopy) {
     EXPECT_TRUE(::e2e::waitFor([&] {
         return main.WebBrowser2.LocationName() == before + "ControlnControlab";
     })) << main.WebBrowser2.LocationName();
+    EXPECT_TRUE(::e2e::waitFor([&] { return boxHolds(main.WebBrowser2, "[b]"); }));
     EXPECT_EQ(backend_.recorder.starts.size(), 1u);
 }
 

@@ -6,12 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWidget>
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "E2E.h"
@@ -23,7 +25,9 @@
 #include "mainwindow/pornBuster.h"
 #include "runtime/Application.h"
 #include "runtime/headless/User.h"
+#include "runtime/qt/QtFonts.h"
 #include "runtime/qt/QtWebEngine.h"
+#include "runtime/qt/WidgetPeer.h"
 
 namespace quillo::e2e {
 
@@ -65,7 +69,7 @@ class MainRoad : public ProgramOnQt {
 
 }  // namespace
 
-TEST_F(MainRoad, TheProgramStartsBehindItsSplashAndShowsTheHomePage) {
+TEST_F(MainRoad, TheProgramStartsBehindItsSplashAndShowsTheHomePageAndThatItIsDone) {
     form1& main = start();
     EXPECT_EQ(runtime::app().loadedForm<FormSplashScreen>(), nullptr);
     EXPECT_EQ(main.WebBrowser2.LocationURL(), "http://www.quillo.example/");
@@ -73,6 +77,10 @@ TEST_F(MainRoad, TheProgramStartsBehindItsSplashAndShowsTheHomePage) {
     EXPECT_EQ(main.ComboURL.Text(), "http://www.quillo.example/");
     EXPECT_TRUE(main.WebBrowser1.Visible());
     EXPECT_GT(main.WebBrowser2.Width(), 0);
+    EXPECT_EQ(main.LabelStatusBarMini.Caption(), "100% Done");
+    const QFontMetrics shown(qt::ToQFont(main.LabelStatusBarMini.getFont()));
+    EXPECT_GE(qt::WidgetPeer::widgetOf(main.LabelStatusBarMini)->width(),
+              shown.horizontalAdvance("100% Done"));
 }
 
 TEST_F(MainRoad, OpensTheAddressOnItsCommandLine) {
@@ -266,6 +274,33 @@ TEST_F(MainRoad, APageOpeningTwentyWindowsAsItLoadsStartsOneCopyUntilTheUserActs
     ASSERT_TRUE(::e2e::waitFor([&] { return backend_.recorder.starts.size() > 1; }));
     ::e2e::waitFor([] { return false; }, 1000);
     EXPECT_EQ(backend_.recorder.starts.size(), 2u);
+}
+
+TEST_F(MainRoad, ABlankPopUpWrittenByScriptShowsItsTextUnlessItHoldsAForbiddenPhrase) {
+    ::e2e::PageServer site;
+    site.add("/writer.htm",
+             "<script>function pop(opened, text) { var w = window.open(opened); "
+             "w.document.write(text); w.document.close(); }</script>Writer");
+    form1& main = start();
+    const std::string writer = site.url("/writer.htm").toStdString();
+    ASSERT_TRUE(browse(main, writer, writer));
+    for (const auto& [opened, text, shown] :
+         {std::tuple("", "Hello from the pop-up", true),
+          std::tuple("about:blank", "Nude pics inside", false)}) {
+        main.noteUserInput();
+        dynamic_cast<qt::QtWebEngine*>(main.WebBrowser2.engine())
+            ->page()
+            ->runJavaScript(QStringLiteral("pop('%1', '%2')").arg(opened, text));
+        // Shown at its size; or shown, blanked with the warning and hidden.
+        const std::string seen = shown ? text : "This is a site you do not want to visit.";
+        EXPECT_TRUE(::e2e::waitFor([&] {
+            auto* popUp = runtime::app().loadedForm<FormBabyBrowser>();
+            return popUp && popUp->Visible() == shown &&
+                   popUp->Width() == popUp->WebBrowserBaby.Width() + 360 &&
+                   GetPageText(popUp->WebBrowserBaby.Object()).find(seen) != std::string::npos;
+        })) << text;
+    }
+    EXPECT_TRUE(backend_.recorder.starts.empty());
 }
 
 TEST_F(MainRoad, WritesItsSizeAndItsAddressHistoryAtExit) {

@@ -2,9 +2,13 @@
 // them their bitmaps: each window is its background bitmap with its picture buttons on it.
 
 #include <QImage>
+#include <QListWidget>
 #include <QString>
+#include <QTest>
+#include <QTreeWidget>
 #include <QWidget>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -15,6 +19,7 @@
 #include "mainwindow/FormAbout.h"
 #include "mainwindow/FormChangeHomepage.h"
 #include "mainwindow/FormMenu.h"
+#include "mainwindow/Variables.h"
 #include "shared/ModuleLanguage.h"
 #include "shared/mdlPlacementFunctions.h"
 #include "skins/FormDesignEdit.h"
@@ -76,6 +81,30 @@ TEST_F(ToolWindows, ShowTheirBitmapsWithEachPictureButtonAtItsPlace) {
         }
         window->Hide();
     }
+}
+
+TEST_F(ToolWindows, AfterAFavoriteIsRenamedDeleteRemovesItFromItsFolder) {
+    WindowsDir = application().App().WindowsDir;
+    const std::filesystem::path pets = WindowsDir + "/Favorites/Pets";
+    std::filesystem::create_directories(pets);
+    std::ofstream(pets / "cat.url").put('\n');
+    frmOrganizeFavorite& dialog = form<frmOrganizeFavorite>();
+    dialog.Show();
+    auto* tree = widgetOf(dialog.TV)->findChild<QTreeWidget*>();
+    auto* list = widgetOf(dialog.LV)->findChild<QListWidget*>();
+    const auto click = [](QWidget* on, QPoint at) {
+        QTest::mouseClick(on, Qt::LeftButton, {}, at);
+        QTest::qWait(QApplication::doubleClickInterval() + 50);  // never a double click
+    };
+    click(tree->viewport(), tree->visualItemRect(tree->topLevelItem(0)->child(0)).center());
+    const QPoint favorite = list->visualItemRect(list->item(0)).center();
+    click(list->viewport(), favorite);
+    click(widgetOf(dialog.cmdRename), QPoint(5, 5));
+    QTest::keyClicks(QApplication::focusWidget(), "kitten\r");
+    click(list->viewport(), favorite);
+    ASSERT_EQ(dialog.LastFocus, "List View");  // else Delete would ask about the folder
+    click(widgetOf(dialog.cmdDelete), QPoint(5, 5));
+    EXPECT_TRUE(std::filesystem::is_directory(pets) && std::filesystem::is_empty(pets));
 }
 
 }  // namespace quillo::e2e

@@ -7,11 +7,14 @@
 #include <filesystem>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "runtime/headless/FileFaults.h"
 #include "runtime/headless/FullDisk.h"
 #include "runtime/headless/Harness.h"
 
+using quillo::headless::FileFaults;
 using quillo::headless::FullDisk;
 using quillo::headless::Harness;
 namespace fs = std::filesystem;
@@ -85,6 +88,30 @@ TEST(FileIO, AWriteThatFailsOnAFullDiskKeepsTheOldFileWhole) {
         // Nothing half written is left beside it.
         EXPECT_EQ(std::distance(fs::directory_iterator(harness.programFolder()), {}), 1);
     }
+}
+
+TEST(FileIO, WritesEveryNameTheFolderTakesKeepingPermissionsAndLinksAndNoLinkPlantedBeside) {
+    Harness harness;
+    harness.writeFile("settings/real.ini", "old");
+    ASSERT_EQ(chmod(harness.path("settings/real.ini").c_str(), 0600), 0);
+    fs::create_symlink("settings/real.ini", harness.path("rn418.ini"));
+    harness.writeFile("victim", "mine");
+    FileFaults faults;
+    faults.beforeOpen([&, planted = false](const std::string& path) mutable {
+        if (!std::exchange(planted, true)) fs::create_symlink(harness.path("victim"), path);
+    });
+    for (const std::string& name : {std::string(250, 'n'), std::string("rn418.ini")}) {
+        std::string contents = "<Sea>";
+        EXPECT_TRUE(quillo::FileIO("Write", harness.path(name), contents));
+        EXPECT_EQ(harness.readFile(name), "<Sea>\r\n");
+    }
+    std::string refused = "x";  // 256 bytes are more than a name may have
+    EXPECT_FALSE(quillo::FileIO("Write", harness.path(std::string(256, 'n')), refused));
+    EXPECT_EQ(harness.readFile("victim"), "mine");
+    EXPECT_TRUE(fs::is_symlink(harness.path("rn418.ini")));
+    EXPECT_EQ(fs::status(harness.path("settings/real.ini")).permissions(), fs::perms(0600));
+    // The planted link, the victim, the long name, the link and its folder.
+    EXPECT_EQ(std::distance(fs::directory_iterator(harness.programFolder()), {}), 5);
 }
 
 TEST(FileIO, ReadsOnlyRegularFilesAndNeverWaitsOnAPipe) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/headless/FileFaults.h"
 #include "shared/ModuleLanguage.h"
 #include "shared/mdlPlacementFunctions.h"
 #include "skins/SkinFixture.h"
@@ -67,7 +68,9 @@ TEST_F(SkinRenaming, RemovalTakesOnlyTheWholeEntryOffTheListAndKeepsTheFolder) {
     EXPECT_EQ(manager().ListSkins.ListCount(), 0);
     EXPECT_EQ(messages.size(), 1u);
 
-    fs::create_directory(harness.path("skinlib.txt.new"));
+    quillo::headless::FileFaults faults;
+    faults.failRenames(
+        [](const std::string&, const std::string& to) { return to.ends_with("/skinlib.txt"); });
     answerMessages(1);
     remove("DeepSea");
     EXPECT_EQ(messages.back(), "The skin could not be removed.");

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/headless/FileFaults.h"
 #include "runtime/headless/FullDisk.h"
 #include "shared/ModuleLanguage.h"
 #include "skins/SkinFixture.h"
@@ -177,5 +178,30 @@ TEST_F(SkinSaving, ASaveThatCannotBeWrittenWholeKeepsTheOldSkinAndWritesNothingE
         EXPECT_EQ(harness.readFile("skinlib.txt") + harness.readFile("rn418.ini"),
                   list + "<Quillo>\r\n");
         EXPECT_EQ(std::distance(fs::directory_iterator(skinPath("")), {}), 2) << room;
+    }
+}
+
+TEST_F(SkinSaving, ASkinLeftAsideBySaveThatCouldNotFinishOutlivesTheNextSaveAndIsBackAtStartUp) {
+    // The next save either cannot put it back either, or puts it back.
+    for (const bool stillFailing : {true, false}) {
+        writeSkin("Sea", fieldsOf());
+        const std::string descriptor = harness.readFile("skins/Sea/Sea.tz3");
+        dressFromSources();
+        {
+            quillo::headless::FileFaults faults;
+            // Neither the new skin nor the old one can take the name again.
+            faults.failRenames(
+                [](const std::string&, const std::string& to) { return to.ends_with("/Sea"); });
+            save("Sea");
+            EXPECT_FALSE(fs::exists(skinPath("Sea")));
+            if (stillFailing) save("Sky");
+        }
+        if (!stillFailing) save("Sky");
+        EXPECT_EQ(fs::exists(skinPath("Sea")), !stillFailing);
+        skins->CallFromBrowserInit(main(), skinPath("Sea") + "/Sea.tz3");
+        EXPECT_EQ(harness.readFile("skins/Sea/Sea.tz3"), descriptor);
+        EXPECT_TRUE(fs::exists(skinPath("Sky") + "/Sky.tz3"));
+        EXPECT_EQ(std::distance(fs::directory_iterator(skinPath("")), {}), 3) << stillFailing;
+        fs::remove_all(skinPath("Sky"));
     }
 }

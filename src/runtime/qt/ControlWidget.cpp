@@ -9,9 +9,9 @@
 
 #include "runtime/Control.h"
 #include "runtime/qt/ControlDrag.h"
+#include "runtime/qt/FocusFollower.h"
 #include "runtime/qt/FormWidget.h"
 #include "runtime/qt/InputCodes.h"
-#include "runtime/qt/ModelSync.h"
 #include "runtime/qt/PageKeyRoute.h"
 #include "runtime/qt/PixelScale.h"
 #include "runtime/qt/ShellDrop.h"
@@ -80,6 +80,8 @@ void ControlWidget::mousePressEvent(QMouseEvent* event) {
     if (!control_) return;
     // A window the user presses in shows, whatever minimize was asked of it.
     if (auto* top = qobject_cast<FormWidget*>(window())) top->confirmShown();
+    if (!control_) return;
+    FocusFollower::follow();
     if (!control_) return;
     lastPressGlobal_ = event->globalPosition();
     systemTookPress_ = false;
@@ -207,12 +209,6 @@ void ControlWidget::keyReleaseEvent(QKeyEvent* event) {
     if (!control_ || event->isAutoRepeat() || PageKeyRoute::cameBackFromPage(*event, this)) return;
     if (int code = VirtualKeyCode(event->key(), event->modifiers()); code != 0)
         control_->fireKeyUp(code, ShiftBits(event->modifiers()));
-}
-
-void ControlWidget::focusInEvent(QFocusEvent* event) {
-    QWidget::focusInEvent(event);
-    if (!control_ || ModelSync::active() || control_->kind() == runtime::ControlKind::Form) return;
-    control_->SetFocus();
 }
 
 void ControlWidget::dragEnterEvent(QDragEnterEvent* event) {

@@ -62,7 +62,6 @@ class ControlWidget : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
     // Files dropped from other programs: taken when the control's OLEDropMode is manual,
     // refused when it is none.
     void dragEnterEvent(QDragEnterEvent* event) override;

@@ -9,7 +9,6 @@
 
 #include "runtime/Control.h"
 #include "runtime/qt/InputCodes.h"
-#include "runtime/qt/ModelSync.h"
 #include "runtime/qt/PixelScale.h"
 
 namespace quillo::qt {
@@ -52,9 +51,6 @@ bool HostWidget::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyRelease:
             keyReleaseEvent(static_cast<QKeyEvent*>(event));
             return true;
-        case QEvent::FocusIn:
-            if (control() && !ModelSync::active()) control()->SetFocus();
-            return false;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:

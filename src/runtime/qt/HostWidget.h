@@ -11,7 +11,7 @@ namespace quillo::qt {
 // A control shown by a Qt widget of its own (an edit field, a list, a tree) that fills it. Keys
 // reach the inner widget only through the control's key events, so a handler that swallows a key
 // keeps it from the inner widget; mouse input is reported as the control's mouse events and then
-// handled by the inner widget as usual; focus on the inner widget is focus on the control.
+// handled by the inner widget as usual.
 class HostWidget : public ControlWidget {
     Q_OBJECT
   public:

@@ -7,6 +7,18 @@
 
 namespace quillo::qt {
 
+namespace {
+
+void GiveFocusToOwner(const QWidget& field) {
+    for (QWidget* owner = field.parentWidget(); owner; owner = owner->parentWidget()) {
+        if (owner->focusPolicy() == Qt::NoFocus) continue;
+        owner->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+}
+
+}  // namespace
+
 LabelEditor::LabelEditor() {
     delay_.setSingleShot(true);
     connect(&delay_, &QTimer::timeout, this, [this] {
@@ -42,6 +54,8 @@ void LabelEditor::close() {
     QLineEdit* field = field_;
     field_ = nullptr;
     field->removeEventFilter(this);
+    // The focus goes back to the list or tree that was edited, not on to the next control.
+    if (field->hasFocus()) GiveFocusToOwner(*field);
     field->hide();
     // It may be inside its own key handling.
     field->deleteLater();

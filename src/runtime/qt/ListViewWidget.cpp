@@ -139,7 +139,6 @@ void ListViewWidget::editFinished(std::optional<std::string> text) {
     if (control() && list()) {
         ModelSync sync;
         mirror(Property::Items);
-        list()->setFocus(Qt::OtherFocusReason);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "runtime/qt/PageKeyRoute.h"
 
 #include <QChildEvent>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QPointer>
@@ -67,6 +68,11 @@ bool PageKeyRoute::cameBackFromPage(const QKeyEvent& event, const QWidget* recei
     return true;
 }
 
+runtime::Control* PageKeyRoute::controlOf(const QWidget* view) {
+    auto* route = view->findChild<PageKeyRoute*>(QString(), Qt::FindDirectChildrenOnly);
+    return route && !route->life_.expired() ? route->control_ : nullptr;
+}
+
 void PageKeyRoute::watch(QObject* object) {
     if (!object->isWidgetType()) return;
     object->installEventFilter(this);
@@ -79,28 +85,61 @@ bool PageKeyRoute::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::ChildAdded:
             watch(static_cast<QChildEvent*>(event)->child());
             break;
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease: {
-            auto* key = static_cast<QKeyEvent*>(event);
-            if (onItsWayUp(*key)) break;
-            inFlight_ = key;
-            inFlightType_ = key->type();
-            inFlightKey_ = key->key();
-            if (routed(*key)) {
-                auto& keys = routedKeys();
-                keys.push_back({key->type(), key->key(), key->modifiers(), key->timestamp(), view_,
-                                clock().elapsed()});
-                if (keys.size() > kRemembered) keys.pop_front();
-                break;
-            }
-            inFlight_ = nullptr;
-            key->accept();
+        case QEvent::ShortcutOverride:
+            if (handingOn_) break;
+            holdOverride(watched, *static_cast<QKeyEvent*>(event));
             return true;
-        }
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            if (routeKey(*static_cast<QKeyEvent*>(event))) break;
+            return true;
         default:
             break;
     }
     return QObject::eventFilter(watched, event);
+}
+
+bool PageKeyRoute::routeKey(QKeyEvent& key) {
+    if (onItsWayUp(key)) return true;
+    inFlight_ = &key;
+    inFlightType_ = key.type();
+    inFlightKey_ = key.key();
+    if (routed(key)) {
+        if (key.type() == QEvent::KeyPress) handOnOverride(key);
+        auto& keys = routedKeys();
+        keys.push_back(
+            {key.type(), key.key(), key.modifiers(), key.timestamp(), view_, clock().elapsed()});
+        if (keys.size() > kRemembered) keys.pop_front();
+        return true;
+    }
+    inFlight_ = nullptr;
+    heldOverride_.reset();
+    key.accept();
+    return false;
+}
+
+void PageKeyRoute::holdOverride(QObject* watched, const QKeyEvent& override) {
+    // Not taken by the widget it was meant for, the override goes on up to the view; it is held
+    // for that widget. Then Qt looks for a shortcut of the program's own, and the key press
+    // follows.
+    if (heldOverride_ && heldOverride_->key() == override.key() &&
+        heldOverride_->modifiers() == override.modifiers() &&
+        heldOverride_->timestamp() == override.timestamp())
+        return;
+    heldOverride_ = std::make_unique<QKeyEvent>(
+        QEvent::ShortcutOverride, override.key(), override.modifiers(), override.text(),
+        override.isAutoRepeat(), static_cast<quint16>(override.count()));
+    heldOverride_->setTimestamp(override.timestamp());
+    heldFor_ = watched;
+}
+
+void PageKeyRoute::handOnOverride(const QKeyEvent& press) {
+    std::unique_ptr<QKeyEvent> held = std::move(heldOverride_);
+    if (!held || !heldFor_ || held->key() != press.key() || held->modifiers() != press.modifiers())
+        return;
+    handingOn_ = true;
+    QCoreApplication::sendEvent(heldFor_, held.get());
+    handingOn_ = false;
 }
 
 bool PageKeyRoute::onItsWayUp(const QKeyEvent& key) const {

@@ -16,6 +16,7 @@
 #include <climits>
 
 #include "runtime/Application.h"
+#include "runtime/qt/FocusFollower.h"
 #include "runtime/qt/ModelSync.h"
 #include "runtime/qt/PeerFactory.h"
 #include "runtime/qt/WidgetPeer.h"
@@ -29,6 +30,7 @@ QtBackend::QtBackend() {
     QObject::connect(&driver_, &QTimer::timeout, &driver_, [this] { tick(); });
     // Hidden forms keep the program alive; the runtime says when it ends.
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    FocusFollower::install();
 }
 
 QtBackend::~QtBackend() = default;

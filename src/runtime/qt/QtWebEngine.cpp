@@ -88,6 +88,9 @@ QtWebEngine::QtWebEngine(runtime::WebBrowser& browser) : browser_(browser) {
     hooks.reported = [this, alive](const QString& json) {
         if (*alive) reported(json);
     };
+    hooks.opensBlank = [this, alive] {
+        if (*alive) opensBlank_ = true;
+    };
     page_ = new QtWebPage(profile, FrameScriptToken(), std::move(hooks));
     view_ = new QWebEngineView();
     // The page takes its input in a widget inside the view, made when the page first shows.
@@ -102,7 +105,7 @@ QtWebEngine::QtWebEngine(runtime::WebBrowser& browser) : browser_(browser) {
     connect(page_, &QWebEnginePage::loadStarted, this, [] { DropWarmPage(); });
     connect(page_, &QWebEnginePage::loadingChanged, this, &QtWebEngine::loadingChanged);
     connect(page_, &QWebEnginePage::loadProgress, this, [this](int progress) {
-        if (busy_ && progress < 100) browser_.fireProgressChange(progress, 100);
+        if (busy_) browser_.fireProgressChange(progress, 100);
     });
     connect(page_, &QWebEnginePage::titleChanged, this,
             [this](const QString& title) { browser_.fireTitleChange(title.toStdString()); });
@@ -287,7 +290,15 @@ void QtWebEngine::loadStarted() {
         return;
     }
     auto alive = alive_;
-    unsigned generation = beginNavigation(page_->requestedUrl().toString().toStdString(), true);
+    std::string url = page_->requestedUrl().toString().toStdString();
+    // The first document of a new window that starts blank loads without asking; the window
+    // heads for it all the same, as one that opens an address heads there.
+    if (std::exchange(opensBlank_, false)) {
+        if (url.empty()) url = "about:blank";
+        browser_.fireBeforeNavigate2(browser_.Object(), url);
+        if (!*alive) return;
+    }
+    unsigned generation = beginNavigation(url, true);
     if (!*alive || generation != generation_) return;
     navigation_.loadSeen = true;
     navigation_.requested = false;

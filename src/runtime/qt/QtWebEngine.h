@@ -131,6 +131,8 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
     bool busy_ = false;
     int readyState_ = 0;
     bool skipTypedRequest_ = false;
+    // This page is a new window that starts blank and has not begun loading yet.
+    bool opensBlank_ = false;
     std::optional<std::string> failedUrl_;
     runtime::DocumentData failedDocument_;
     struct Incoming {

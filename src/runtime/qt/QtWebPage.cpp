@@ -1,6 +1,7 @@
 #include "runtime/qt/QtWebPage.h"
 
 #include <QWebEngineNewWindowRequest>
+#include <QWebEngineSettings>
 
 namespace quillo::qt {
 
@@ -16,7 +17,21 @@ bool QtWebPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bo
 void QtWebPage::newWindow(QWebEngineNewWindowRequest& request) {
     QWebEnginePage* target =
         hooks_.windowRequested ? hooks_.windowRequested(request.isUserInitiated()) : nullptr;
-    if (target) request.openIn(target);
+    if (!target) return;
+    const QUrl opened = request.requestedUrl();
+    auto* page = qobject_cast<QtWebPage*>(target);
+    if (page && page->hooks_.opensBlank &&
+        (opened.isEmpty() || opened.toString().startsWith(QLatin1String("about:blank"))))
+        page->hooks_.opensBlank();
+    // The engine leaves a window made by a page's script without web preferences until some
+    // are applied to it, and fails on the first paint of such a window (a blank one written
+    // by script) while it shows. The target takes up its own preferences first (running a script
+    // sets the page up), and they are applied again once the window is in it.
+    target->runJavaScript(QString());
+    request.openIn(target);
+    QWebEngineSettings* settings = target->settings();
+    settings->setAttribute(QWebEngineSettings::JavascriptEnabled,
+                           settings->testAttribute(QWebEngineSettings::JavascriptEnabled));
 }
 
 void QtWebPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& message, int,

@@ -18,6 +18,9 @@ class QtWebPage : public QWebEnginePage {
         std::function<QWebEnginePage*(bool)> windowRequested;
         // A report of the frame script, without its token.
         std::function<void(const QString&)> reported;
+        // This page is about to be given a new window that starts blank: its first document,
+        // about:blank, loads without any navigation request.
+        std::function<void()> opensBlank;
     };
 
     QtWebPage(QWebEngineProfile* profile, QString token, Hooks hooks, QObject* parent = nullptr);

@@ -14,6 +14,13 @@ bool takesFiles(const runtime::Control* control) {
     return control && control->OLEDropMode() == 1;
 }
 
+// Only a drag from another program brings files from the shell. One that began in the program
+// itself (a picture or a link dragged out of a page, which the engine offers as a file of its
+// own) is none, whatever it holds.
+bool fromShell(const QDropEvent& event) {
+    return event.source() == nullptr;
+}
+
 }  // namespace
 
 void ClaimShellDrag(const runtime::Control* control, QDragEnterEvent& event) {
@@ -23,7 +30,7 @@ void ClaimShellDrag(const runtime::Control* control, QDragEnterEvent& event) {
 }
 
 bool TakeOrRefuseShellDrop(const runtime::Control* control, QDropEvent& event) {
-    if (!takesFiles(control)) {
+    if (!takesFiles(control) || !fromShell(event)) {
         event.setDropAction(Qt::IgnoreAction);
         event.ignore();
         return false;

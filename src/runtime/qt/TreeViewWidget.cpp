@@ -156,7 +156,6 @@ void TreeViewWidget::editFinished(std::optional<std::string> text) {
         applyExpansion();
         applySelection();
         applyDropHighlight();
-        view_->setFocus(Qt::OtherFocusReason);
     }
 }
 
