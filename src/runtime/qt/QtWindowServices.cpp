@@ -5,7 +5,6 @@
 #include <QPolygon>
 #include <QRegion>
 #include <QScreen>
-#include <QWindow>
 
 #include "runtime/Form.h"
 #include "runtime/qt/ControlWidget.h"

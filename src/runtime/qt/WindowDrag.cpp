@@ -59,11 +59,15 @@ bool WindowDrag::eventFilter(QObject* watched, QEvent* event) {
 
 void WindowDrag::handOver(QPointF global) {
     ControlWidget::pressTakenBySystem();
+    if (!window_) {
+        finish();
+        return;
+    }
     following_ = true;
     // The window catches up with the pointer, which may be well past the drag distance by now;
     // the window system's loop goes on from where the pointer is.
     follow(QCursor::pos());
-    QWindow* handle = window_ ? window_->windowHandle() : nullptr;
+    QWindow* handle = window_->windowHandle();
     if (handle && (edges_ ? handle->startSystemResize(edges_) : handle->startSystemMove())) {
         finish();
         return;
