@@ -3,18 +3,15 @@
 // editor's button bar clicked with the mouse, its dialogs and messages answered as a user would.
 
 #include <QColorDialog>
-#include <QDrag>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QProcess>
 #include <QTest>
 #include <QUrl>
 #include <QWidget>
-#include <QWindow>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -23,7 +20,6 @@
 #include "mainwindow/FormChangeHomepage.h"
 #include "mainwindow/FormMenu.h"
 #include "mainwindow/form1.h"
-#include "runtime/qt/QtWebEngine.h"
 #include "shared/FormMessageBox.h"
 #include "skins/FormDesignEdit.h"
 #include "skins/FormLoading.h"
@@ -67,18 +63,6 @@ class DragAndDrop : public QtFixture {
     static QPoint globalMiddle(const runtime::Control& control) {
         QWidget* widget = widgetOf(control);
         return widget->mapToGlobal(middle(widget));
-    }
-    // The window system's drag and drop runs on a display only: elsewhere the test runs once
-    // more by itself on a virtual X display, whose result counts; false then.
-    static bool onDisplay() {
-        if (QGuiApplication::platformName() == "xcb") return true;
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        EXPECT_EQ(QProcess::execute("xvfb-run", {"-a", "env", "QT_QPA_PLATFORM=xcb",
-                                                 QCoreApplication::applicationFilePath(),
-                                                 QStringLiteral("--gtest_filter=%1.%2")
-                                                     .arg(test->test_suite_name(), test->name())}),
-                  0);
-        return false;
     }
     static QRgb colourIn(const runtime::Control& control) {
         QWidget* widget = widgetOf(control);
@@ -163,25 +147,6 @@ TEST_F(DragAndDrop, ABitmapDroppedFromAnotherProgramDressesAButtonOrJoinsTheLibr
     EXPECT_EQ(editor->LibraryText, "<" + green + ">\r\n");
     // The status text takes no files, and does not hand them to the strip that holds it.
     EXPECT_FALSE(dropFiles(widgetOf(main->LabelStatusBarMain), files));
-}
-
-TEST_F(DragAndDrop, APictureDraggedOutOfAPageOntoAButtonLeavesTheButtonAsItWas) {
-    if (!onDisplay()) return;
-    const std::string homeTag = main->PictureHome.Tag();
-    // As the engine drags a picture out of a page: from its view, as a file holding a copy.
-    auto* drag = new QDrag(dynamic_cast<qt::QtWebEngine*>(main->WebBrowser2.engine())->widget());
-    drag->setMimeData(new QMimeData);
-    drag->mimeData()->setUrls(
-        {QUrl::fromLocalFile(QString::fromStdString(writeBitmap(Qt::green)))});
-    QWindow* window = widgetOf(*main)->windowHandle();
-    const QPoint onHome = window->mapFromGlobal(globalMiddle(main->PictureHome));
-    QTimer::singleShot(200, [window, onHome] {
-        QTest::mouseMove(window, onHome);
-        QTest::mouseRelease(window, Qt::LeftButton, {}, onHome);
-    });
-    drag->exec(Qt::CopyAction | Qt::MoveAction);
-    settle();
-    EXPECT_EQ(main->PictureHome.Tag(), homeTag);
 }
 
 TEST_F(DragAndDrop, PressingTheIconMovingOntoAnItemAndReleasingThereRunsIt) {

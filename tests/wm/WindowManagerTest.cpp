@@ -1,7 +1,9 @@
 // The program on an X display with a window manager, worked with real pointer input (xdotool)
 // that goes through the window manager's own move and size loops, placement and stacking.
 
+#include <QBuffer>
 #include <QGuiApplication>
+#include <QImage>
 #include <QProcess>
 #include <QScreen>
 #include <QWindow>
@@ -12,6 +14,7 @@
 #include "../e2e/QtFixture.h"
 #include "designs/frmMBrowser.h"
 #include "favorites/frmOrganizeFavorite.h"
+#include "runtime/qt/QtWebEngine.h"
 #include "runtime/qt/WidgetPeer.h"
 #include "shared/FormMessageBox.h"
 #include "skins/FormDesignEdit.h"
@@ -45,14 +48,17 @@ QStringList At(QPoint point) {
 void ClickAt(QPoint point, int clicks = 1) {
     Output("xdotool", At(point) + QStringList{"click", "--repeat", QString::number(clicks), "1"});
 }
-// A press, a drag in small steps as a hand moves, and a release once the window followed.
-void Drag(QPoint from, QPoint to, const std::function<bool()>& followed) {
+// A press, a drag in small steps as a hand moves, and a release once the window followed; or
+// at once, when nothing is to follow (a drag out of a page holds the program until it ends).
+void Drag(QPoint from, QPoint to, const std::function<bool()>& followed = {}) {
     QStringList steps = At(from) + QStringList{"mousedown", "1"};
     for (int step = 1; step <= 10; ++step)
         steps += At(from + (to - from) * step / 10);
+    const QStringList release{"mouseup", "1", "sleep", "0.2"};
+    if (!followed) return void(Output("xdotool", steps + release));
     Output("xdotool", steps);
     EXPECT_TRUE(waitFor(followed));
-    Output("xdotool", {"mouseup", "1", "sleep", "0.2"});
+    Output("xdotool", release);
 }
 // The window on top of the window manager's stacking order.
 WId TopWindow() {
@@ -146,6 +152,28 @@ TEST_F(UnderAWindowManager, AClickOnAShapedWindowLeavesItInPlaceAndADoubleClickM
     ClickAt(surface, 2);
     EXPECT_TRUE(
         waitFor([&] { return shaped->getWindowState() == runtime::WindowState::Minimized; }));
+}
+
+TEST_F(UnderAWindowManager, APictureDraggedOutOfAPageOntoAButtonLeavesTheButtonAsItWas) {
+    // The engine offers a picture dragged out of its page as a file of its own.
+    QImage green(800, 800, QImage::Format_RGB32);
+    green.fill(Qt::green);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    green.save(&buffer, "JPG");
+    ::e2e::PageServer site;
+    site.add("/green.jpg", jpeg, "image/jpeg");
+    site.add("/picture.htm",
+             "<body style='margin:0'><img src='green.jpg' "
+             "ondragend='document.title = event.dataTransfer.dropEffect'></body>");
+    const std::string page = site.url("/picture.htm").toStdString();
+    ASSERT_TRUE(browse(*main, page, page));
+    const std::string home = main->PictureHome.Tag();
+    QWidget* view = dynamic_cast<qt::QtWebEngine*>(main->WebBrowser2.engine())->widget();
+    Drag(view->mapToGlobal(view->rect().center()), MiddleOf(main->PictureHome));
+    // The page saw its picture dropped nowhere.
+    EXPECT_TRUE(waitFor([&] { return main->WebBrowser2.LocationName() == "none"; }));
+    EXPECT_EQ(main->PictureHome.Tag(), home);
 }
 
 }  // namespace quillo::e2e
