@@ -1,7 +1,6 @@
 #include "designs/DesignList.h"
 
 #include "runtime/Application.h"
-#include "runtime/WholeFile.h"
 
 namespace quillo {
 
@@ -62,10 +61,6 @@ std::string CleanDesignName(const std::string& Name) {
     for (char c : trimmed)
         if (c != '~' && c != '\r' && c != '\n') clean += c;
     return clean;
-}
-
-bool WriteDesignList(const std::string& Path, const std::string& Text) {
-    return runtime::ReplaceFile(Path, Text);
 }
 
 }  // namespace quillo

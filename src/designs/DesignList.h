@@ -29,8 +29,4 @@ std::string RemoveSavedDesign(const std::string& Text, const std::string& Name);
 // A name as it is saved: without surrounding spaces, "~" or line breaks.
 std::string CleanDesignName(const std::string& Name);
 
-// Replaces the list file with Text whole, so a failed write leaves the old list in place. False
-// when the new list could not be written.
-bool WriteDesignList(const std::string& Path, const std::string& Text);
-
 }  // namespace quillo

@@ -8,6 +8,7 @@
 #include "mainwindow/form1.h"
 #include "runtime/Application.h"
 #include "runtime/Picture.h"
+#include "runtime/WholeFile.h"
 #include "shared/ModuleLanguage.h"
 #include "shared/mdlFile.h"
 #include "shared/mdlPlacementFunctions.h"
@@ -80,7 +81,7 @@ void frmLoadDesign::cmdDelete_Click() {
     const std::string name = lstView.Text();
     if (!FindSavedDesign(DesignListText, name)) return;
     const std::string remaining = RemoveSavedDesign(DesignListText, name);
-    if (!WriteDesignList(DesignPath, remaining)) {
+    if (!runtime::ReplaceFile(DesignPath, remaining)) {
         application().backend().dialogs().messageBox("Error updating design file!",
                                                      runtime::MsgBoxButtons::OK,
                                                      runtime::MsgBoxIcon::Critical, "");

@@ -3,6 +3,7 @@
 #include "designs/DesignList.h"
 #include "runtime/Application.h"
 #include "runtime/Picture.h"
+#include "runtime/WholeFile.h"
 #include "shared/ModuleLanguage.h"
 #include "shared/mdlFile.h"
 
@@ -51,7 +52,7 @@ void frmSaveDesign::cmdSave_Click() {
     }
     // The list is rewritten whole, so a last line without its line end gets one.
     text = RemoveSavedDesign(text, name);
-    if (!WriteDesignList(DesignPath, text + name + "~" + address + "\r\n"))
+    if (!runtime::ReplaceFile(DesignPath, text + name + "~" + address + "\r\n"))
         application().backend().dialogs().messageBox("Fatal Error!! File access denied!",
                                                      runtime::MsgBoxButtons::OK,
                                                      runtime::MsgBoxIcon::Critical, "");

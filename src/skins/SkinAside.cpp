@@ -38,6 +38,7 @@ bool SkinAside::occupied() const {
 }
 
 std::string SkinAside::standsFor() const {
+    if (!occupied()) return {};
     std::string name;
     if (FileIO("GetBinary", note_, name)) {
         name = WithoutLineBreaks(name);
@@ -61,11 +62,14 @@ void SkinAside::forgetName() const {
 }
 
 bool SkinAside::putBack() {
+    return putBack(standsFor());
+}
+
+bool SkinAside::putBack(const std::string& name) {
     if (!occupied()) {
         forgetName();
         return true;
     }
-    const std::string name = standsFor();
     if (name.empty() || present(skins_ + name)) return false;
     if (!runtime::MoveEntry(ResolvePath(aside_), ResolvePath(skins_ + name))) return false;
     forgetName();
@@ -73,8 +77,8 @@ bool SkinAside::putBack() {
 }
 
 bool SkinAside::settle() {
-    if (putBack()) return true;
     const std::string name = standsFor();
+    if (putBack(name)) return true;
     if (name.empty() || !whole(name)) return false;
     std::error_code error;
     fs::remove_all(ResolvePath(aside_), error);

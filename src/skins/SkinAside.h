@@ -25,6 +25,8 @@ class SkinAside {
     bool take(const std::string& folder);
 
   private:
+    // putBack for the skin folder of that name (empty when it cannot be told).
+    bool putBack(const std::string& name);
     bool occupied() const;
     // The name of the skin folder the folder aside stands for; empty when it cannot be told.
     std::string standsFor() const;

@@ -82,7 +82,7 @@ void ControlWidget::mousePressEvent(QMouseEvent* event) {
     if (auto* top = qobject_cast<FormWidget*>(window())) top->confirmShown();
     if (!control_) return;
     FocusFollower::follow();
-    if (!control_) return;
+    if (!control_) return;  // a LostFocus handler may have unloaded the form
     lastPressGlobal_ = event->globalPosition();
     systemTookPress_ = false;
     captureReleased_ = false;
