@@ -54,6 +54,7 @@ std::string MsgConfirmRename2;
 std::string MsgRenameFailed;
 std::string MsgLibraryAddFailed;
 std::string MsgLibraryItemFailed;
+std::string MsgSaveFailed;
 
 namespace {
 
@@ -169,10 +170,10 @@ void LoadLanguage() {
     MessageFileText = ReadWhole(LanguageFile("MessageText.txt"));
     MessageItems = SplitLanguageItems(MessageFileText);
     std::string* const messageTexts[] = {
-        &MsgSkinLoadFailed,   &MsgBadThemeFile,      &MsgNoSkinName,   &MsgDefaultSkinSave,
-        &MsgConfirmSave,      &MsgDefaultSkinRemove, &MsgRemoveFailed, &MsgDefaultSkinRename,
-        &MsgConfirmRename1,   &MsgConfirmRename2,    &MsgRenameFailed, &MsgLibraryAddFailed,
-        &MsgLibraryItemFailed};
+        &MsgSkinLoadFailed,    &MsgBadThemeFile,      &MsgNoSkinName,   &MsgDefaultSkinSave,
+        &MsgConfirmSave,       &MsgDefaultSkinRemove, &MsgRemoveFailed, &MsgDefaultSkinRename,
+        &MsgConfirmRename1,    &MsgConfirmRename2,    &MsgRenameFailed, &MsgLibraryAddFailed,
+        &MsgLibraryItemFailed, &MsgSaveFailed};
     for (std::size_t i = 0; i < std::size(messageTexts); ++i)
         *messageTexts[i] = Item(MessageItems, i);
 

@@ -28,7 +28,7 @@ extern std::string MenuHomePage;
 extern std::string MenuAbout;
 extern std::string MenuExit;
 
-// Message texts, items 0 to 12 of "MessageText.txt".
+// Message texts, items 0 to 13 of "MessageText.txt".
 extern std::string MsgSkinLoadFailed;
 extern std::string MsgBadThemeFile;
 extern std::string MsgNoSkinName;
@@ -42,6 +42,7 @@ extern std::string MsgConfirmRename2;
 extern std::string MsgRenameFailed;
 extern std::string MsgLibraryAddFailed;
 extern std::string MsgLibraryItemFailed;
+extern std::string MsgSaveFailed;
 
 // The pieces of text between the ">" signs: "A>B" gives "A" and "B", "A>" gives "A" and "".
 // Nothing is trimmed, so line ends stay in their item.

@@ -58,9 +58,12 @@ void ClassSkins::showMessage(const std::string& text) {
     if (auto* box = controlOf<MessageBox>(around_.mainWindow(), "MessageBox1")) box->show(text);
 }
 
-void ClassSkins::CallFromBrowserInit(Form& form1, const std::string& ThemeName) {
-    // A skin that a save left aside is back in its place before any skin is read.
+void ClassSkins::putSkinAsideBack() {
     SkinAside(programFolder() + "/skins/").putBack();
+}
+
+void ClassSkins::CallFromBrowserInit(Form& form1, const std::string& ThemeName) {
+    putSkinAsideBack();
     std::string theme = ThemeName;
     for (int attempt = 0; attempt < 2; ++attempt) {
         bool listRead = FileIO("GetBinary", programFolder() + "/skinlib.txt", SkinLibText);
@@ -145,6 +148,7 @@ bool ClassSkins::LoadTheme(std::string Filename) {
 void ClassSkins::ProcessPictureLoad_Click(Form& FormLoading) {
     auto* dialog = controlOf<CommonDialog>(FormLoading, "CommonDialog1");
     if (!dialog) return;
+    putSkinAsideBack();
     dialog->setInitDir(programFolder() + "/skins/");
     dialog->setFileName("*.tz3");
     dialog->ShowOpen();
@@ -168,6 +172,7 @@ void ClassSkins::ProcessPictureUploadClick(Form& FormLoading, Form& form1) {
     if (!box) return;
     const std::string name = box->Text();
     if (!IsSafeSkinName(name)) return;
+    putSkinAsideBack();
     if (!LoadTheme(programFolder() + "/skins/" + name + "/" + name + ".tz3")) return;
     std::string current = "<" + name + ">";
     FileIO("Write", programFolder() + "/RN418.ini", current);

@@ -44,15 +44,16 @@ class ClassSkins {
     void Init(runtime::Form& SourceForm);
     // Copies the clicked entry of SourceForm's ListSkins into its TextBoxSkinName.
     void ProcessListClick(runtime::Form& SourceForm);
-    // The skin manager's import: a descriptor chosen in its open dialog is checked and listed,
-    // and its text copied into the skin folder of the same name when that folder exists.
+    // The skin manager's import: with a skin folder left aside back, a descriptor chosen in its
+    // open dialog is checked and listed, and its text copied into the skin folder of the same
+    // name when that folder exists.
     void ProcessPictureLoad_Click(runtime::Form& FormLoading);
     // Reads and checks a descriptor into ThemeFields; lists a new name; writes the name into the
     // skin windows' name boxes and refills their lists. False for a missing file (silently) or a
     // descriptor without exactly 21 fields (with MsgBadThemeFile).
     bool LoadTheme(std::string Filename);
-    // The skin manager's "Change To Selected Theme": loads the named skin, makes it the current
-    // skin in rn418.ini and applies it to form1.
+    // The skin manager's "Change To Selected Theme": with a skin folder left aside back, loads
+    // the named skin, makes it the current skin in rn418.ini and applies it to form1.
     void ProcessPictureUploadClick(runtime::Form& FormLoading, runtime::Form& form1);
     // Applies ThemeFields, as the last successful LoadTheme left them, to form1.
     void UploadPicturesToBrowser(runtime::Form& form1);
@@ -60,10 +61,11 @@ class ClassSkins {
     // after the name checks and a YES to MsgConfirmSave. A name with "." or that cannot be a
     // folder name stops without a message; empty and the default name stop with theirs.
     void ProcessPictureSaveClick(runtime::Form& SourceForm, runtime::Form& form1);
-    // Writes the skin Filename (made its file title) from form1: every file a Tag names and the
-    // descriptor go into a fresh temporary folder that then takes the place of the skin folder;
-    // the descriptor is loaded, and on success rn418.ini names the skin. A step that fails ends
-    // the save silently with the old skin whole and nothing else written.
+    // Writes the skin Filename (made its file title) from form1, once a skin folder left aside
+    // is back: every file a Tag names and the descriptor go into a fresh temporary folder that
+    // then takes the place of the skin folder; the descriptor is loaded and rn418.ini names the
+    // skin. A Tag naming no file, or any step that fails, ends the save with MsgSaveFailed; the
+    // old skin is then whole and nothing else written.
     void SavingTheme(runtime::Form& form1, std::string& Filename);
     // Takes the skin in SourceForm's name box off skinlib.txt (its folder stays) and refills the
     // lists with the last entry selected; MsgRemoveFailed when the list cannot be written.
@@ -74,8 +76,8 @@ class ClassSkins {
     // Gives the pressed button its picture back; a button that is not pressed stays as it is.
     void UnindentButton(runtime::PictureBox& Picture1);
     // Renames the skin selected in SourceForm's ListSkins to the name in its name box, after a
-    // YES to the rename question: folder, descriptor and list entry. MsgRenameFailed when a
-    // step fails or a name cannot be a folder name.
+    // YES to the rename question and with a skin folder left aside back: folder, descriptor and
+    // list entry. MsgRenameFailed when a step fails or a name cannot be a folder name.
     void Rename(runtime::Form& SourceForm);
 
   private:
@@ -95,6 +97,9 @@ class ClassSkins {
     // skin already waiting aside keeps the old folder from moving.
     bool replaceSkinFolder(const std::string& Filename);
 
+    // A skin folder that a save could not finish with goes back in its place (SkinAside), so
+    // that whatever reads the skin store finds it.
+    void putSkinAsideBack();
     std::string programFolder() const;
     std::string skinFile(const std::string& field) const;
     FormGauge* gauge() const;

@@ -149,17 +149,18 @@ void ClassSkins::SavingTheme(Form& form1, std::string& Filename) {
 
     Filename = GetFileTitle(Filename);
     if (!IsSafeSkinName(Filename) || isReserved(Filename)) return;
+    // The Tags may name files of a skin that an earlier save left aside.
+    putSkinAsideBack();
     // The new skin is made whole beside the old one, which goes only once the new one is
     // complete: on any failure the old skin stays as it was and nothing else is written.
     const std::string skins = programFolder() + "/skins/";
     const bool made = gatherSkin(form1, clipName, Filename) && replaceSkinFolder(Filename);
     std::error_code error;
     fs::remove_all(ResolvePath(skins + kTemporaryFolder), error);
-    if (!made) return;
-    if (LoadTheme(skins + Filename + "/" + Filename + ".tz3")) {
-        std::string current = "<" + Filename + ">";
-        FileIO("Write", programFolder() + "/rn418.ini", current);
-    }
+    std::string current = "<" + Filename + ">";
+    if (!made || !LoadTheme(skins + Filename + "/" + Filename + ".tz3") ||
+        !FileIO("Write", programFolder() + "/rn418.ini", current))
+        showMessage(MsgSaveFailed);
 }
 
 bool ClassSkins::gatherSkin(Form& form1, const std::string& clipName, const std::string& Filename) {
@@ -173,8 +174,9 @@ bool ClassSkins::gatherSkin(Form& form1, const std::string& clipName, const std:
         const Control* control = form1.findControl(name);
         if (!control || control->Tag().empty()) continue;
         const fs::path source = ResolvePath(control->Tag());
-        // Only plain files: a Tag naming nothing, a folder or a device gives the skin no file.
-        if (!fs::is_regular_file(source, error)) continue;
+        // A picture the window names but the skin would lack makes the skin incomplete; only
+        // plain files count, never a folder or a device.
+        if (!fs::is_regular_file(source, error)) return false;
         const std::string target = name == kStripClip ? clipName : std::string(name);
         if (!CopyRegularFile(source, gathered + "/" + target)) return false;
     }
@@ -245,6 +247,7 @@ void ClassSkins::Rename(Form& SourceForm) {
         return;
     }
     if (!confirmed(MsgConfirmRename1 + oldName + MsgConfirmRename2 + newName + "?")) return;
+    putSkinAsideBack();
 
     const std::string skins = programFolder() + "/skins/";
     const fs::path oldFolder = ResolvePath(skins + oldName);

@@ -44,10 +44,10 @@ std::vector<std::string> MenuTexts() {
 }
 
 std::vector<std::string> MessageTexts() {
-    return {MsgSkinLoadFailed,   MsgBadThemeFile,      MsgNoSkinName,   MsgDefaultSkinSave,
-            MsgConfirmSave,      MsgDefaultSkinRemove, MsgRemoveFailed, MsgDefaultSkinRename,
-            MsgConfirmRename1,   MsgConfirmRename2,    MsgRenameFailed, MsgLibraryAddFailed,
-            MsgLibraryItemFailed};
+    return {MsgSkinLoadFailed,    MsgBadThemeFile,      MsgNoSkinName,   MsgDefaultSkinSave,
+            MsgConfirmSave,       MsgDefaultSkinRemove, MsgRemoveFailed, MsgDefaultSkinRename,
+            MsgConfirmRename1,    MsgConfirmRename2,    MsgRenameFailed, MsgLibraryAddFailed,
+            MsgLibraryItemFailed, MsgSaveFailed};
 }
 
 std::vector<std::string> MenuCaptions() {
@@ -188,13 +188,14 @@ TEST(LoadLanguage, KeepsLineEndsAndIgnoresItemsBeyondTheLastText) {
     }
 }
 
-TEST(LoadLanguage, TakesTheThirteenMessageTextsInOrder) {
+TEST(LoadLanguage, TakesTheFourteenMessageTextsInOrder) {
     Harness harness;
-    WriteTexts(harness, kTenItems, "m0>m1>m2>m3>m4>m5>m6>m7>m8>m9>m10>m11>m12>m13");
+    WriteTexts(harness, kTenItems, "m0>m1>m2>m3>m4>m5>m6>m7>m8>m9>m10>m11>m12>m13>m14");
     LoadLanguage();
-    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"m0", "m1", "m2", "m3", "m4", "m5", "m6",
-                                                        "m7", "m8", "m9", "m10", "m11", "m12"}));
-    EXPECT_EQ(MessageItems.size(), 14u);
+    EXPECT_EQ(MessageTexts(),
+              (std::vector<std::string>{"m0", "m1", "m2", "m3", "m4", "m5", "m6", "m7", "m8", "m9",
+                                        "m10", "m11", "m12", "m13"}));
+    EXPECT_EQ(MessageItems.size(), 15u);
 }
 
 TEST(LoadLanguage, ReadsTheShippedEnglishFolder) {
@@ -230,7 +231,7 @@ TEST(LoadLanguage, LeavesEveryTextOfAMissingFolderEmptyAndGoesOn) {
     LoadLanguage();
     EXPECT_EQ(LangName, "English\r\n");
     EXPECT_EQ(MenuTexts(), std::vector<std::string>(10));
-    EXPECT_EQ(MessageTexts(), std::vector<std::string>(13));
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>(14));
     EXPECT_EQ(MenuCaptions(), std::vector<std::string>(8));
     EXPECT_EQ(LoadedWindows(), kLoadOrder);
     for (const Receiver& receiver : Receivers())

@@ -20,6 +20,7 @@ class SkinSaving : public SkinTest {
         quillo::MsgNoSkinName = "Type a name.";
         quillo::MsgDefaultSkinSave = "Quillo cannot be saved over.";
         quillo::MsgConfirmSave = "Save the skin ";
+        quillo::MsgSaveFailed = "The skin could not be saved.";
         writeList("Quillo\x02\r\n");
         fs::create_directories(skinPath("Quillo"));
     }
@@ -35,9 +36,11 @@ class SkinSaving : public SkinTest {
         harness.writeFile("sources/" + file, "bytes of " + file);
         main().findControl(control)->setTag(harness.path("sources/" + file));
     }
-    void save(const std::string& name, const std::string& answer = "YES") {
+    // With `fails`, the failure message that follows the question is answered as well.
+    void save(const std::string& name, const std::string& answer = "YES", bool fails = false) {
         saveAs().TextBoxSkinName.setText(name);
         answerWith(answer);
+        if (fails) answerMessages(1);
         skins->ProcessPictureSaveClick(saveAs(), main());
     }
 };
@@ -140,13 +143,12 @@ TEST_F(SkinSaving, SavingTheSkinInUseOverItselfKeepsItsPicturesAndDropsWhatItNoL
     harness.writeFile("skins/Sea/notes.txt", "old");
     harness.writeFile("skins/tz3tz3temp/stray.gif", "from a failed save");
     main().findControl("PictureMail")->setTag("");
-    main().findControl("PictureHome")->setTag(harness.path("sources/gone.gif"));
     const std::string before = harness.readFile("skins/Sea/PictureIcon");
     save("Sea");
 
     EXPECT_EQ(harness.readFile("skins/Sea/PictureIcon"), before);
     EXPECT_NE(harness.readFile("skins/Sea/Sea.tz3").find("<PictureMail>"), std::string::npos);
-    for (const std::string file : {"notes.txt", "stray.gif", "PictureMail", "PictureHome"})
+    for (const std::string file : {"notes.txt", "stray.gif", "PictureMail"})
         EXPECT_FALSE(fs::exists(skinPath("Sea") + "/" + file)) << file;
 }
 
@@ -169,10 +171,13 @@ TEST_F(SkinSaving, ASaveThatCannotBeWrittenWholeKeepsTheOldSkinAndWritesNothingE
         const std::string list = harness.readFile("skinlib.txt");
         const std::string descriptor = harness.readFile("skins/Sea/Sea.tz3");
         main().setBackColor(0x123456);
+        messages.clear();
         {
             quillo::headless::FullDisk full(room);
-            save("Sea");
+            save("Sea", "YES", true);
         }
+        EXPECT_EQ(messages,
+                  (std::vector<std::string>{"Save the skin Sea?", "The skin could not be saved."}));
         EXPECT_EQ(harness.readFile("skins/Sea/Sea.tz3"), descriptor) << room;
         EXPECT_EQ(harness.readFile("skins/Sea/PictureIcon"), gif(13, 7)) << room;
         EXPECT_EQ(harness.readFile("skinlib.txt") + harness.readFile("rn418.ini"),
