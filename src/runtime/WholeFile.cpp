@@ -132,6 +132,14 @@ bool ReplaceFile(const std::string& name, std::string_view bytes) {
     return true;
 }
 
+std::optional<std::string> ReadFileForChange(const std::string& name) {
+    if (std::optional<std::string> bytes = ReadRegularFile(name)) return bytes;
+    if (!usableName(name)) return std::nullopt;
+    struct stat info {};
+    if (::stat(ResolvePath(name).c_str(), &info) != 0 && errno == ENOENT) return std::string();
+    return std::nullopt;
+}
+
 bool CopyRegularFile(const std::string& from, const std::string& to) {
     const std::optional<std::string> bytes = ReadRegularFile(from);
     return bytes && ReplaceFile(to, *bytes);

@@ -21,6 +21,11 @@ std::optional<std::string> ReadRegularFile(const std::string& name);
 // replaced. Only a file (or nothing) is replaced. False when anything failed.
 bool ReplaceFile(const std::string& name, std::string_view bytes);
 
+// The bytes of a file as it stands now, for a change made on it and written back whole: empty when
+// there is no file; nothing when a file is there but cannot be read, since writing over it would
+// lose what it holds.
+std::optional<std::string> ReadFileForChange(const std::string& name);
+
 // Replaces (or makes) the file to by the bytes of the regular file from; false when from cannot
 // be read or to cannot be written.
 bool CopyRegularFile(const std::string& from, const std::string& to);
