@@ -155,6 +155,10 @@ bool ValidateDesign(const DesignSlots& Slots, std::int16_t& PendingDownloads) {
     return true;
 }
 
+std::string DesignCacheFolder() {
+    return runtime::app().App().WindowsDir + "/RN4KMorphingCache/";
+}
+
 bool MakeCacheFolder(const std::string& Path) {
     if (FolderExists(Path)) return true;
     std::error_code error;

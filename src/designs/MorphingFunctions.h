@@ -87,6 +87,10 @@ struct DesignKeys {
 // a folder name of its own (empty host, ".", "..", a backslash or a control character).
 std::optional<DesignKeys> DesignKeysOf(std::string_view URL);
 
+// The design cache under the Windows directory, ending with "/": a folder per host in it, and a
+// folder per page in that.
+std::string DesignCacheFolder();
+
 // Creates a folder of the design cache unless it exists. The folders that hold it are taken in
 // the spelling they have on disk, so a host folder made under another letter case serves the
 // host. False when the folder is not there afterwards.

@@ -1,6 +1,7 @@
 #include "designs/frmLoadDesign.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "designs/DesignList.h"
@@ -79,9 +80,11 @@ void frmLoadDesign::cmdLoad_Click() {
 void frmLoadDesign::cmdDelete_Click() {
     if (lstView.ListIndex() < 0) return;
     const std::string name = lstView.Text();
-    if (!FindSavedDesign(DesignListText, name)) return;
-    const std::string remaining = RemoveSavedDesign(DesignListText, name);
-    if (!runtime::ReplaceFile(DesignPath, remaining)) {
+    // The entry goes from the list as it stands now, not as it was when the dialog read it: a
+    // design saved meanwhile (from a design window, or by another copy of the program) stays.
+    const std::optional<std::string> current = runtime::ReadFileForChange(DesignPath);
+    if (current && !FindSavedDesign(*current, name)) return LoadDesignList();
+    if (!current || !runtime::ReplaceFile(DesignPath, RemoveSavedDesign(*current, name))) {
         application().backend().dialogs().messageBox("Error updating design file!",
                                                      runtime::MsgBoxButtons::OK,
                                                      runtime::MsgBoxIcon::Critical, "");

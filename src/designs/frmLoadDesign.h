@@ -10,7 +10,8 @@ namespace quillo {
 
 // The load-design dialog: the saved designs' names over the dialog's bitmap, whose buttons are
 // transparent labels. The program menu lays it out and shows it. Load opens the chosen design in a
-// new design window from the cache; Delete removes its entry from the list and stays open.
+// new design window from the cache; Delete removes its entry from the list file as the file
+// stands then, and stays open showing that list.
 class frmLoadDesign : public runtime::Form {
   public:
     frmLoadDesign();

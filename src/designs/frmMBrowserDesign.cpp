@@ -63,7 +63,7 @@ void frmMBrowser::failWithMessage(const std::string& Text, runtime::MsgBoxIcon I
 }
 
 std::string frmMBrowser::CacheRoot() const {
-    return runtime::app().App().WindowsDir + "/RN4KMorphingCache/";
+    return DesignCacheFolder();
 }
 
 // The keys begin with a backslash; the folders are named by what follows it.

@@ -5,6 +5,7 @@
 #include <optional>
 #include <utility>
 
+#include "designs/MorphingFunctions.h"
 #include "mainwindow/FormSplashScreen.h"
 #include "mainwindow/RNfunctions.h"
 #include "mainwindow/Variables.h"
@@ -12,6 +13,7 @@
 #include "runtime/MediaCommands.h"
 #include "runtime/Utf8.h"
 #include "runtime/WebAddress.h"
+#include "runtime/WholeFile.h"
 #include "shared/ModuleFucns.h"
 #include "shared/ModuleLanguage.h"
 #include "shared/mdlPlacementFunctions.h"
@@ -25,6 +27,18 @@ constexpr char kChr2 = '\x02';
 
 std::string programFile(const char* name) {
     return runtime::app().App().Path + "/" + name;
+}
+
+// New files that a run ended before they took their names go, wherever the program writes whole
+// files: its folder and its skins, the Windows directory, the favorites and the design cache. The
+// language pack, the clips and the site pages are only read, so their folders are not walked.
+void removeLeftoverNewFiles() {
+    const std::string program = runtime::app().App().Path;
+    runtime::RemoveLeftoverReplacements(program, false);
+    runtime::RemoveLeftoverReplacements(program + "/skins", true);
+    runtime::RemoveLeftoverReplacements(WindowsDir, false);
+    runtime::RemoveLeftoverReplacements(WindowsDir + "/Favorites", true);
+    runtime::RemoveLeftoverReplacements(DesignCacheFolder(), true);
 }
 
 // A whole number of at most nine digits, nothing else.
@@ -123,6 +137,8 @@ void form1::wireStartAndExit() {
 
 void form1::Form_Initialize() {
     WindowsDir = application().App().WindowsDir;
+    // Before any list or favorite is read.
+    removeLeftoverNewFiles();
     // Module values live as long as the process; the one main window starts restored.
     WindowMaximized = 0;
 }

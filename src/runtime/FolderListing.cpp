@@ -6,6 +6,7 @@
 
 #include "runtime/PathResolver.h"
 #include "runtime/Utf8.h"
+#include "runtime/WholeFile.h"
 
 namespace quillo::runtime {
 
@@ -49,6 +50,9 @@ std::optional<std::vector<std::string>> list(std::string_view folder, Wanted wan
         bool folderEntry = entry.is_directory(error);
         if (error || folderEntry != (wanted == Wanted::Folders)) continue;
         if (wanted == Wanted::Files && !entry.is_regular_file(error)) continue;
+        // The program's new file before it takes its name (being written, or left by a run that
+        // was killed) is nothing of the user's; a folder of such a name is.
+        if (wanted == Wanted::Files && IsReplacementName(name)) continue;
         bool matching = patterns.empty() ||
                         std::any_of(patterns.begin(), patterns.end(), [&](const std::string& p) {
                             return FolderListing::matches(name, p);

@@ -8,7 +8,8 @@
 namespace quillo::runtime {
 
 // Reads a folder as the platform's file and folder list controls show it: names sorted without
-// regard to letter case, hidden entries (names beginning with ".") left out unless asked for.
+// regard to letter case, hidden entries (names beginning with ".") left out unless asked for, and
+// the program's own new files that have not taken their names yet always left out.
 // The folder's path goes through ResolvePath.
 class FolderListing {
   public:

@@ -1,11 +1,14 @@
 #include "runtime/WholeFile.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
+#include <filesystem>
+#include <system_error>
 
 #include "runtime/FileCalls.h"
 #include "runtime/PathResolver.h"
@@ -16,6 +19,9 @@ namespace {
 
 // As many links as the system follows in one name.
 constexpr int kMaxLinks = 40;
+
+// A new file's name: this prefix, the process number, "-" and the count of new files so far.
+constexpr std::string_view kReplacementPrefix = ".quillo-";
 
 // Closes the descriptor when it goes out of scope.
 class Descriptor {
@@ -78,7 +84,8 @@ std::string linkedFile(std::string path) {
 // can be written; it is made afresh, never through an entry already there, such as a link.
 int createBeside(const std::string& target, std::string& temporary) {
     static unsigned counter = 0;
-    const std::string prefix = folderOf(target) + "/.quillo-" + std::to_string(::getpid()) + "-";
+    const std::string prefix =
+        folderOf(target) + "/" + std::string(kReplacementPrefix) + std::to_string(::getpid()) + "-";
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = prefix + std::to_string(++counter);
         const int fd =
@@ -86,6 +93,47 @@ int createBeside(const std::string& target, std::string& temporary) {
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
+}
+
+// A decimal number as std::to_string writes one (no sign, no leading zero) and no longer than
+// fits in an unsigned; the number, or nothing.
+std::optional<unsigned long> writtenNumber(std::string_view digits) {
+    if (digits.empty() || digits.size() > 10 || (digits.size() > 1 && digits[0] == '0'))
+        return std::nullopt;
+    unsigned long number = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9') return std::nullopt;
+        number = number * 10 + static_cast<unsigned long>(c - '0');
+    }
+    return number;
+}
+
+// The process that gave a new file its name; nothing for any other name.
+std::optional<pid_t> replacementOwner(std::string_view name) {
+    if (!name.starts_with(kReplacementPrefix)) return std::nullopt;
+    name.remove_prefix(kReplacementPrefix.size());
+    const std::size_t dash = name.find('-');
+    if (dash == std::string_view::npos) return std::nullopt;
+    const std::optional<unsigned long> process = writtenNumber(name.substr(0, dash));
+    const std::optional<unsigned long> count = writtenNumber(name.substr(dash + 1));
+    if (!process || !count || *process == 0 || *process > INT_MAX || *count > UINT_MAX)
+        return std::nullopt;
+    return static_cast<pid_t>(*process);
+}
+
+bool processRuns(pid_t process) {
+    if (process == ::getpid()) return false;
+    // A process of another user runs too, though it cannot be signalled.
+    return ::kill(process, 0) == 0 || errno == EPERM;
+}
+
+void removeIfLeftover(const std::filesystem::path& path) {
+    const std::optional<pid_t> owner = replacementOwner(path.filename().string());
+    if (!owner || processRuns(*owner)) return;
+    // The program makes files only: a folder or a link of that name is not one of its own.
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return;
+    ::unlink(path.c_str());
 }
 
 }  // namespace
@@ -130,6 +178,34 @@ bool ReplaceFile(const std::string& name, std::string_view bytes) {
         return false;
     }
     return true;
+}
+
+std::optional<std::string> ReadFileForChange(const std::string& name) {
+    if (std::optional<std::string> bytes = ReadRegularFile(name)) return bytes;
+    if (!usableName(name)) return std::nullopt;
+    struct stat info {};
+    if (::stat(ResolvePath(name).c_str(), &info) != 0 && errno == ENOENT) return std::string();
+    return std::nullopt;
+}
+
+bool IsReplacementName(std::string_view name) {
+    return replacementOwner(name).has_value();
+}
+
+void RemoveLeftoverReplacements(const std::string& folder, bool subFolders) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path root = ResolvePath(folder);
+    if (!subFolders) {
+        for (fs::directory_iterator entries(root, error);
+             !error && entries != fs::directory_iterator(); entries.increment(error))
+            removeIfLeftover(entries->path());
+        return;
+    }
+    for (fs::recursive_directory_iterator walk(root, fs::directory_options::skip_permission_denied,
+                                               error);
+         !error && walk != fs::recursive_directory_iterator(); walk.increment(error))
+        removeIfLeftover(walk->path());
 }
 
 bool CopyRegularFile(const std::string& from, const std::string& to) {

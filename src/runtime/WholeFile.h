@@ -21,6 +21,23 @@ std::optional<std::string> ReadRegularFile(const std::string& name);
 // replaced. Only a file (or nothing) is replaced. False when anything failed.
 bool ReplaceFile(const std::string& name, std::string_view bytes);
 
+// The bytes of a file as it stands now, for a change made on it and written back whole: empty when
+// there is no file; nothing when a file is there but cannot be read, since writing over it would
+// lose what it holds.
+std::optional<std::string> ReadFileForChange(const std::string& name);
+
+// Whether a name is one that ReplaceFile gives its new files (".quillo-<process>-<n>"). Such a
+// file is the program's own, never a favorite, a skin, a design or a picture of the user's.
+bool IsReplacementName(std::string_view name);
+
+// Removes from the folder (and, with subFolders, from every folder below it) the new files that
+// ReplaceFile left when a run ended before they took their names: files of exactly such a name
+// whose process is gone. A file of a process that still runs (another copy of the program at work)
+// stays; this process, which runs on one thread, has no replacement under way while it looks, so
+// a file of its own number comes from an earlier run that had the same one. Links are not
+// followed and nothing of another name is touched.
+void RemoveLeftoverReplacements(const std::string& folder, bool subFolders);
+
 // Replaces (or makes) the file to by the bytes of the regular file from; false when from cannot
 // be read or to cannot be written.
 bool CopyRegularFile(const std::string& from, const std::string& to);

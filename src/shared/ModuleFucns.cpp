@@ -20,16 +20,11 @@ constexpr std::string_view kEmptyDelimiterMessage =
 
 // Appending rewrites the whole file through a new one, so a write that fails keeps the old text.
 bool appendLine(const std::string& fileName, std::string_view text) {
-    std::string bytes;
-    std::error_code error;
-    if (fs::exists(runtime::ResolvePath(fileName), error)) {
-        std::optional<std::string> current = runtime::ReadRegularFile(fileName);
-        if (!current) return false;
-        bytes = std::move(*current);
-    }
-    bytes.append(text);
-    bytes.append(kLineEnd);
-    return runtime::ReplaceFile(fileName, bytes);
+    std::optional<std::string> bytes = runtime::ReadFileForChange(fileName);
+    if (!bytes) return false;
+    bytes->append(text);
+    bytes->append(kLineEnd);
+    return runtime::ReplaceFile(fileName, *bytes);
 }
 
 char upperAscii(char c) {

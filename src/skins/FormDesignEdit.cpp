@@ -11,6 +11,7 @@
 #include "runtime/MediaCommands.h"
 #include "runtime/PathResolver.h"
 #include "runtime/Picture.h"
+#include "runtime/WholeFile.h"
 #include "shared/MessageBox.h"
 #include "shared/ModuleFucns.h"
 #include "shared/ModuleLanguage.h"
@@ -94,6 +95,15 @@ std::string foldOutsideEntries(const std::string& text) {
 
 std::vector<std::string> entriesOf(const std::string& text) {
     return ExtractAll("<", ">", "Insensitive", "Exclusive", "Closest", text);
+}
+
+// The place of the first entry that names the path, letters compared without case; -1 when no
+// entry does. The empty tail is no entry.
+int placeOf(const std::vector<std::string>& entries, const std::string& path) {
+    const std::string lowered = runtime::LowerAscii(path);
+    for (std::size_t i = 0; i + 1 < entries.size(); ++i)
+        if (runtime::LowerAscii(entries[i]) == lowered) return static_cast<int>(i);
+    return -1;
 }
 
 bool inRange(const std::vector<std::string>& entries, int index) {
@@ -278,16 +288,22 @@ void FormDesignEdit::DeleteLibraryItem() {
         deleteFailed();
         return;
     }
-    std::string remaining =
-        foldOutsideEntries(withoutEntry(LibraryText, LibraryEntries[LibraryIndex]));
-    // A library that cannot be written keeps the entry, on disk as here.
-    if (!FileIO("Write", libraryPath(), remaining)) {
+    const std::string gone = LibraryEntries[LibraryIndex];
+    // The entry goes from the library as it stands now: what another copy of the program added
+    // since this one read it stays.
+    const std::optional<std::string> current = runtime::ReadFileForChange(libraryPath());
+    std::string remaining = current ? foldOutsideEntries(withoutEntry(*current, gone)) : "";
+    // A library that cannot be read or written keeps the entry, on disk as here.
+    if (!current || !FileIO("Write", libraryPath(), remaining)) {
         deleteFailed();
         return;
     }
+    // The entry that followed the deleted one in the library as it was takes its place.
+    if (const int place = placeOf(entriesOf(*current), gone); place >= 0)
+        LibraryIndex = static_cast<std::int16_t>(place);
     LibraryText = std::move(remaining);
     LibraryEntries = entriesOf(LibraryText);
-    if (LibraryIndex == static_cast<int>(LibraryEntries.size()) - 1) LibraryIndex = 0;
+    if (LibraryIndex >= static_cast<int>(LibraryEntries.size()) - 1) LibraryIndex = 0;
     if (!inRange(LibraryEntries, LibraryIndex)) {
         deleteFailed();
         return;
@@ -303,11 +319,17 @@ void FormDesignEdit::addFailed() {
 bool FormDesignEdit::addToLibrary(const std::string& File) {
     // The entry's delimiters cannot stand inside a path without breaking the library.
     if (File.find_first_of("<>\r\n") != std::string::npos) return false;
-    const std::string lowered = runtime::LowerAscii(File);
-    for (std::size_t i = 0; i + 1 < LibraryEntries.size(); ++i) {
-        if (runtime::LowerAscii(LibraryEntries[i]) != lowered) continue;
+    // The library as it stands now tells whether the file is in it: another copy of the program
+    // may have added it since this one read the library. The entry on show keeps its place.
+    std::optional<std::string> current = runtime::ReadFileForChange(libraryPath());
+    if (!current) return false;
+    LibraryText = std::move(*current);
+    LibraryEntries = entriesOf(LibraryText);
+    if (const int shown = placeOf(LibraryEntries, PictureImageBox.Tag()); shown >= 0)
+        LibraryIndex = static_cast<std::int16_t>(shown);
+    if (const int listed = placeOf(LibraryEntries, File); listed >= 0) {
         // The entry on show is the one listed, so a deletion now takes that entry.
-        LibraryIndex = static_cast<std::int16_t>(i);
+        LibraryIndex = static_cast<std::int16_t>(listed);
         ShowLibraryItem(File);
         return true;
     }

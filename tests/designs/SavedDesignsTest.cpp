@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "ShapedDesign.h"
 #include "designs/DesignList.h"
 #include "designs/frmLoadDesign.h"
 #include "designs/frmMBrowser.h"
 #include "designs/frmSaveDesign.h"
+#include "mainwindow/Variables.h"
 #include "mainwindow/form1.h"
 #include "runtime/headless/FileFaults.h"
 #include "runtime/headless/Harness.h"
@@ -64,6 +66,18 @@ struct Program {
         dialog.setTag(address);
         return dialog;
     }
+    // Saves the design of the designed page kAddress under the name, through its window's menu.
+    void saveFromDesignWindow(const std::string& name) {
+        MorphingEnabled = true;
+        frmMBrowser& window = runtime::app().newForm<frmMBrowser>();
+        window.setTag(kAddress);
+        window.MorphFromPage(quillo::testing::ShapedDesign(), kAddress);
+        harness.advance(500);
+        harness.backend().answerMenu("Save Design");
+        User::mouseDown(window, runtime::vbRightButton, 0, 0);
+        User::type(runtime::form<frmSaveDesign>().Text1, name);
+        User::click(runtime::form<frmSaveDesign>().cmdSave);
+    }
     // Keeps a design without pictures for kAddress, every element at 1, 2, 3, 4 pixels.
     void cacheDesign() {
         std::string text;
@@ -80,6 +94,13 @@ struct Program {
         std::ofstream(folder + "/a.htmScriptIndex.dat", std::ios::binary) << text;
     }
 };
+
+std::vector<std::string> Listed(const runtime::ListBox& list) {
+    std::vector<std::string> shown;
+    for (int i = 0; i < list.ListCount(); ++i)
+        shown.push_back(list.List(i));
+    return shown;
+}
 
 }  // namespace
 
@@ -164,11 +185,33 @@ TEST(LoadDesign, ListsTheNamesInFileOrderAndRemovesEveryLineOfTheChosenOneStayin
         User::click(dialog.cmdDelete);
         User::click(dialog.cmdLoad);
         EXPECT_EQ(program.list(), c.after) << c.before;
-        std::vector<std::string> shown;
-        for (int i = 0; i < dialog.lstView.ListCount(); ++i)
-            shown.push_back(dialog.lstView.List(i));
-        EXPECT_EQ(shown, c.shown) << c.before;
+        EXPECT_EQ(Listed(dialog.lstView), c.shown) << c.before;
         EXPECT_TRUE(program.isOpen<frmLoadDesign>() && program.designWindows().empty());
+    }
+}
+
+TEST(LoadDesign, ARemovalTakesTheEntryFromTheListAsItStandsThenAndShowsThatList) {
+    struct Case {
+        std::string meanwhile;  // the list another copy of the program wrote; empty: a save here
+        std::string after;
+        std::vector<std::string> shown;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"", "b~2\r\nkite~" + kAddress + "\r\n", {"b", "kite"}},
+             {"a~1\r\nb~2\r\nc~3\r\n", "b~2\r\nc~3\r\n", {"b", "c"}},
+             {"c~3\r\nb~2\r\n", "c~3\r\nb~2\r\n", {"c", "b"}},  // a went already
+         }) {
+        Program program("a~1\r\nb~2\r\n");
+        frmLoadDesign& dialog = runtime::form<frmLoadDesign>();
+        // The dialog stays open meanwhile.
+        c.meanwhile.empty() ? program.saveFromDesignWindow("kite")
+                            : program.harness.writeFile(kList, c.meanwhile);
+        User::clickEntry(dialog.lstView, 0);
+        ASSERT_EQ(dialog.lstView.Text(), "a");
+        User::click(dialog.cmdDelete);
+        EXPECT_EQ(program.list(), c.after) << c.meanwhile;
+        EXPECT_EQ(Listed(dialog.lstView), c.shown) << c.meanwhile;
+        EXPECT_TRUE(program.isOpen<frmLoadDesign>() && program.messages().empty());
     }
 }
 

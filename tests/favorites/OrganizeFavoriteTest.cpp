@@ -57,6 +57,18 @@ std::vector<std::string> Listed(const runtime::ListView& list) {
     return shown;
 }
 
+TEST(OrganizeFavorite, ListsNoFileThatTheProgramWasWritingWhenItsRunEndedOrIsWritingNow) {
+    Organize program({"Games"}, {NewFileName(EndedProcess(), 1), NewFileName(getppid(), 2),
+                                 "Games/" + NewFileName(EndedProcess(), 3), "Games/Chess.url",
+                                 ".quillo-4-5.url", "Top.url"});
+    program.open([&](frmOrganizeFavorite& dialog) {
+        EXPECT_EQ(Listed(dialog.LV), (std::vector<std::string>{".quillo-4-5", "Top"}));
+        User::clickNode(dialog.TV, *dialog.TV.Nodes("MN1"));
+        EXPECT_EQ(Listed(dialog.LV), std::vector<std::string>{"Chess"});
+        User::click(dialog.cmdClose);
+    });
+}
+
 TEST(OrganizeFavorite, ListsTheClickedFolderAndRenamesAFavoriteOnlyWithinItsFolder) {
     struct Case {
         std::optional<std::string> typed;

@@ -98,6 +98,16 @@ TEST(FavoritesMenu, ListsAFavoriteSavedWithoutANameAndFoldersWhoseNamesBeginWith
     EXPECT_EQ(program.navigations, std::vector<std::string>{"http://nameless.example/"});
 }
 
+TEST(FavoritesMenu, ListsNoFileThatTheProgramWasWritingWhenItsRunEndedOrIsWritingNow) {
+    WithFavorites program;
+    for (const std::string& name :
+         {NewFileName(EndedProcess(), 1), NewFileName(getppid(), 2),
+          "Games/" + NewFileName(EndedProcess(), 3), std::string("Games/Chess.url"),
+          std::string(".quillo-4-5.url"), std::string("Zoo.url")})
+        program.file(name, Shortcut("http://left.example/"));
+    EXPECT_EQ(program.open(), kCommands + ", Games[Chess], .quillo-4-5, Zoo");
+}
+
 TEST(FavoritesMenu, AnEmptyOrMissingFavoritesFolderListsOnlyADisabledEmpty) {
     for (bool removed : {false, true}) {
         WithFavorites program;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -75,6 +78,19 @@ class Program {
     const std::vector<ProcessStart>& starts() { return backend().processServices.starts; }
     std::string programFile() const { return harness.programFolder() + "/rn418"; }
 };
+
+// The name a file written whole bears until it takes its own.
+inline std::string NewFileName(pid_t process, int count) {
+    return ".quillo-" + std::to_string(process) + "-" + std::to_string(count);
+}
+
+// The number of a process that has ended (the test's parent runs all through the test).
+inline pid_t EndedProcess() {
+    const pid_t child = fork();
+    if (child == 0) _exit(0);
+    waitpid(child, nullptr, 0);
+    return child;
+}
 
 inline HeadlessWebEngine& EngineOf(runtime::WebBrowser& browser) {
     return dynamic_cast<HeadlessWebEngine&>(*browser.engine());

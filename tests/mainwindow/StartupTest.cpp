@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -261,6 +262,38 @@ TEST(StartUp, SwitchesDesignedPagesOnAndTakesTheWindowsDirectory) {
     program.start();
     EXPECT_TRUE(MorphingEnabled);
     EXPECT_EQ(WindowsDir, program.harness.windowsDir());
+}
+
+TEST(StartUp, RemovesTheFilesThatEndedRunsLeftHalfWrittenAndKeepsEveryOtherName) {
+    Program program;
+    const std::string own = program.harness.programFolder() + "/";
+    const std::string data = program.harness.windowsDir() + "/", favorites = data + "Favorites/";
+    const pid_t ended = EndedProcess();
+    const std::string gone = std::to_string(ended);
+    // Those of ended runs go wherever the program writes; those of a copy at work (the test's
+    // parent stands for one) and names that only look alike stay.
+    const std::vector<std::pair<std::string, bool>> cases{
+        {own + NewFileName(ended, 1), false},
+        {own + "skins/Quillo/" + NewFileName(ended, 2), false},
+        {data + NewFileName(ended, 3), false},
+        {favorites + "Games/Board/" + NewFileName(ended, 4), false},
+        {data + "RN4KMorphingCache/www.design.test/kids/" + NewFileName(ended, 5), false},
+        {own + NewFileName(getpid(), 6), false},  // an earlier run that had this number
+        {favorites + NewFileName(getppid(), 7), true},
+        {favorites + ".quillo-" + gone + "-1.url", true},
+        {favorites + ".Quillo-" + gone + "-1", true},
+        {favorites + ".quillo-0" + gone + "-1", true},
+        {favorites + ".quillo-" + gone + "-x", true},
+    };
+    for (const auto& [path, kept] : cases) {
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        std::ofstream(path) << "half";
+    }
+    std::filesystem::create_directory(favorites + NewFileName(ended, 8));  // a folder stays
+    program.start();
+    for (const auto& [path, kept] : cases)
+        EXPECT_EQ(std::filesystem::exists(path), kept) << path;
+    EXPECT_TRUE(std::filesystem::is_directory(favorites + NewFileName(ended, 8)));
 }
 
 TEST(StartUp, HandsTheCurrentSkinsDescriptorToTheSkinEngine) {

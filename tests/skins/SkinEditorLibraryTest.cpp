@@ -175,3 +175,27 @@ TEST_F(EditorLibrary, TheEntryOnShowIsTheOneDeletedAndAMissingClipLeavesTheBoxEm
     EXPECT_EQ(editor.PictureImageBox.Tag(), file("gone.avi"));
     EXPECT_TRUE(editor.PictureImageBox.drawList().ops().empty());
 }
+
+TEST_F(EditorLibrary, DeletingAndAddingChangeTheLibraryAsAnotherCopyOfTheProgramLeftIt) {
+    struct Case {
+        std::string meanwhile;  // imagelib.txt as another copy wrote it after the editor read it
+        int button;             // 5 deletes the entry on show, 2 adds the file chosen
+        std::string chosen, after, shown;
+    };
+    const std::string small = entry("small.gif") + "\r\n", big = entry("big.gif") + "\r\n";
+    openEditor(small);
+    for (const Case& c : std::vector<Case>{
+             {small + big, 5, "", entry("big.gif") + " \r\n", "big.gif"},
+             {small + big, 2, "big.gif", small + big, "big.gif"},
+             {big, 2, "small.gif", big + small, "small.gif"},
+         }) {
+        runtime::form<FormDesignEdit>().Unload();
+        harness().writeFile("imagelib.txt", small);
+        FormDesignEdit& editor = runtime::form<FormDesignEdit>();
+        harness().writeFile("imagelib.txt", c.meanwhile);
+        if (c.button == 2) harness().backend().dialogServices.fileAnswers.push_back(file(c.chosen));
+        User::click(editor.Picture1(c.button));
+        EXPECT_EQ(harness().readFile("imagelib.txt"), c.after) << c.meanwhile << c.button;
+        EXPECT_EQ(editor.PictureImageBox.Tag(), file(c.shown)) << c.meanwhile << c.button;
+    }
+}
