@@ -253,37 +253,36 @@ bool isLoaded(const BrowserObject& browser) {
     return state && *state >= 2;
 }
 
-// The documents a page's text lives in: those of its frames when it has any, else its own.
+// Hands visit the documents a page's text lives in, until visit returns false: the page's own
+// document first, then each of its frames' in order, a frame's own frames right after it. A page
+// is judged on all of them, so that a frame of its own never hides what the page itself says.
 template <class Visit>
-void forEachPageDocument(const BrowserObject& browser, Visit&& visit) {
-    std::optional<std::vector<BrowserObject>> frames;
-    if (HasDocument(browser))
-        if (std::optional<HtmlDocument> document = browser.Document();
-            document && HasFrames(*document))
-            frames = document->Frames();
-    if (frames && !frames->empty()) {
+bool forEachPageDocument(const BrowserObject& browser, Visit&& visit) {
+    if (!HasDocument(browser)) return true;
+    std::optional<HtmlDocument> document = browser.Document();
+    if (!document) return true;
+    if (!visit(*document)) return false;
+    if (!HasFrames(*document)) return true;
+    if (std::optional<std::vector<BrowserObject>> frames = document->Frames())
         for (const BrowserObject& frame : *frames)
-            if (HasDocument(frame))
-                if (std::optional<HtmlDocument> document = frame.Document()) visit(*document);
-        return;
-    }
-    if (HasDocument(browser))
-        if (std::optional<HtmlDocument> document = browser.Document()) visit(*document);
+            if (!forEachPageDocument(frame, visit)) return false;
+    return true;
 }
 
 // Hands every piece of a document's text to visit, in order, until visit returns false.
 template <class Visit>
-void forEachPiece(const HtmlDocument& document, Visit&& visit) {
+bool forEachPiece(const HtmlDocument& document, Visit&& visit) {
     auto piece = [&visit](std::optional<std::string> text) { return !text || visit(*text); };
     if (HasAll(document))
         if (std::optional<std::vector<HtmlElement>> all = document.All())
             for (const HtmlElement& element : *all)
-                if (HasText(element) && !piece(element.Text())) return;
+                if (HasText(element) && !piece(element.Text())) return false;
     if (HasBody(document))
         if (std::optional<HtmlElement> body = document.body()) {
-            if (HasInnerHtml(*body) && !piece(body->innerHTML())) return;
-            if (HasOuterHtml(*body)) piece(body->outerHTML());
+            if (HasInnerHtml(*body) && !piece(body->innerHTML())) return false;
+            if (HasOuterHtml(*body)) return piece(body->outerHTML());
         }
+    return true;
 }
 
 void blankDocument(const HtmlDocument& document) {
@@ -302,7 +301,7 @@ std::string GetPageText(const BrowserObject& browser) {
     std::string text;
     if (!isLoaded(browser)) return text;
     forEachPageDocument(browser, [&text](const HtmlDocument& document) {
-        forEachPiece(document, [&text](const std::string& piece) {
+        return forEachPiece(document, [&text](const std::string& piece) {
             text += kPieceBreak;
             text += piece;
             return true;
@@ -315,8 +314,7 @@ PageVerdict JudgePageText(const BrowserObject& browser) {
     PageVerdict verdict = PageVerdict::NoText;
     if (!isLoaded(browser)) return verdict;
     forEachPageDocument(browser, [&verdict](const HtmlDocument& document) {
-        if (verdict == PageVerdict::Forbidden) return;
-        forEachPiece(document, [&verdict](const std::string& piece) {
+        return forEachPiece(document, [&verdict](const std::string& piece) {
             verdict = IsForbiddenText(piece) ? PageVerdict::Forbidden : PageVerdict::Allowed;
             return verdict != PageVerdict::Forbidden;
         });
@@ -326,7 +324,10 @@ PageVerdict JudgePageText(const BrowserObject& browser) {
 
 bool BlankPage(const BrowserObject& browser, std::string_view html) {
     if (!isLoaded(browser)) return false;
-    forEachPageDocument(browser, blankDocument);
+    forEachPageDocument(browser, [](const HtmlDocument& document) {
+        blankDocument(document);
+        return true;
+    });
     std::optional<HtmlDocument> document = browser.Document();
     return document && document->writeln(std::string(html));
 }

@@ -28,9 +28,9 @@ const std::vector<std::string>& ForbiddenPatterns();
 // no part; the empty text is never forbidden.
 bool IsForbiddenText(std::string_view text);
 
-// The text a page is judged on: with frames, the texts of its frames' documents (the top
-// document is then not read), else its own document's. Per document, every element's text in
-// document order, then the body's inner and outer markup; each piece is preceded by CR LF.
+// The text a page is judged on: its own document's, then its frames' documents' in order (a
+// frame's own frames right after it). Per document, every element's text in document order, then
+// the body's inner and outer markup; each piece is preceded by CR LF.
 // Whatever cannot be read is left out; a page still loading (ReadyState below 2) gives "".
 std::string GetPageText(const runtime::BrowserObject& browser);
 

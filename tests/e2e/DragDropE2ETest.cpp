@@ -78,6 +78,9 @@ class DragAndDrop : public QtFixture {
     static bool dropFiles(QWidget* on, const QList<QUrl>& files) {
         QMimeData data;
         data.setUrls(files);
+        return drop(on, data);
+    }
+    static bool drop(QWidget* on, const QMimeData& data) {
         const QPoint at = middle(on);
         QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
         QCoreApplication::sendEvent(on, &enter);
@@ -147,6 +150,29 @@ TEST_F(DragAndDrop, ABitmapDroppedFromAnotherProgramDressesAButtonOrJoinsTheLibr
     EXPECT_EQ(editor->LibraryText, "<" + green + ">\r\n");
     // The status text takes no files, and does not hand them to the strip that holds it.
     EXPECT_FALSE(dropFiles(widgetOf(main->LabelStatusBarMain), files));
+}
+
+TEST_F(DragAndDrop, APictureFromAPageOfAnotherCopyDressesNothingThatTheSameFileFromElsewhereDoes) {
+    // What another copy of the program offers for a picture dragged out of its page: the file
+    // its engine wrote, the picture's markup, no text and its page's own data, the program's
+    // mark among them.
+    const std::string file = writeBitmap(Qt::blue);
+    QMimeData fromPage;
+    fromPage.setData("chromium/x-web-custom-data",
+                     QByteArray::fromHex("4c000000010000001e0000006100700070006c0069006300610074"
+                                         "0069006f006e002f0078002d007100750069006c006c006f002d00"
+                                         "70006100670065002d0064007200610067000100000031000000"));
+    fromPage.setHtml("<img src=\"http://127.0.0.1:40609/blue.bmp\">");
+    fromPage.setText("");
+    fromPage.setUrls({QUrl::fromLocalFile(QString::fromStdString(file))});
+    const std::string back = main->PictureBack.Tag();
+    EXPECT_FALSE(drop(widgetOf(main->PictureBack), fromPage));
+    EXPECT_FALSE(drop(widgetOf(editor->PictureImageBox), fromPage));
+    EXPECT_EQ(main->PictureBack.Tag(), back);
+    EXPECT_EQ(editor->LibraryText, "");
+    // The same file from a file manager.
+    EXPECT_TRUE(dropFiles(widgetOf(main->PictureBack), fromPage.urls()));
+    EXPECT_EQ(main->PictureBack.Tag(), file);
 }
 
 TEST_F(DragAndDrop, PressingTheIconMovingOntoAnItemAndReleasingThereRunsIt) {

@@ -12,6 +12,7 @@
 #include <QWebEnginePage>
 #include <QWidget>
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -111,6 +112,29 @@ TEST_F(MainRoad, APageWhoseFrameHoldsAForbiddenPhraseGivesWayToTheBlockedPage) {
     EXPECT_FALSE(IsForbiddenText(text));
     EXPECT_TRUE(::e2e::waitFor(
         [&] { return main.ComboURL.Text() == "http://www.quillo.example/blocked.htm"; }));
+}
+
+TEST_F(MainRoad, APageSayingWhatItIsInItsOwnTextGivesWayToTheBlockedPageThoughItHoldsAFrame) {
+    ::e2e::PageServer site;
+    site.add("/kittens.htm", "<html><body><p>Kittens at play</p></body></html>");
+    // Said in the page's own text, or in a shadow tree of it; the frame holds nothing amiss.
+    site.add("/said.htm",
+             "<html><body><p>This site has adult content only.</p>"
+             "<iframe src='/kittens.htm'></iframe></body></html>");
+    site.add("/shadow.htm",
+             "<html><body><p id='h'></p><iframe src='/kittens.htm'></iframe><script>"
+             "document.getElementById('h').attachShadow({mode: 'open'}).innerHTML = "
+             "'This site has adult content only.';</script></body></html>");
+    form1& main = start();
+    const std::string blocked = "http://www.quillo.example/blocked.htm";
+    for (const char* path : {"/said.htm", "/shadow.htm"}) {
+        SCOPED_TRACE(path);
+        ASSERT_TRUE(browse(main, site.url(path).toStdString(), blocked));
+        EXPECT_NE(GetPageText(main.WebBrowser2.Object()).find("Let us go somewhere else."),
+                  std::string::npos);
+        ASSERT_TRUE(browse(main, site.url("/kittens.htm").toStdString(),
+                           site.url("/kittens.htm").toStdString()));
+    }
 }
 
 TEST_F(MainRoad, AMegabytePageNestedSixtyDeepWithAPhraseAtItsEndGivesWayToTheBlockedPage) {
@@ -281,12 +305,17 @@ TEST_F(MainRoad, ABlankPopUpWrittenByScriptShowsItsTextUnlessItHoldsAForbiddenPh
     site.add("/writer.htm",
              "<script>function pop(opened, text) { var w = window.open(opened); "
              "w.document.write(text); w.document.close(); }</script>Writer");
+    site.add("/kittens.htm", "<html><body><p>Kittens at play</p></body></html>");
     form1& main = start();
     const std::string writer = site.url("/writer.htm").toStdString();
     ASSERT_TRUE(browse(main, writer, writer));
     for (const auto& [opened, text, shown] :
          {std::tuple("", "Hello from the pop-up", true),
-          std::tuple("about:blank", "Nude pics inside", false)}) {
+          std::tuple("about:blank", "Nude pics inside", false),
+          std::tuple("", "<iframe src=\"/kittens.htm\"></iframe>Nude pics inside", false)}) {
+        std::weak_ptr<const void> previous;
+        if (auto* popUp = runtime::app().loadedForm<FormBabyBrowser>())
+            previous = popUp->lifetime();
         main.noteUserInput();
         dynamic_cast<qt::QtWebEngine*>(main.WebBrowser2.engine())
             ->page()
@@ -295,7 +324,7 @@ TEST_F(MainRoad, ABlankPopUpWrittenByScriptShowsItsTextUnlessItHoldsAForbiddenPh
         const std::string seen = shown ? text : "This is a site you do not want to visit.";
         EXPECT_TRUE(::e2e::waitFor([&] {
             auto* popUp = runtime::app().loadedForm<FormBabyBrowser>();
-            return popUp && popUp->Visible() == shown &&
+            return previous.expired() && popUp && popUp->Visible() == shown &&
                    popUp->Width() == popUp->WebBrowserBaby.Width() + 360 &&
                    GetPageText(popUp->WebBrowserBaby.Object()).find(seen) != std::string::npos;
         })) << text;

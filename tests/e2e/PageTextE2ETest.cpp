@@ -385,7 +385,7 @@ TEST_F(PageText, GeneratedPagesGiveTheModelEveryTextOrOneThatHoldsIt) {
     expectTheModelCovers(plain[0], {}, "the page holding the frames");
 }
 
-TEST_F(PageText, AFramesetIsJudgedOnItsFramesAsOnThePlainText) {
+TEST_F(PageText, AFramesetIsJudgedOnItsOwnTextAndItsFramesAsOnThePlainText) {
     site_.add("/left.htm", "<html><body><p>The story of the</p><p>adult</p></body></html>");
     site_.add("/right.htm", "<html><body><p>content of a garden</p></body></html>");
     site_.add("/joined.htm", "<html><body><p>adult <b>content</b></p></body></html>");
@@ -400,8 +400,8 @@ TEST_F(PageText, AFramesetIsJudgedOnItsFramesAsOnThePlainText) {
         ASSERT_TRUE(load(path));
         std::vector<PlainDocument> plain = readPlainly();
         ASSERT_EQ(plain.size(), 3u);
-        // With frames the page is judged on its frames alone.
-        std::string text = plainText(plain[1]) + plainText(plain[2]);
+        // The page is judged on its own text and its frames'.
+        std::string text = plainText(plain[0]) + plainText(plain[1]) + plainText(plain[2]);
         EXPECT_EQ(quillo::IsForbiddenText(quillo::GetPageText(viewer_.Browser.Object())),
                   quillo::IsForbiddenText(text));
         expectTheModelCovers(plain[0], {}, "frameset");

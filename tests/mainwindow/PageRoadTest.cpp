@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Program.h"
+#include "designs/ShapedDesign.h"
 #include "designs/frmMBrowser.h"
 #include "mainwindow/FormBabyBrowser.h"
 #include "mainwindow/Variables.h"
@@ -354,4 +355,67 @@ TEST(PopUps, APopUpOfTheSidePaneOpensInTheMainPage) {
     EXPECT_EQ(main.WebBrowser1.LocationURL(), kHitCounterAddress);
     EXPECT_EQ(app().loadedForm<FormBabyBrowser>(), nullptr);
     EXPECT_TRUE(program.starts().empty());
+}
+
+namespace {
+
+const std::string kAdultPage = "http://www.adults.test/";
+
+// A page that says what it is in its own text and also holds one harmless frame; it completes
+// loadMs after it turned interactive.
+void addAdultPageWithAHarmlessFrame(HeadlessWeb& web, const std::string& address, int loadMs) {
+    web.addHtml(address,
+                "<body><p>This site has adult content only.</p>"
+                "<iframe src='http://www.adults.test/kittens.htm'></iframe></body>")
+        .loadMs = loadMs;
+    web.addHtml("http://www.adults.test/kittens.htm", "<body><p>Kittens at play</p></body>");
+}
+
+// A design window of its own page, shown.
+frmMBrowser& shownDesignWindow(Program& program) {
+    const std::string designPage = "http://www.design.test/kids/a.htm";
+    program.web().addHtml(designPage, "<body>Shapes</body>");
+    MorphingEnabled = true;
+    auto& window = app().newForm<frmMBrowser>();
+    window.setTag(designPage);
+    window.MorphFromPage(ShapedDesign(), designPage);
+    program.advance(500);
+    program.advance(0);
+    return window;
+}
+
+}  // namespace
+
+TEST(PageFilter, APageWhoseOwnTextIsForbiddenIsBlockedInEveryWindowThoughItHoldsAHarmlessFrame) {
+    // Judged as the page completes, or by the poll of a page that takes long to complete.
+    struct Case {
+        const char* window;
+        int loadMs;
+    };
+    for (Case c : std::vector<Case>{
+             {"main", 0}, {"main", 99999}, {"design", 0}, {"design", 99999}, {"pop-up", 0}}) {
+        SCOPED_TRACE(std::string(c.window) + " " + std::to_string(c.loadMs));
+        Program program;
+        form1& main = program.start();
+        const std::string window = c.window;
+        if (window == "pop-up") {
+            addAdultPageWithAHarmlessFrame(program.web(), "about:blank", c.loadMs);
+            ASSERT_TRUE(EngineOf(main.WebBrowser2).openNewWindow("about:blank"));
+            program.advance(0);
+            auto& popUp = *app().loadedForm<FormBabyBrowser>();
+            EXPECT_FALSE(popUp.Visible());
+            const std::string text = GetPageText(popUp.WebBrowserBaby.Object());
+            EXPECT_NE(text.find("not want to visit"), std::string::npos) << text;
+            EXPECT_FALSE(IsForbiddenText(text));
+            continue;
+        }
+        addAdultPageWithAHarmlessFrame(program.web(), kAdultPage, c.loadMs);
+        runtime::WebBrowser& browser =
+            window == "main" ? main.WebBrowser2 : shownDesignWindow(program).webView;
+        browser.Navigate(kAdultPage);
+        program.advance(0);
+        program.advance(1000);
+        program.advance(0);
+        EXPECT_EQ(browser.LocationURL(), kBlockedAddress);
+    }
 }

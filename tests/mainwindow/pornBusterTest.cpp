@@ -259,11 +259,12 @@ TEST(PageText, LeavesOutWhatCannotBeRead) {
     }
 }
 
-TEST(PageText, JudgesAPageWithFramesOnItsReadableFramesOnly) {
+TEST(PageText, JudgesAPageWithFramesOnItsOwnTextThenItsReadableFrames) {
     Harness harness;
     addFramedPage(harness);
     auto& viewer = open(harness, "http://f.test/");
-    EXPECT_EQ(GetPageText(viewer.Browser.Object()), "\r\nFrame text\r\n<!-- frame note -->");
+    EXPECT_EQ(GetPageText(viewer.Browser.Object()),
+              "\r\nFrameset text\r\nFrame text\r\n<!-- frame note -->");
     // A frame's own completion hands over that frame alone.
     EXPECT_EQ(GetPageText(quillo::runtime::BrowserObject(viewer.Browser, {0})),
               "\r\nFrame text\r\n<!-- frame note -->");
@@ -271,6 +272,16 @@ TEST(PageText, JudgesAPageWithFramesOnItsReadableFramesOnly) {
     // Without a readable frame list the frameset's own text counts.
     harness.backend().web.failing = {"Frames"};
     EXPECT_EQ(GetPageText(viewer.Browser.Object()), "\r\nFrameset text");
+    // A frame's own frames follow it.
+    harness.backend().web.failing.clear();
+    ScriptedPage outer;
+    outer.elements = {{"P", "Outer"}};
+    outer.frames = {"http://f.test/", "http://f.test/a"};
+    harness.backend().web.add("http://g.test/", outer);
+    open(harness, "http://g.test/");
+    EXPECT_EQ(GetPageText(viewer.Browser.Object()),
+              "\r\nOuter\r\nFrameset text\r\nFrame text\r\n<!-- frame note -->\r\nFrame text"
+              "\r\n<!-- frame note -->");
 }
 
 TEST(PageText, IsEmptyWhileThePageIsStillLoading) {
@@ -397,13 +408,13 @@ TEST(BlankPage, EmptiesTheTextsAndTheBodyThenWritesTheWarning) {
     EXPECT_FALSE(IsForbiddenText(text));
 }
 
-TEST(BlankPage, EmptiesEveryReadableFrameAndWritesIntoTheFrameset) {
+TEST(BlankPage, EmptiesThePageAndEveryReadableFrameAndWritesIntoTheFrameset) {
     Harness harness;
     addFramedPage(harness);
     auto& viewer = open(harness, "http://f.test/");
     harness.backend().web.failing = {"writeln"};
     EXPECT_FALSE(quillo::BlankPage(viewer.Browser.Object(), "<p>gone</p>"));
-    EXPECT_EQ(GetPageText(viewer.Browser.Object()), "\r\n\r\n");
+    EXPECT_EQ(GetPageText(viewer.Browser.Object()), "\r\n\r\n\r\n");
     harness.backend().web.failing.clear();
     EXPECT_TRUE(quillo::BlankPage(viewer.Browser.Object(), "<p>gone</p>"));
     EXPECT_NE(GetPageText(viewer.Browser.Object()).find("gone"), std::string::npos);

@@ -7,6 +7,10 @@
 #include <QProcess>
 #include <QScreen>
 #include <QWindow>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <vector>
 
 #include "../designs/ShapedDesign.h"
 #include "../e2e/E2E.h"
@@ -65,6 +69,64 @@ WId TopWindow() {
     const QString stacking = Output("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"});
     return stacking.trimmed().split(' ').last().toULong(nullptr, 16);
 }
+
+// A second copy of the program, started with an address as a pop-up starts one, with a home
+// and a temporary folder of its own; it ends with the test.
+class OtherCopy {
+  public:
+    OtherCopy(const std::string& folder, const std::string& address) {
+        for (const char* place : {"home", "run", "tmp"})
+            std::filesystem::create_directories(folder + "/other/" + place);
+        const QString root = QString::fromStdString(folder + "/other/");
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("XDG_DATA_HOME");
+        environment.insert("HOME", root + "home");
+        environment.insert("XDG_RUNTIME_DIR", root + "run");
+        environment.insert("TMPDIR", root + "tmp");
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        environment.insert("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox");
+        process_.setProcessEnvironment(environment);
+        process_.start(QUILLO_PROGRAM, {QString::fromStdString("<" + address + ">")});
+    }
+    ~OtherCopy() {
+        process_.terminate();
+        if (!process_.waitForFinished(5000)) process_.kill();
+        process_.waitForFinished(5000);
+    }
+
+  private:
+    QProcess process_;
+};
+
+// A point in the middle of what the screen shows in about this colour, once a good part shows
+// in it.
+std::optional<QPoint> Showing(QColor colour) {
+    const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    auto near = [&](QColor shown) {
+        return std::abs(shown.red() - colour.red()) + std::abs(shown.green() - colour.green()) +
+                   std::abs(shown.blue() - colour.blue()) <
+               24;
+    };
+    std::vector<QPoint> found;
+    for (int y = 0; y < screen.height(); y += 4)
+        for (int x = 0; x < screen.width(); x += 4)
+            if (near(screen.pixelColor(x, y))) found.emplace_back(x, y);
+    if (found.size() < 1000) return std::nullopt;
+    return found[found.size() / 2];
+}
+
+// Counts the drags that enter a widget.
+class DragsEntering : public QObject {
+  public:
+    explicit DragsEntering(QWidget* widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::DragEnter;
+        return false;
+    }
+};
 
 class UnderAWindowManager : public ProgramOnQt {
   protected:
@@ -173,6 +235,38 @@ TEST_F(UnderAWindowManager, APictureDraggedOutOfAPageOntoAButtonLeavesTheButtonA
     Drag(view->mapToGlobal(view->rect().center()), MiddleOf(main->PictureHome));
     // The page saw its picture dropped nowhere.
     EXPECT_TRUE(waitFor([&] { return main->WebBrowser2.LocationName() == "none"; }));
+    EXPECT_EQ(main->PictureHome.Tag(), home);
+}
+
+TEST_F(UnderAWindowManager,
+       APictureDraggedFromAPageOfAnotherCopyOntoAButtonLeavesTheButtonAsItWas) {
+    // The other copy's engine offers the picture as a file of its own, in its temporary folder.
+    const QColor magenta(255, 0, 255);
+    QImage picture(800, 800, QImage::Format_RGB32);
+    picture.fill(magenta);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    picture.save(&buffer, "JPG");
+    ::e2e::PageServer site;
+    site.add("/magenta.jpg", jpeg, "image/jpeg");
+    site.add("/picture.htm", "<body style='margin:0'><img src='magenta.jpg'></body>");
+    site.add("/plain.htm", "<body>Plain</body>");
+    const std::string plain = site.url("/plain.htm").toStdString();
+    ASSERT_TRUE(browse(*main, plain, plain));
+    // Below the other copy, which shows itself in the middle of the screen.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QPoint below(0, screen.y() + screen.height() - WindowOf(*main)->height());
+    main->Move(below.x() * 15, below.y() * 15);
+    ASSERT_TRUE(waitFor([&] { return WindowOf(*main)->pos() == below; }));
+    const std::string home = main->PictureHome.Tag();
+    DragsEntering entering(WindowOf(main->PictureHome));
+
+    OtherCopy other(folder_, site.url("/picture.htm").toStdString());
+    std::optional<QPoint> shown;
+    ASSERT_TRUE(waitFor([&] { return (shown = Showing(magenta)).has_value(); }, 60000));
+    Drag(*shown, MiddleOf(main->PictureHome));
+    EXPECT_TRUE(waitFor([&] { return entering.count > 0; }));
+    waitFor([] { return false; }, 500);
     EXPECT_EQ(main->PictureHome.Tag(), home);
 }
 

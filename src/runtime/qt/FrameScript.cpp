@@ -189,6 +189,18 @@ const char* const kScript = R"JS(
     });
   }
 
+  // Every drag that leaves a page carries the program's mark, so that a copy of the program
+  // where it is dropped knows it for a drag out of a page, and not for files from the desktop.
+  // The page's own handlers run after the first mark; should they clear the drag's data, the
+  // second mark, after theirs, puts it back.
+  function markDrag(event) {
+    try { if (event.dataTransfer) event.dataTransfer.setData('@PAGEDRAG@', '1'); } catch (e) {}
+  }
+  window.addEventListener('dragstart', function (event) {
+    markDrag(event);
+    window.addEventListener('dragstart', markDrag, { once: true });
+  }, true);
+
   // Lets the top frame's writes tell this document from one that replaced it.
   window.quilloDoc = doc;
   report('created', {});
@@ -254,7 +266,9 @@ const char* const kScript = R"JS(
 }  // namespace
 
 QString FrameScriptSource(const QString& token) {
-    return QString::fromUtf8(kScript).replace(QStringLiteral("@TOKEN@"), token);
+    return QString::fromUtf8(kScript)
+        .replace(QStringLiteral("@TOKEN@"), token)
+        .replace(QStringLiteral("@PAGEDRAG@"), QString::fromLatin1(kPageDragType));
 }
 
 int FrameScriptWorld() {

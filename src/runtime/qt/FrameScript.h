@@ -6,6 +6,10 @@ class QWebEngineProfile;
 
 namespace quillo::qt {
 
+// The type of data that the frame script adds to every drag out of a page, in every copy of the
+// program: a drop that carries it began in a page view of some copy.
+inline constexpr const char* kPageDragType = "application/x-quillo-page-drag";
+
 // The script injected into every frame of every page, in a world of its own. Each frame reports
 // to the page through console lines that begin with the token: a line of JSON, then the payload
 // its long texts travel in (FrameReport.h):
@@ -16,7 +20,7 @@ namespace quillo::qt {
 // cache (only for a document holding comments), "complete" with a snapshot once the frame has
 // loaded and its source is known. The top frame also answers quilloRefresh(path) and
 // quilloWrite(path, op, index, text) run from the page, for itself and its frames of the same
-// origin.
+// origin. Every drag out of a frame carries kPageDragType.
 QString FrameScriptSource(const QString& token);
 
 // The world the script runs in, apart from the pages' own scripts.

@@ -2,9 +2,13 @@
 
 #include <QDropEvent>
 #include <QMimeData>
+#include <QStringList>
 #include <QUrl>
+#include <QtEndian>
+#include <cstring>
 
 #include "runtime/Control.h"
+#include "runtime/qt/FrameScript.h"
 
 namespace quillo::qt {
 
@@ -14,11 +18,48 @@ bool takesFiles(const runtime::Control* control) {
     return control && control->OLEDropMode() == 1;
 }
 
+// The types of a page drag's own data, as the web engine carries them in one record: the size
+// of what follows, the number of entries, then per entry its type and its data, each a count of
+// UTF-16 units, the units and padding to a multiple of four bytes; numbers are 32-bit, low byte
+// first. A record cut short gives the types read up to there.
+QStringList pageDataTypes(const QByteArray& record) {
+    QStringList types;
+    qsizetype at = 4;
+    auto number = [&](quint32& value) {
+        if (record.size() - at < 4) return false;
+        value = qFromLittleEndian<quint32>(record.constData() + at);
+        at += 4;
+        return true;
+    };
+    auto text = [&](QString& value) {
+        quint32 units = 0;
+        if (!number(units) || units > (record.size() - at) / 2) return false;
+        value.resize(static_cast<qsizetype>(units));
+        std::memcpy(value.data(), record.constData() + at, units * 2);
+        at += (static_cast<qsizetype>(units) * 2 + 3) / 4 * 4;
+        return true;
+    };
+    quint32 count = 0;
+    if (!number(count)) return types;
+    QString type, data;
+    while (count-- > 0 && text(type) && text(data))
+        types << type;
+    return types;
+}
+
+// A picture or a link dragged out of a page view of any copy of the program, which the engine
+// offers as a file of its own: the frame script marks every such drag.
+bool fromAPage(const QDropEvent& event) {
+    const QMimeData* data = event.mimeData();
+    static const QString record = QStringLiteral("chromium/x-web-custom-data");
+    return data && data->hasFormat(record) &&
+           pageDataTypes(data->data(record)).contains(QLatin1String(kPageDragType));
+}
+
 // Only a drag from another program brings files from the shell. One that began in the program
-// itself (a picture or a link dragged out of a page, which the engine offers as a file of its
-// own) is none, whatever it holds.
+// itself, or in a page of another copy of it, is none, whatever it holds.
 bool fromShell(const QDropEvent& event) {
-    return event.source() == nullptr;
+    return event.source() == nullptr && !fromAPage(event);
 }
 
 }  // namespace

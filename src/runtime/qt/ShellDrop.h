@@ -17,7 +17,8 @@ namespace quillo::qt {
 void ClaimShellDrag(const runtime::Control* control, QDragEnterEvent& event);
 // A file drag moving over a control or dropped on it: taken (as a copy where the source allows
 // it) when the control's OLEDropMode is manual and the drag comes from another program; refused
-// when it is none, the control is gone or the drag began in this program. True when taken.
+// when it is none, the control is gone or the drag began in this program or in a page view of
+// another copy of it. True when taken.
 bool TakeOrRefuseShellDrop(const runtime::Control* control, QDropEvent& event);
 // The local files of a drop, in the order dropped, as paths decoded from their addresses;
 // addresses of other kinds are left out.
