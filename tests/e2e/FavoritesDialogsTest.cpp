@@ -160,4 +160,68 @@ TEST_F(FavoritesDialogs,
     EXPECT_EQ(onDisk(), Names{});
 }
 
+TEST_F(FavoritesDialogs, ANameThatWouldShowAsNothingIsRefusedAndTheOldNameStays) {
+    struct Case {
+        bool folder;
+        std::string typed;
+    };
+    for (const Case& c : std::vector<Case>{{false, ""},
+                                           {false, "   "},
+                                           {false, "..."},
+                                           {false, " . "},
+                                           {true, ""},
+                                           {true, "..."},
+                                           {true, " . . "}}) {
+        const std::string what = (c.folder ? "folder [" : "favorite [") + c.typed + "]";
+        frmOrganizeFavorite& dialog = open<frmOrganizeFavorite>();
+        const Names before = onDisk();
+        clickRow(dialog.TV, "Zoo");
+        if (!c.folder) clickRow(dialog.LV, "Lion");
+        QString message;
+        whenShown<QMessageBox>(&context, [&](QMessageBox& box) {
+            message = box.text();
+            box.button(QMessageBox::Ok)->click();
+        });
+        click(dialog.cmdRename);
+        typeName(c.typed);
+        EXPECT_EQ(message, "Error") << what;
+        EXPECT_EQ(onDisk(), before) << what;
+        EXPECT_EQ(dialog.TV.Nodes("MN1")->Text(), "Zoo") << what;
+        EXPECT_EQ(listed(dialog.LV), (Names{c.folder ? "Lion" : "Lion*", "Tiger"})) << what;
+        dialog.Unload();
+    }
+}
+
+TEST_F(FavoritesDialogs, KeysInATreeOrListWithNothingChosenTakeItsFirstRowOrWithEndItsLast) {
+    struct Case {
+        const char* name;
+        Qt::Key key;
+        std::string node;     // chosen in the tree, which has the focus at first
+        Names listed;         // Zoo's list, reached with Tab, the chosen one marked "*"
+        std::string deleted;  // then by the Delete key
+    };
+    for (const Case& c :
+         std::vector<Case>{{"Down", Qt::Key_Down, "Favorites", {"Lion*", "Tiger"}, "Lion"},
+                           {"Up", Qt::Key_Up, "Favorites", {"Lion*", "Tiger"}, "Lion"},
+                           {"Home", Qt::Key_Home, "Favorites", {"Lion*", "Tiger"}, "Lion"},
+                           {"Space", Qt::Key_Space, "Favorites", {"Lion*", "Tiger"}, "Lion"},
+                           {"End", Qt::Key_End, "Zoo", {"Lion", "Tiger*"}, "Tiger"}}) {
+        frmOrganizeFavorite& dialog = open<frmOrganizeFavorite>();
+        ASSERT_TRUE(waitFor([&] { return QApplication::focusWidget() == rowsOf(dialog.TV); }));
+        ASSERT_EQ(dialog.TV.SelectedItem(), nullptr);
+        press(c.key);
+        const runtime::Node* chosen = dialog.TV.SelectedItem();
+        EXPECT_EQ(chosen ? chosen->Text() : "(none)", c.node) << c.name;
+
+        clickRow(dialog.TV, "Zoo");
+        press(Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), rowsOf(dialog.LV)) << c.name;
+        press(c.key);
+        EXPECT_EQ(listed(dialog.LV), c.listed) << c.name;
+        press(Qt::Key_Delete);
+        EXPECT_FALSE(fs::exists(root() / "Zoo" / (c.deleted + ".url"))) << c.name;
+        dialog.Unload();
+    }
+}
+
 }  // namespace quillo::e2e
