@@ -57,6 +57,10 @@ bool IsSafeName(std::string_view name) {
     return IsEntryName(name) && name.find('\\') == std::string_view::npos;
 }
 
+bool IsBlankName(std::string_view name) {
+    return name.find_first_not_of(" \t\r\n\v\f.") == std::string_view::npos;
+}
+
 bool IsEntryName(std::string_view name) {
     return name != "." && name != ".." &&
            name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;

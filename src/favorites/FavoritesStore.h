@@ -23,6 +23,9 @@ std::string TrimSpaces(std::string_view text);
 // separator ("/", nor "\", which the favorites' home platform takes for one) and no NUL, and it
 // is not "." or "..".
 bool IsSafeName(std::string_view name);
+// True when a typed name would show as nothing: it is empty or holds only blanks and dots (as a
+// file it would also be hidden).
+bool IsBlankName(std::string_view name);
 // True when a name taken from a folder's listing names one entry of a folder: not "." or "..",
 // no "/" and no NUL. A "\" in such a name is an ordinary character.
 bool IsEntryName(std::string_view name);

@@ -85,7 +85,7 @@ void FavoritesTree::AddSubFolders(const std::string& ParentKey, const std::strin
 }
 
 bool RenameDirectory(const std::string& directory, const std::string& name) {
-    return !name.empty() && RenameInFolder(directory, name);
+    return !IsBlankName(name) && RenameInFolder(directory, name);
 }
 
 }  // namespace quillo

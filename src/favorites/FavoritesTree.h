@@ -35,8 +35,8 @@ class FavoritesTree {
     std::vector<std::string> walk_;
 };
 
-// Gives the directory a new name in its folder; false, changing nothing, for a name that is
-// empty, would leave the folder or is taken already (a folder is never merged into another).
+// Gives the directory a new name in its folder; false, changing nothing, for a name that shows
+// as nothing, would leave the folder or is taken already (a folder is never merged into another).
 bool RenameDirectory(const std::string& directory, const std::string& name);
 
 }  // namespace quillo

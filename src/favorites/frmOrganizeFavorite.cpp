@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 #include <utility>
 
@@ -24,6 +25,14 @@ constexpr const char* kRootText = "Favorites";
 constexpr const char* kTreeView = "Tree View";
 constexpr const char* kListView = "List View";
 constexpr int kDeleteKey = 46;
+
+// What follows the folder in a tree path: "" for the folder itself, "/Cats" for a folder inside
+// it; nothing for a path outside it.
+std::optional<std::string> PathBelow(const std::string& path, const std::string& folder) {
+    if (path == folder) return std::string();
+    if (path.starts_with(folder + "/")) return path.substr(folder.size());
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -285,11 +294,19 @@ void frmOrganizeFavorite::TV_AfterLabelEdit(int& Cancel,
                          FavoritesTree::Directory(*node) == directory &&
                          RenameDirectory(directory, name);
     Cancel = 1;
-    if (renamed)
-        node->setText(name);
-    else if (EditMode == 1)
-        application().backend().dialogs().messageBox("Error", runtime::MsgBoxButtons::OK,
-                                                     runtime::MsgBoxIcon::None, "");
+    if (!renamed) {
+        if (EditMode == 1) ShowRefusal();
+        return;
+    }
+    const std::string before = node->FullPath();
+    node->setText(name);
+    // The favorites listed from that folder, or from one inside it, lie under its new name now.
+    if (const auto rest = PathBelow(listed_, before)) ReloadFavorite(node->FullPath() + *rest);
+}
+
+void frmOrganizeFavorite::ShowRefusal() {
+    application().backend().dialogs().messageBox("Error", runtime::MsgBoxButtons::OK,
+                                                 runtime::MsgBoxIcon::None, "");
 }
 
 void frmOrganizeFavorite::DeleteFolder() {
@@ -299,10 +316,13 @@ void frmOrganizeFavorite::DeleteFolder() {
         "Confirm to delete folder?", runtime::MsgBoxButtons::YesNo, runtime::MsgBoxIcon::Question,
         "D e l e t e   F o l d e r");
     if (answer != runtime::MsgBoxResult::Yes) return;
+    const std::string deleted = node->FullPath();
     // A link inside the folder goes with it; what it points to stays.
     std::error_code error;
     std::filesystem::remove_all(runtime::ResolvePath(FavoritesTree::Directory(*node)), error);
     InitializeTreeView();
+    // Favorites listed from inside it are gone with it.
+    if (PathBelow(listed_, deleted)) ReloadFavorite(listed_);
 }
 
 void frmOrganizeFavorite::RenameFavorite() {
@@ -317,10 +337,12 @@ void frmOrganizeFavorite::LV_AfterLabelEdit(int& Cancel,
                                             const std::optional<std::string>& NewString) {
     const std::string key = std::exchange(RenameKey, {});
     if (!NewString || key.empty()) return;
-    // The name keeps its spaces; it must stay in its folder and not replace another favorite.
+    // The name keeps its spaces; it must show as a name, stay in its folder and not replace
+    // another favorite.
     const std::string name = *NewString + ".url";
-    if (!RenameInFolder(key, name)) {
+    if (IsBlankName(*NewString) || !RenameInFolder(key, name)) {
         Cancel = 1;
+        ShowRefusal();
         return;
     }
     // The list catches up at once, so that Rename and Delete find the favorite by its new name.

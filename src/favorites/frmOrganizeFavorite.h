@@ -88,6 +88,8 @@ class frmOrganizeFavorite : public runtime::Form {
     // The tree with its remembered expansions, and the root's favorites, read afresh.
     void ListFolders();
     int SelectedCount() const;
+    // Tells the user that a name was refused.
+    void ShowRefusal();
     // The tree path listed last, for a reload when no folder is selected.
     std::string listed_ = "Favorites";
 };

@@ -111,6 +111,18 @@ TEST_F(DesignWindowOnQt, ItsShapedWindowBlocksATypedForbiddenPageSavesItsDesignA
     EXPECT_FALSE(soundsOpen());
 }
 
+TEST_F(DesignWindowOnQt, ALoadStoppedByItsStopButtonSaysItIsDone) {
+    site_.addSilent("/never.htm");
+    frmMBrowser& window = openDesignWindow();
+    window.cmbUrl.setText(url("/never.htm"));
+    headless::User::type(window.cmbUrl, "\r");
+    ASSERT_TRUE(::e2e::waitFor([&] { return site_.requests("/never.htm") > 0; }));
+    QTest::mouseClick(qt::WidgetPeer::widgetOf(window.imgStop), Qt::LeftButton);
+    EXPECT_TRUE(::e2e::waitFor(
+        [&] { return !window.webView.Busy() && window.lblStatusBar.Caption() == "Done"; }, 5000))
+        << window.lblStatusBar.Caption();
+}
+
 TEST_F(DesignWindowOnQt, KeysHeldWithCtrlNNeverReachItsPageAndAWindowManagerCloseClosesIt) {
     frmMBrowser& window = openDesignWindow();
     window.webView.Navigate(url("/keys.htm"));

@@ -113,6 +113,7 @@ void PageServer::addRedirect(const QString& path, const QString& target) {
 }
 
 bool PageServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
+    ++requests_[request.url().path()];
     auto found = pages_.find(request.url().path());
     if (found == pages_.end()) {
         makeResponder(request, socket)

@@ -65,6 +65,8 @@ class PageServer : public QAbstractHttpServer {
     void addSilent(const QString& path);
     // The path answers with a redirect (302 Found) to the target path.
     void addRedirect(const QString& path, const QString& target);
+    // How many requests for the path came in.
+    int requests(const QString& path) const { return requests_.value(path); }
 
   protected:
     bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
@@ -72,6 +74,7 @@ class PageServer : public QAbstractHttpServer {
 
   private:
     QMap<QString, Page> pages_;
+    QMap<QString, int> requests_;
     quint16 port_ = 0;
 };
 

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QTest>
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWidget>
@@ -330,6 +331,36 @@ TEST_F(MainRoad, ABlankPopUpWrittenByScriptShowsItsTextUnlessItHoldsAForbiddenPh
         })) << text;
     }
     EXPECT_TRUE(backend_.recorder.starts.empty());
+}
+
+TEST_F(MainRoad, ANavigationEndingWithoutAPageSaysItIsDoneAsALoadDoes) {
+    ::e2e::PageServer site;
+    site.addSilent("/never.htm");
+    enum class Stop { No, AtOnce, WhileLoading };
+    struct Case {
+        const char* name;
+        std::string typed;
+        Stop stop;
+    };
+    form1& main = start();
+    const std::string never = site.url("/never.htm").toStdString();
+    for (const Case& c : std::vector<Case>{{"refused", "htp://127.0.0.1/page.html", Stop::No},
+                                           {"stopped at once", never, Stop::AtOnce},
+                                           {"stopped while loading", never, Stop::WhileLoading}}) {
+        const int asked = site.requests("/never.htm");
+        main.ComboURL.setText(c.typed);
+        headless::User::type(main.ComboURL, "\r");
+        if (c.stop == Stop::WhileLoading) {
+            ASSERT_TRUE(::e2e::waitFor([&] { return site.requests("/never.htm") > asked; }))
+                << c.name;
+        }
+        if (c.stop != Stop::No)
+            QTest::mouseClick(qt::WidgetPeer::widgetOf(main.PictureStop), Qt::LeftButton);
+        EXPECT_TRUE(::e2e::waitFor(
+            [&] { return !main.WebBrowser2.Busy() && main.LabelStatusBarMain.Caption() == "Done"; },
+            5000))
+            << c.name << ": " << main.LabelStatusBarMain.Caption();
+    }
 }
 
 TEST_F(MainRoad, WritesItsSizeAndItsAddressHistoryAtExit) {

@@ -197,6 +197,38 @@ TEST_F(MainWindow, TheFavoritesMenuShowsNamesExactlyAsTheyAreOnDisk) {
     EXPECT_EQ(listed, (std::vector<std::string>{"R&D", "-Dash", "Tom & Jerry"}));
 }
 
+TEST_F(MainWindow, ALongFavoriteNameIsCutSoThatTheMenuOpensBesideItsButtonOnTheScreen) {
+    std::string name;
+    while (name.size() < 250)
+        name += "The very long title of a page about penguins ";
+    name.resize(250);
+    favorite(name + ".url");
+    // The button half a screen from the right edge, the room the menu has beside it.
+    QWidget* button = widgetOf(main->PictureBookmark);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const int shift = screen.center().x() - button->mapToGlobal(QPoint(0, 0)).x();
+    main->Move(main->Left() + shift * 15, main->Top());
+    settle();
+    const QPoint corner = button->mapToGlobal(QPoint(0, button->height()));
+    ASSERT_EQ(corner.x(), screen.center().x());
+
+    QRect placed;
+    QString shown;
+    bool opened = false;
+    onMenu(opened, [&](QMenu& menu) {
+        placed = menu.geometry();
+        shown = menu.actions().last()->text();
+        menu.close();
+    });
+    clickAt(main->PictureBookmark, 1000);
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(placed.topLeft(), corner);
+    EXPECT_LE(placed.right(), screen.right());
+    EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
+    EXPECT_TRUE(QString::fromStdString(name).startsWith(shown.chopped(1))) << shown.toStdString();
+    EXPECT_TRUE(std::filesystem::exists(folder_ + "/windows/Favorites/" + name + ".url"));
+}
+
 TEST_F(MainWindow, AFavoritesMenuClosedByEscapeOpensAgainAtOnceAndOrganizeShowsItsDialog) {
     bool first = false;
     onMenu(first, [](QMenu& menu) { QTest::keyClick(&menu, Qt::Key_Escape); });

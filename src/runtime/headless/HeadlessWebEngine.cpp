@@ -67,7 +67,10 @@ void HeadlessWebEngine::stop() {
     ++generation_;
     busy_ = false;
     readyState_ = documents_.count({}) ? 4 : 0;
-    // The download ends here, without a completed document.
+    // The download ends here, without a completed document, and says it has ended.
+    const unsigned generation = generation_;
+    browser_.fireStatusTextChange("Done");
+    if (!current(generation)) return;
     browser_.fireDownloadComplete();
 }
 
@@ -207,6 +210,8 @@ void HeadlessWebEngine::fail(const std::string& url, unsigned generation) {
     browser_.fireNavigateComplete2(browser_.Object(), address);
     if (!current(generation)) return;
     browser_.fireDocumentComplete(browser_.Object(), address);
+    if (!current(generation)) return;
+    browser_.fireStatusTextChange("Done");
     if (!current(generation)) return;
     browser_.fireProgressChange(-1, 100);
     if (!current(generation)) return;

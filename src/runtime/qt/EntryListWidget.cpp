@@ -93,7 +93,33 @@ bool EntryListWidget::mouseInput(QMouseEvent& event) {
     }
 }
 
+int EntryListWidget::rowTakenWithoutCurrent(const QKeyEvent& event) const {
+    if (currentRow() >= 0 || rowCount() == 0 ||
+        (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return -1;
+    switch (event.key()) {
+        case Qt::Key_Down:
+        case Qt::Key_Up:
+        case Qt::Key_Home:
+        case Qt::Key_Space:
+            return 0;
+        case Qt::Key_End:
+            return rowCount() - 1;
+        default:
+            return -1;
+    }
+}
+
 void EntryListWidget::keyToWidget(QKeyEvent& event) {
+    // With no row chosen Qt's caret may still stand on one (the focus put it on the first), and
+    // Down would pass that row by: the keys that move through a list take its first row then.
+    if (const int row = rowTakenWithoutCurrent(event); row >= 0) {
+        rowClicked(row, ShiftBits(event.modifiers()));
+        if (!control() || !list_) return;
+        ModelSync sync;
+        applyChoice();
+        return;
+    }
     const int before = list_ ? list_->currentRow() : -1;
     HostWidget::keyToWidget(event);
     if (!control() || !list_) return;

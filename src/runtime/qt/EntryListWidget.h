@@ -43,6 +43,9 @@ class EntryListWidget : public HostWidget {
   private:
     void applyRows();
     void applyChoice();
+    // The row a key takes in a list without a current row (Down, Up, Home and Space the first,
+    // End the last); -1 when the key moves as usual.
+    int rowTakenWithoutCurrent(const QKeyEvent& event) const;
     // The row under a point of this widget, -1 for none or outside the rows' area.
     int rowAt(const QPointF& position, bool& inRows) const;
 

@@ -149,6 +149,7 @@ void QtWebEngine::navigate(const std::string& url) {
     auto alive = alive_;
     if (browser_.fireBeforeNavigate2(browser_.Object(), url) || !*alive) return;
     skipTypedRequest_ = true;
+    askedUrl_ = QUrl(QString::fromStdString(url));
     unsigned generation = beginNavigation(url, false);
     if (!*alive || generation != generation_) return;
     // Writes sent to the page run later; the load waits until the page has taken every write,
@@ -194,9 +195,11 @@ void QtWebEngine::refresh() {
     page_->triggerAction(QWebEnginePage::Reload);
 }
 void QtWebEngine::stop() {
-    if (deferredLoad_) {
-        // Qt never heard of the waiting load; end its navigation as a stopped load would.
+    if (deferredLoad_ || (navigation_.begun && !navigation_.started)) {
+        // Qt never heard of the waiting load, or has not taken it up and may drop it without a
+        // word: end its navigation as a stopped load would.
         dropDeferredLoad();
+        skipTypedRequest_ = false;
         navigation_.started = true;
         readyState_ = 4;
         stopped();
@@ -305,8 +308,13 @@ void QtWebEngine::loadStarted() {
 }
 
 void QtWebEngine::loadingChanged(const QWebEngineLoadingInfo& info) {
-    // Until Qt takes up the load of a Navigate call, what it tells of ends the load before.
-    if (navigation_.begun && !navigation_.started) return;
+    // Until Qt takes up the load of a Navigate call, what it tells of ends the load before;
+    // only a load it refuses at once (an address of a scheme it does not know) ends unasked.
+    if (navigation_.begun && !navigation_.started) {
+        if (!refusedAtOnce(info)) return;
+        skipTypedRequest_ = false;
+        navigation_.started = true;
+    }
     switch (info.status()) {
         case QWebEngineLoadingInfo::LoadSucceededStatus:
             failedUrl_.reset();
@@ -332,13 +340,26 @@ void QtWebEngine::loadingChanged(const QWebEngineLoadingInfo& info) {
     }
 }
 
+bool QtWebEngine::refusedAtOnce(const QWebEngineLoadingInfo& info) const {
+    const bool ended =
+        info.status() == QWebEngineLoadingInfo::LoadStoppedStatus ||
+        (info.status() == QWebEngineLoadingInfo::LoadFailedStatus && info.errorCode() != -3);
+    return ended && info.url() == askedUrl_;
+}
+
 void QtWebEngine::stopped() {
     keepShownDocument();
     const bool wasBusy = std::exchange(busy_, false);
     pageGrace_.stop();
     if (readyState_ > 0) readyState_ = 4;
-    // A stopped download ends without a completed document.
-    if (wasBusy && !navigation_.pageComplete) browser_.fireDownloadComplete();
+    if (!wasBusy || navigation_.pageComplete) return;
+    // A stopped or refused download ends without a completed document, and says it has ended
+    // as a load does.
+    auto alive = alive_;
+    const unsigned generation = generation_;
+    browser_.fireStatusTextChange("Done");
+    if (!*alive || generation != generation_) return;
+    browser_.fireDownloadComplete();
 }
 
 void QtWebEngine::keepShownDocument() {

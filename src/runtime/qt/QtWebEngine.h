@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QString>
 #include <QTimer>
+#include <QUrl>
 #include <deque>
 #include <map>
 #include <memory>
@@ -102,6 +103,8 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
     void take(const FrameReport& report);
     void loadStarted();
     void loadingChanged(const QWebEngineLoadingInfo& info);
+    // The load of the last Navigate call ended before Qt asked for it: Qt refused it.
+    bool refusedAtOnce(const QWebEngineLoadingInfo& info) const;
     // Qt stopped loading: the shown document stays, and the download ends.
     void stopped();
     void keepShownDocument();
@@ -131,6 +134,8 @@ class QtWebEngine : public QObject, public runtime::WebEngine {
     bool busy_ = false;
     int readyState_ = 0;
     bool skipTypedRequest_ = false;
+    // The address the last Navigate call gave Qt to load.
+    QUrl askedUrl_;
     // This page is a new window that starts blank and has not begun loading yet.
     bool opensBlank_ = false;
     std::optional<std::string> failedUrl_;

@@ -243,7 +243,39 @@ void TreeViewWidget::userExpanded(QTreeWidgetItem* item, bool expanded) {
         tree()->fireCollapse(*node);
 }
 
+QTreeWidgetItem* TreeViewWidget::itemTakenWithoutSelection(const QKeyEvent& event) const {
+    const int roots = view_->topLevelItemCount();
+    if (tree()->SelectedItem() || roots == 0 ||
+        (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return nullptr;
+    switch (event.key()) {
+        case Qt::Key_Down:
+        case Qt::Key_Up:
+        case Qt::Key_Home:
+        case Qt::Key_Space:
+            return view_->topLevelItem(0);
+        case Qt::Key_End: {
+            // The last row shown: down the last branch as far as it is open.
+            QTreeWidgetItem* last = view_->topLevelItem(roots - 1);
+            while (last->isExpanded() && last->childCount() > 0)
+                last = last->child(last->childCount() - 1);
+            return last;
+        }
+        default:
+            return nullptr;
+    }
+}
+
 void TreeViewWidget::keyToWidget(QKeyEvent& event) {
+    // With no node selected Qt's caret may still stand on one (the focus put it on the first),
+    // and Down would pass that node by: the keys that move through a tree take its first row.
+    if (Node* taken = nodeOf(view_ ? itemTakenWithoutSelection(event) : nullptr)) {
+        tree()->fireNodeClick(*taken);
+        if (!control() || !view_) return;
+        ModelSync sync;
+        applySelection();
+        return;
+    }
     Node* before = nodeOf(view_ ? view_->currentItem() : nullptr);
     HostWidget::keyToWidget(event);
     if (!control() || !view_) return;

@@ -48,6 +48,9 @@ class TreeViewWidget : public HostWidget {
     // The user ended the label edit: with the typed text, or abandoned.
     void editFinished(std::optional<std::string> text);
     QPoint inViewport(const QPointF& position) const;
+    // The row a key takes in a tree without a selected node (Down, Up, Home and Space the
+    // first, End the last shown); nullptr when the key moves as usual.
+    QTreeWidgetItem* itemTakenWithoutSelection(const QKeyEvent& event) const;
 
     QPointer<QTreeWidget> view_;
     std::unordered_map<long, QTreeWidgetItem*> items_;

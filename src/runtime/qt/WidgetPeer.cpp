@@ -37,6 +37,11 @@ void WidgetPeer::mirrorAll() {
         widget_->mirror(property);
 }
 
+bool WidgetPeer::holdsFocus() const {
+    const QWidget* focused = widget_->window()->focusWidget();
+    return focused && (focused == widget_ || widget_->isAncestorOf(focused));
+}
+
 long WidgetPeer::itemAt(const runtime::Control&, double x, double y) {
     return widget_ ? widget_->itemAt(x, y) : 0;
 }
@@ -69,7 +74,8 @@ void WidgetPeer::apply(Property property) {
             applyCursor();
             break;
         case Property::Focus:
-            if (control_->form().activeControl() == control_)
+            // Focus already inside the control (the field of a label edit over a row) stays.
+            if (control_->form().activeControl() == control_ && !holdsFocus())
                 widget_->setFocus(Qt::OtherFocusReason);
             break;
         case Property::ZOrder:

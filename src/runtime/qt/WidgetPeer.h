@@ -41,6 +41,8 @@ class WidgetPeer : public runtime::ControlPeer {
     void applyParent();
     void applyStacking(bool toFront);
     void applyCursor();
+    // The window's focus is on the control's widget or a part of it.
+    bool holdsFocus() const;
     // Contained controls follow when this container's drawing area moves.
     void placeContained();
 
