@@ -18,6 +18,7 @@
 #include "runtime/qt/WidgetPeer.h"
 #include "shared/FormMessageBox.h"
 #include "skins/FormDesignEdit.h"
+#include "skins/FormLoading.h"
 
 namespace quillo::e2e {
 
@@ -48,22 +49,59 @@ QStringList At(QPoint point) {
 void ClickAt(QPoint point, int clicks = 1) {
     Output("xdotool", At(point) + QStringList{"click", "--repeat", QString::number(clicks), "1"});
 }
-// A press, a drag in small steps as a hand moves, and a release once the window followed; or
-// at once, when nothing is to follow (a drag out of a page holds the program until it ends).
-void Drag(QPoint from, QPoint to, const std::function<bool()>& followed = {}) {
-    QStringList steps = At(from) + QStringList{"mousedown", "1"};
+// A press of the button and a drag in small steps, as a hand moves; and the button's release.
+QStringList PressAndMove(int button, QPoint from, QPoint to) {
+    QStringList steps = At(from) + QStringList{"mousedown", QString::number(button)};
     for (int step = 1; step <= 10; ++step)
         steps += At(from + (to - from) * step / 10);
-    const QStringList release{"mouseup", "1", "sleep", "0.2"};
-    if (!followed) return void(Output("xdotool", steps + release));
-    Output("xdotool", steps);
+    return steps;
+}
+QStringList Release(int button) {
+    return {"mouseup", QString::number(button), "sleep", "0.2"};
+}
+void DragWith(int button, QPoint from, QPoint to) {
+    Output("xdotool", PressAndMove(button, from, to) + Release(button));
+}
+// A left drag released once the window followed, or at once when nothing is to follow (a drag
+// out of a page holds the program until it ends). Some window managers size a window only at
+// the release, showing an outline until then.
+void Drag(QPoint from, QPoint to, const std::function<bool()>& followed = {}) {
+    if (!followed) return DragWith(1, from, to);
+    Output("xdotool", PressAndMove(1, from, to));
+    waitFor(followed, 2000);
+    Output("xdotool", Release(1));
     EXPECT_TRUE(waitFor(followed));
-    Output("xdotool", release);
 }
 // The window on top of the window manager's stacking order.
 WId TopWindow() {
     const QString stacking = Output("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"});
     return stacking.trimmed().split(' ').last().toULong(nullptr, 16);
+}
+// The X server's own order of the top-level windows, top first (as xwininfo lists them): the
+// window manager's frames around the program's windows where it puts them in one. Some window
+// managers keep the stacking property in an order of their own.
+QList<WId> ServerStacking() {
+    QList<WId> order;
+    for (const QString& line : Output("xwininfo", {"-root", "-children"}).split('\n'))
+        if (line.trimmed().startsWith("0x"))
+            order << line.trimmed().section(' ', 0, 0).toULong(nullptr, 16);
+    return order;
+}
+// The top-level window that holds this one: its frame, or the window itself.
+WId TopLevelOf(WId window) {
+    for (;;) {
+        const QString tree = Output("xwininfo", {"-tree", "-id", QString::number(window)});
+        const auto idAfter = [&](const QString& label) {
+            return tree.section(label, 1).trimmed().section(' ', 0, 0).toULong(nullptr, 16);
+        };
+        const WId parent = idAfter("Parent window id:");
+        if (parent == 0 || parent == idAfter("Root window id:")) return window;
+        window = parent;
+    }
+}
+bool Above(const QWidget& upper, const QWidget& lower) {
+    const QList<WId> order = ServerStacking();
+    return order.indexOf(TopLevelOf(upper.winId())) < order.indexOf(TopLevelOf(lower.winId()));
 }
 
 class UnderAWindowManager : public ProgramOnQt {
@@ -174,6 +212,39 @@ TEST_F(UnderAWindowManager, APictureDraggedOutOfAPageOntoAButtonLeavesTheButtonA
     // The page saw its picture dropped nowhere.
     EXPECT_TRUE(waitFor([&] { return main->WebBrowser2.LocationName() == "none"; }));
     EXPECT_EQ(main->PictureHome.Tag(), home);
+}
+
+// A spot of the window that the other one does not cover.
+QPoint UncoveredSpotOf(const QWidget& window, const QRect& cover) {
+    const QRect area = window.frameGeometry().adjusted(8, 8, -8, -8);
+    for (const QPoint& spot :
+         {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()})
+        if (!cover.contains(spot)) return spot;
+    ADD_FAILURE() << "the window is covered whole";
+    return area.center();
+}
+
+TEST_F(UnderAWindowManager, TheOrganizeDialogStaysAboveTheSkinManagerAfterAClickOnIt) {
+    FormDesignEdit& editor = runtime::form<FormDesignEdit>();
+    editor.Move(0, 0);
+    editor.Show();
+    ASSERT_TRUE(waitFor([&] { return Exposed(editor); }));
+    ClickAt(MiddleOf(editor.Picture1(6)));  // the skin manager beside it, topmost too
+    QWidget* manager = WindowOf(runtime::form<FormLoading>());
+    ASSERT_TRUE(waitFor([&] { return Exposed(runtime::form<FormLoading>()); }));
+    backend_.menuAnswers.push_back("Organize Favorites\tAlt+O");
+    bool aboveWhenOpened = false;
+    bool aboveAfterTheClick = false;
+    whenShown<QWidget>(&context, [&](QWidget& dialog) {
+        waitFor([&] { return dialog.windowHandle()->isExposed(); });
+        aboveWhenOpened = waitFor([&] { return Above(dialog, *manager); }, 2000);
+        ClickAt(UncoveredSpotOf(*manager, dialog.frameGeometry()));
+        aboveAfterTheClick = !waitFor([&] { return !Above(dialog, *manager); }, 1000);
+        runtime::form<frmOrganizeFavorite>().Unload();
+    });
+    ClickAt(MiddleOf(main->PictureBookmark));
+    EXPECT_TRUE(aboveWhenOpened);
+    EXPECT_TRUE(aboveAfterTheClick);
 }
 
 }  // namespace quillo::e2e
