@@ -247,4 +247,33 @@ TEST_F(UnderAWindowManager, TheOrganizeDialogStaysAboveTheSkinManagerAfterAClick
     EXPECT_TRUE(aboveAfterTheClick);
 }
 
+TEST_F(UnderAWindowManager, ATitleDraggedWithAnyButtonStaysWhereThatButtonCameUp) {
+    QWidget* window = WindowOf(*main);
+    QPoint by(-240, -180);
+    for (int button : {3, 2, 1}) {
+        const QPoint wanted = window->pos() + by;
+        const QPoint grip = MiddleOf(main->PictureTitle);
+        DragWith(button, grip, grip + by);
+        EXPECT_TRUE(waitFor([&] { return window->pos() == wanted; }, 2000))
+            << "button " << button << " left it at " << window->x() << ", " << window->y();
+        Output("xdotool", At(grip + QPoint(50, 40)));
+        EXPECT_FALSE(waitFor([&] { return window->pos() != wanted; }, 1000)) << "button " << button;
+        ClickAt(grip + QPoint(50, 40));  // a window manager waiting for a left release has it
+        by = -by;
+    }
+}
+
+TEST_F(UnderAWindowManager, ACornerSizedWithTheRightButtonIsSizedWithTheLeftOneAfter) {
+    QWidget* window = WindowOf(*main);
+    const QRect before = window->geometry();
+    const QPoint corner = before.bottomRight() - QPoint(1, 1);
+    DragWith(3, corner, corner - QPoint(100, 80));
+    EXPECT_TRUE(waitFor([&] { return window->size() == before.size() - QSize(100, 80); }, 2000));
+    Output("xdotool", At(corner + QPoint(30, 30)));
+    EXPECT_FALSE(waitFor([&] { return window->size() != before.size() - QSize(100, 80); }, 1000));
+    DragWith(1, corner - QPoint(100, 80), corner);
+    EXPECT_TRUE(waitFor([&] { return window->size() == before.size(); }, 2000))
+        << window->width() << " x " << window->height();
+}
+
 }  // namespace quillo::e2e

@@ -42,13 +42,16 @@ void QtWindowServices::setTopmost(runtime::Form& form, bool topmost) {
 
 void QtWindowServices::startSystemMove(runtime::Form& form) {
     if (QWidget* window = WidgetPeer::widgetOf(form))
-        WindowDrag::start(window, {}, ControlWidget::lastPressPosition());
+        WindowDrag::start(window, {}, ControlWidget::lastPressPosition(),
+                          ControlWidget::lastPressButton());
 }
 
 void QtWindowServices::startSystemResize(runtime::Form& form, int hitCode) {
     QWidget* window = WidgetPeer::widgetOf(form);
     Qt::Edges edges = EdgesOf(hitCode);
-    if (window && edges) WindowDrag::start(window, edges, ControlWidget::lastPressPosition());
+    if (window && edges)
+        WindowDrag::start(window, edges, ControlWidget::lastPressPosition(),
+                          ControlWidget::lastPressButton());
 }
 
 void QtWindowServices::releaseCapture() {

@@ -7,7 +7,8 @@
 namespace quillo::qt {
 
 // Window functions on Qt: the window system's own move and size loops where it offers them
-// (X11), a loop of our own that follows the mouse where it does not (offscreen).
+// (X11, for the left button), a loop of our own that follows the mouse where it does not
+// (offscreen, the other buttons).
 class QtWindowServices : public runtime::WindowServices {
   public:
     void setTopmost(runtime::Form& form, bool topmost) override;
