@@ -53,6 +53,29 @@ std::uint32_t DirectionOf(Qt::Edges edges) {
     return 8;
 }
 
+// The window manager's loop takes the left button's release, which the program then never sees:
+// it is told now that the button came up, or it would take the button for held once the loop
+// is over, and send the pointer's moves to the pressed control instead of the one under it.
+void TellButtonCameUp(xcb_connection_t* connection, xcb_window_t window, xcb_window_t root,
+                      QPointF global, QPointF local) {
+    xcb_button_release_event_t release{};
+    release.response_type = XCB_BUTTON_RELEASE;
+    release.detail = XCB_BUTTON_INDEX_1;
+    release.time = XCB_CURRENT_TIME;
+    release.root = root;
+    release.event = window;
+    release.child = XCB_NONE;
+    release.root_x = static_cast<std::int16_t>(qRound(global.x()));
+    release.root_y = static_cast<std::int16_t>(qRound(global.y()));
+    release.event_x = static_cast<std::int16_t>(qRound(local.x()));
+    release.event_y = static_cast<std::int16_t>(qRound(local.y()));
+    release.state = XCB_BUTTON_MASK_1;
+    release.same_screen = 1;
+    // No event mask: it goes to the program that made the window, this one.
+    xcb_send_event(connection, 0, window, XCB_EVENT_MASK_NO_EVENT,
+                   reinterpret_cast<const char*>(&release));
+}
+
 }  // namespace
 
 bool StartX11MoveResize(QWindow& window, Qt::Edges edges, QPointF pointer) {
@@ -82,6 +105,8 @@ bool StartX11MoveResize(QWindow& window, Qt::Edges edges, QPointF pointer) {
     xcb_send_event(connection, 0, tree->root,
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&request));
+    TellButtonCameUp(connection, xWindow, tree->root, native,
+                     QPointF(window.mapFromGlobal(pointer)) * window.devicePixelRatio());
     xcb_flush(connection);
     return true;
 }
