@@ -6,7 +6,9 @@
 #include <QImage>
 #include <QProcess>
 #include <QScreen>
+#include <QWebEnginePage>
 #include <QWindow>
+#include <map>
 
 #include "../designs/ShapedDesign.h"
 #include "../e2e/E2E.h"
@@ -14,6 +16,7 @@
 #include "../e2e/QtFixture.h"
 #include "designs/frmMBrowser.h"
 #include "favorites/frmOrganizeFavorite.h"
+#include "mainwindow/FormBabyBrowser.h"
 #include "runtime/qt/QtWebEngine.h"
 #include "runtime/qt/WidgetPeer.h"
 #include "shared/FormMessageBox.h"
@@ -99,10 +102,35 @@ WId TopLevelOf(WId window) {
         window = parent;
     }
 }
+// A spot of the window that the other one does not cover.
+QPoint UncoveredSpotOf(const QWidget& window, const QRect& cover) {
+    const QRect area = window.frameGeometry().adjusted(8, 8, -8, -8);
+    for (const QPoint& spot :
+         {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()})
+        if (!cover.contains(spot)) return spot;
+    ADD_FAILURE() << "the window is covered whole";
+    return area.center();
+}
 bool Above(const QWidget& upper, const QWidget& lower) {
     const QList<WId> order = ServerStacking();
     return order.indexOf(TopLevelOf(upper.winId())) < order.indexOf(TopLevelOf(lower.winId()));
 }
+
+// Where each window stood as it was shown, before a window manager could move it: where the
+// program asked for it.
+class WhereShown : public QObject, public std::map<const QWidget*, QRect> {
+  public:
+    WhereShown() { qApp->installEventFilter(this); }
+    ~WhereShown() override { qApp->removeEventFilter(this); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Show && widget && widget->isWindow())
+            (*this)[widget] = widget->geometry();
+        return false;
+    }
+};
 
 class UnderAWindowManager : public ProgramOnQt {
   protected:
@@ -214,16 +242,6 @@ TEST_F(UnderAWindowManager, APictureDraggedOutOfAPageOntoAButtonLeavesTheButtonA
     EXPECT_EQ(main->PictureHome.Tag(), home);
 }
 
-// A spot of the window that the other one does not cover.
-QPoint UncoveredSpotOf(const QWidget& window, const QRect& cover) {
-    const QRect area = window.frameGeometry().adjusted(8, 8, -8, -8);
-    for (const QPoint& spot :
-         {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()})
-        if (!cover.contains(spot)) return spot;
-    ADD_FAILURE() << "the window is covered whole";
-    return area.center();
-}
-
 TEST_F(UnderAWindowManager, TheOrganizeDialogStaysAboveTheSkinManagerAfterAClickOnIt) {
     FormDesignEdit& editor = runtime::form<FormDesignEdit>();
     editor.Move(0, 0);
@@ -247,33 +265,80 @@ TEST_F(UnderAWindowManager, TheOrganizeDialogStaysAboveTheSkinManagerAfterAClick
     EXPECT_TRUE(aboveAfterTheClick);
 }
 
-TEST_F(UnderAWindowManager, ATitleDraggedWithAnyButtonStaysWhereThatButtonCameUp) {
-    QWidget* window = WindowOf(*main);
-    QPoint by(-240, -180);
-    for (int button : {3, 2, 1}) {
-        const QPoint wanted = window->pos() + by;
-        const QPoint grip = MiddleOf(main->PictureTitle);
-        DragWith(button, grip, grip + by);
-        EXPECT_TRUE(waitFor([&] { return window->pos() == wanted; }, 2000))
-            << "button " << button << " left it at " << window->x() << ", " << window->y();
-        Output("xdotool", At(grip + QPoint(50, 40)));
-        EXPECT_FALSE(waitFor([&] { return window->pos() != wanted; }, 1000)) << "button " << button;
-        ClickAt(grip + QPoint(50, 40));  // a window manager waiting for a left release has it
-        by = -by;
+TEST_F(UnderAWindowManager, ADialogOverTheSmallestMainWindowInACornerLiesInsideTheScreen) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QSize least(main->MinimumWidth() / 15, main->MinimumHeight() / 15);
+    const WhereShown shown;
+    for (const auto& [corner, command] :
+         {std::pair(screen.topLeft(), "Organize Favorites\tAlt+O"),
+          std::pair(screen.bottomRight() - QPoint(least.width(), least.height()) + QPoint(1, 1),
+                    "Add To Favorites\tAlt+A")}) {
+        main->Move(corner.x() * 15, corner.y() * 15, least.width() * 15, least.height() * 15);
+        ASSERT_TRUE(waitFor([&] { return WindowOf(*main)->geometry() == QRect(corner, least); }));
+        backend_.menuAnswers.push_back(command);
+        QRect asked;
+        QRect placed;
+        whenShown<QWidget>(&context, [&](QWidget& dialog) {
+            asked = shown.at(&dialog);
+            waitFor([&] { return dialog.windowHandle()->isExposed(); });
+            waitFor([] { return false; }, 300);  // where the window manager leaves it
+            placed = dialog.frameGeometry();
+            for (runtime::Form* form : runtime::app().Forms())
+                if (form->modal()) form->Unload();
+        });
+        ClickAt(MiddleOf(main->PictureBookmark));
+        EXPECT_TRUE(screen.contains(placed))
+            << command << " at " << placed.x() << ", " << placed.y();
     }
 }
 
-TEST_F(UnderAWindowManager, ACornerSizedWithTheRightButtonIsSizedWithTheLeftOneAfter) {
+TEST_F(UnderAWindowManager, ABlankPopUpOpensOverTheMainWindowAfterAClickOnTheSkinEditor) {
+    ::e2e::PageServer site;
+    site.add("/writer.htm",
+             "<script>function pop() { var w = window.open(''); w.document.write('Hello'); "
+             "w.document.close(); }</script>Writer");
+    const std::string page = site.url("/writer.htm").toStdString();
+    ASSERT_TRUE(browse(*main, page, page));
+    FormDesignEdit& editor = runtime::form<FormDesignEdit>();
+    editor.Move(0, 0);
+    editor.Show();
+    ASSERT_TRUE(waitFor([&] { return Exposed(editor); }));
+    ClickAt(MiddleOf(editor.TextBoxSkinName));
+    // The page opens it of its own accord, a while after the child went on elsewhere.
+    dynamic_cast<qt::QtWebEngine*>(main->WebBrowser2.engine())->page()->runJavaScript("pop()");
+    FormBabyBrowser* popUp = nullptr;
+    ASSERT_TRUE(waitFor([&] {
+        popUp = runtime::app().loadedForm<FormBabyBrowser>();
+        return popUp && popUp->Visible() && Exposed(*popUp);
+    }));
+    waitFor([] { return false; }, 300);
+    const QRect placed = WindowOf(*popUp)->frameGeometry();
+    EXPECT_TRUE(WindowOf(*main)->geometry().contains(placed.center()));
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(placed));
+}
+
+TEST_F(UnderAWindowManager, AWindowDraggedWithAnyButtonStaysWhereThatButtonCameUp) {
     QWidget* window = WindowOf(*main);
-    const QRect before = window->geometry();
-    const QPoint corner = before.bottomRight() - QPoint(1, 1);
-    DragWith(3, corner, corner - QPoint(100, 80));
-    EXPECT_TRUE(waitFor([&] { return window->size() == before.size() - QSize(100, 80); }, 2000));
-    Output("xdotool", At(corner + QPoint(30, 30)));
-    EXPECT_FALSE(waitFor([&] { return window->size() != before.size() - QSize(100, 80); }, 1000));
-    DragWith(1, corner - QPoint(100, 80), corner);
-    EXPECT_TRUE(waitFor([&] { return window->size() == before.size(); }, 2000))
-        << window->width() << " x " << window->height();
+    // The title moves the window, its bottom-right corner sizes it; the right and the middle
+    // button leave nothing behind that spoils the left button's drag after them.
+    QPoint by(-120, -90);
+    for (const bool sizing : {false, true}) {
+        for (const int button : {3, 2, 1}) {
+            const QRect before = window->geometry();
+            const QRect wanted =
+                sizing ? before.adjusted(0, 0, by.x(), by.y()) : before.translated(by);
+            const QPoint grip =
+                sizing ? before.bottomRight() - QPoint(1, 1) : MiddleOf(main->PictureTitle);
+            DragWith(button, grip, grip + by);
+            EXPECT_TRUE(waitFor([&] { return window->geometry() == wanted; }, 2000))
+                << "button " << button << " left it at " << window->x() << ", " << window->y()
+                << ", " << window->width() << " x " << window->height();
+            Output("xdotool", At(grip + QPoint(50, 40)));
+            EXPECT_FALSE(waitFor([&] { return window->geometry() != wanted; }, 1000))
+                << "button " << button;
+            by = -by;
+        }
+    }
 }
 
 }  // namespace quillo::e2e

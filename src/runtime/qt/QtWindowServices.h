@@ -19,6 +19,7 @@ class QtWindowServices : public runtime::WindowServices {
                          const std::vector<runtime::PointPx>& polygon) override;
     runtime::PointPx cursorPos() override;
     runtime::RectPx workArea() override;
+    runtime::RectPx workAreaAt(runtime::PointPx point) override;
 
     // The edges of a border hit-test code (10 left ... 17 bottom-right); none for other codes.
     static Qt::Edges EdgesOf(int hitCode);
