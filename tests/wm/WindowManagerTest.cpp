@@ -287,8 +287,9 @@ TEST_F(UnderAWindowManager, ADialogOverTheSmallestMainWindowInACornerLiesInsideT
                 if (form->modal()) form->Unload();
         });
         ClickAt(MiddleOf(main->PictureBookmark));
-        EXPECT_TRUE(screen.contains(placed))
-            << command << " at " << placed.x() << ", " << placed.y();
+        // Some window managers pull a window back, others leave it where the program asks.
+        EXPECT_TRUE(screen.contains(asked)) << command << " at " << asked.x() << ", " << asked.y();
+        EXPECT_TRUE(screen.contains(placed)) << command;
     }
 }
 
