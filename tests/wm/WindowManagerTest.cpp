@@ -102,6 +102,14 @@ WId TopLevelOf(WId window) {
         window = parent;
     }
 }
+// The skin editor, topmost, in the top-left corner of the screen.
+FormDesignEdit& SkinEditorInTheCorner() {
+    FormDesignEdit& editor = runtime::form<FormDesignEdit>();
+    editor.Move(0, 0);
+    editor.Show();
+    EXPECT_TRUE(waitFor([&] { return Exposed(editor); }));
+    return editor;
+}
 bool Above(const QWidget& upper, const QWidget& lower) {
     const QList<WId> order = ServerStacking();
     return order.indexOf(TopLevelOf(upper.winId())) < order.indexOf(TopLevelOf(lower.winId()));
@@ -156,10 +164,7 @@ TEST_F(UnderAWindowManager, TheTitlesDoubleClickMaximizesAndRestores) {
 }
 
 TEST_F(UnderAWindowManager, AQuestionFromTheSkinEditorIsOnTopOfEveryWindowTenTimesOfTen) {
-    FormDesignEdit& editor = runtime::form<FormDesignEdit>();
-    editor.Move(0, 0);
-    editor.Show();
-    ASSERT_TRUE(waitFor([&] { return Exposed(editor); }));
+    FormDesignEdit& editor = SkinEditorInTheCorner();
     ClickAt(MiddleOf(editor.Picture1(6)));  // the skin manager beside it, topmost too
     int onTop = 0;
     for (int attempt = 0; attempt < 10; ++attempt) {
@@ -234,10 +239,7 @@ TEST_F(UnderAWindowManager, APictureDraggedOutOfAPageOntoAButtonLeavesTheButtonA
 }
 
 TEST_F(UnderAWindowManager, TheOrganizeDialogStaysAboveTheSkinManagerAfterAClickOnIt) {
-    FormDesignEdit& editor = runtime::form<FormDesignEdit>();
-    editor.Move(0, 0);
-    editor.Show();
-    ASSERT_TRUE(waitFor([&] { return Exposed(editor); }));
+    FormDesignEdit& editor = SkinEditorInTheCorner();
     ClickAt(MiddleOf(editor.Picture1(6)));  // the skin manager beside it, topmost too
     QWidget* manager = WindowOf(runtime::form<FormLoading>());
     ASSERT_TRUE(waitFor([&] { return Exposed(runtime::form<FormLoading>()); }));
@@ -291,10 +293,7 @@ TEST_F(UnderAWindowManager, ABlankPopUpOpensOverTheMainWindowAfterAClickOnTheSki
              "w.document.close(); }</script>Writer");
     const std::string page = site.url("/writer.htm").toStdString();
     ASSERT_TRUE(browse(*main, page, page));
-    FormDesignEdit& editor = runtime::form<FormDesignEdit>();
-    editor.Move(0, 0);
-    editor.Show();
-    ASSERT_TRUE(waitFor([&] { return Exposed(editor); }));
+    FormDesignEdit& editor = SkinEditorInTheCorner();
     ClickAt(MiddleOf(editor.TextBoxSkinName));
     // The page opens it of its own accord, a while after the child went on elsewhere.
     dynamic_cast<qt::QtWebEngine*>(main->WebBrowser2.engine())->page()->runJavaScript("pop()");
