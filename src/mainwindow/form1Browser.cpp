@@ -115,7 +115,9 @@ void form1::WebBrowser2_DocumentComplete(const BrowserObject& pDisp, const std::
 
 void form1::WebBrowser2_NewWindow2(BrowserObject& ppDisp) {
     if (auto* previous = application().loadedForm<FormBabyBrowser>()) previous->Unload();
-    ppDisp = application().form<FormBabyBrowser>().WebBrowserBaby.Object();
+    FormBabyBrowser& popUp = application().form<FormBabyBrowser>();
+    popUp.opensOver(*this);
+    ppDisp = popUp.WebBrowserBaby.Object();
 }
 
 void form1::WebBrowser1_NewWindow2(BrowserObject& ppDisp) {

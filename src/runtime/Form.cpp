@@ -8,6 +8,17 @@
 
 namespace quillo::runtime {
 
+namespace {
+
+// Where a window of this size starts along one axis to lie inside the span of the work area,
+// as near as it can to where it was meant to start; one larger than the span keeps its start
+// (its title, its buttons) inside.
+double KeptInside(double start, double size, double spanStart, double spanSize) {
+    return std::max(spanStart, std::min(start, spanStart + spanSize - size));
+}
+
+}  // namespace
+
 Form::Form(std::string name)
     : Control(*this, ControlKind::Form, std::move(name), -1, nullptr),
       app_(&app()),
@@ -36,6 +47,11 @@ void Form::Hide() {
 
 void Form::Unload() {
     app_->unloadForm(*this);
+}
+
+void Form::opensOver(Form& window) {
+    opensOverForm_ = &window;
+    opensOver_ = window.lifetime();
 }
 
 void Form::noteUserInput() {
@@ -170,7 +186,7 @@ void Form::sizeChanged() {
 
 void Form::setVisible(bool value) {
     if (value && !loaded_) app_->loadForm(*this);
-    if (value && !Visible()) openOver(app_->opener());
+    if (value && !Visible()) openOver(opensOver_.expired() ? app_->opener() : opensOverForm_);
     if (!value) modal_ = false;
     Control::setVisible(value);
 }
@@ -180,13 +196,17 @@ void Form::openOver(Form* opener) {
     owner_ = opener;
     ownerLife_ = opener ? opener->lifetime() : std::weak_ptr<const void>();
     if (placed_) return;
-    if (opener) {
-        Move(opener->Left() + opener->Width() / 2 - Width() / 2,
-             opener->Top() + opener->Height() / 2 - Height() / 2);
-        return;
-    }
     const Screen& screen = app_->screen();
-    Move(screen.Width / 2 - Width() / 2, screen.Height / 2 - Height() / 2);
+    const double centreX = opener ? opener->Left() + opener->Width() / 2 : screen.Width / 2;
+    const double centreY = opener ? opener->Top() + opener->Height() / 2 : screen.Height / 2;
+    // Inside the work area of the screen there, moved from the centre as little as needed.
+    const RectPx area =
+        app_->backend().windows().workAreaAt({static_cast<int>(centreX / screen.TwipsPerPixelX),
+                                              static_cast<int>(centreY / screen.TwipsPerPixelY)});
+    Move(KeptInside(centreX - Width() / 2, Width(), area.left * screen.TwipsPerPixelX,
+                    area.width * screen.TwipsPerPixelX),
+         KeptInside(centreY - Height() / 2, Height(), area.top * screen.TwipsPerPixelY,
+                    area.height * screen.TwipsPerPixelY));
 }
 
 void Form::attachPeers() {

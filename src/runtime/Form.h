@@ -65,6 +65,9 @@ class Form : public Control {
     Form* owner() const { return ownerLife_.expired() ? nullptr : owner_; }
     // True from a modal Show until the window is hidden.
     bool modal() const { return modal_; }
+    // The window this one belongs to, whichever window the user used last: it opens over that
+    // one while that one is there (a pop-up over the page that opened it).
+    void opensOver(Form& window);
 
     // The inner drawing area in twips; a borderless form's is its whole size.
     double ScaleWidth() const;
@@ -141,7 +144,7 @@ class Form : public Control {
   private:
     void popup(Menu& menu, std::optional<TwipsPoint> at);
     // Takes the opener as owner; a window the program has not placed opens centred over it, or
-    // on the screen when there is none.
+    // on the screen when there is none, and inside the work area of the screen there.
     void openOver(Form* opener);
 
     Application* app_;
@@ -161,6 +164,8 @@ class Form : public Control {
     bool modal_ = false;
     Form* owner_ = nullptr;
     std::weak_ptr<const void> ownerLife_;
+    Form* opensOverForm_ = nullptr;
+    std::weak_ptr<const void> opensOver_;
     long windowId_;
     DrawList drawList_;
     std::vector<std::unique_ptr<Control>> controls_;

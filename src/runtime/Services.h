@@ -32,6 +32,8 @@ class WindowServices {
     virtual PointPx cursorPos() = 0;
     // The screen less the panels and task bars.
     virtual RectPx workArea() = 0;
+    // The same for the screen that holds the point (the nearest one when none does).
+    virtual RectPx workAreaAt(PointPx point) = 0;
 };
 
 // Starts programs, never through a shell.

@@ -6,9 +6,11 @@
 #include <QImage>
 #include <QProcess>
 #include <QScreen>
+#include <QWebEnginePage>
 #include <QWindow>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -18,10 +20,12 @@
 #include "../e2e/QtFixture.h"
 #include "designs/frmMBrowser.h"
 #include "favorites/frmOrganizeFavorite.h"
+#include "mainwindow/FormBabyBrowser.h"
 #include "runtime/qt/QtWebEngine.h"
 #include "runtime/qt/WidgetPeer.h"
 #include "shared/FormMessageBox.h"
 #include "skins/FormDesignEdit.h"
+#include "skins/FormLoading.h"
 
 namespace quillo::e2e {
 
@@ -52,23 +56,84 @@ QStringList At(QPoint point) {
 void ClickAt(QPoint point, int clicks = 1) {
     Output("xdotool", At(point) + QStringList{"click", "--repeat", QString::number(clicks), "1"});
 }
-// A press, a drag in small steps as a hand moves, and a release once the window followed; or
-// at once, when nothing is to follow (a drag out of a page holds the program until it ends).
-void Drag(QPoint from, QPoint to, const std::function<bool()>& followed = {}) {
-    QStringList steps = At(from) + QStringList{"mousedown", "1"};
+// A press of the button and a drag in small steps, as a hand moves; and the button's release.
+QStringList PressAndMove(int button, QPoint from, QPoint to) {
+    QStringList steps = At(from) + QStringList{"mousedown", QString::number(button)};
     for (int step = 1; step <= 10; ++step)
         steps += At(from + (to - from) * step / 10);
-    const QStringList release{"mouseup", "1", "sleep", "0.2"};
-    if (!followed) return void(Output("xdotool", steps + release));
-    Output("xdotool", steps);
+    return steps;
+}
+QStringList Release(int button) {
+    return {"mouseup", QString::number(button), "sleep", "0.2"};
+}
+void DragWith(int button, QPoint from, QPoint to) {
+    Output("xdotool", PressAndMove(button, from, to) + Release(button));
+}
+// A left drag released once the window followed, or at once when nothing is to follow (a drag
+// out of a page holds the program until it ends). Some window managers size a window only at
+// the release, showing an outline until then.
+void Drag(QPoint from, QPoint to, const std::function<bool()>& followed = {}) {
+    if (!followed) return DragWith(1, from, to);
+    Output("xdotool", PressAndMove(1, from, to));
+    waitFor(followed, 2000);
+    Output("xdotool", Release(1));
     EXPECT_TRUE(waitFor(followed));
-    Output("xdotool", release);
 }
 // The window on top of the window manager's stacking order.
 WId TopWindow() {
     const QString stacking = Output("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"});
     return stacking.trimmed().split(' ').last().toULong(nullptr, 16);
 }
+// The X server's own order of the top-level windows, top first (as xwininfo lists them): the
+// window manager's frames around the program's windows where it puts them in one. Some window
+// managers keep the stacking property in an order of their own.
+QList<WId> ServerStacking() {
+    QList<WId> order;
+    for (const QString& line : Output("xwininfo", {"-root", "-children"}).split('\n'))
+        if (line.trimmed().startsWith("0x"))
+            order << line.trimmed().section(' ', 0, 0).toULong(nullptr, 16);
+    return order;
+}
+// The top-level window that holds this one: its frame, or the window itself.
+WId TopLevelOf(WId window) {
+    for (;;) {
+        const QString tree = Output("xwininfo", {"-tree", "-id", QString::number(window)});
+        const auto idAfter = [&](const QString& label) {
+            return tree.section(label, 1).trimmed().section(' ', 0, 0).toULong(nullptr, 16);
+        };
+        const WId parent = idAfter("Parent window id:");
+        if (parent == 0 || parent == idAfter("Root window id:")) return window;
+        window = parent;
+    }
+}
+// The skin editor, topmost, in the top-left corner of the screen.
+FormDesignEdit& SkinEditorInTheCorner() {
+    FormDesignEdit& editor = runtime::form<FormDesignEdit>();
+    editor.Move(0, 0);
+    editor.Show();
+    EXPECT_TRUE(waitFor([&] { return Exposed(editor); }));
+    return editor;
+}
+bool Above(const QWidget& upper, const QWidget& lower) {
+    const QList<WId> order = ServerStacking();
+    return order.indexOf(TopLevelOf(upper.winId())) < order.indexOf(TopLevelOf(lower.winId()));
+}
+
+// Where each window stood as it was shown, before a window manager could move it: where the
+// program asked for it.
+class WhereShown : public QObject, public std::map<const QWidget*, QRect> {
+  public:
+    WhereShown() { qApp->installEventFilter(this); }
+    ~WhereShown() override { qApp->removeEventFilter(this); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Show && widget && widget->isWindow())
+            (*this)[widget] = widget->geometry();
+        return false;
+    }
+};
 
 // A second copy of the program, started with an address as a pop-up starts one, with a home
 // and a temporary folder of its own; it ends with the test.
@@ -161,10 +226,7 @@ TEST_F(UnderAWindowManager, TheTitlesDoubleClickMaximizesAndRestores) {
 }
 
 TEST_F(UnderAWindowManager, AQuestionFromTheSkinEditorIsOnTopOfEveryWindowTenTimesOfTen) {
-    FormDesignEdit& editor = runtime::form<FormDesignEdit>();
-    editor.Move(0, 0);
-    editor.Show();
-    ASSERT_TRUE(waitFor([&] { return Exposed(editor); }));
+    FormDesignEdit& editor = SkinEditorInTheCorner();
     ClickAt(MiddleOf(editor.Picture1(6)));  // the skin manager beside it, topmost too
     int onTop = 0;
     for (int attempt = 0; attempt < 10; ++attempt) {
@@ -268,6 +330,100 @@ TEST_F(UnderAWindowManager,
     EXPECT_TRUE(waitFor([&] { return entering.count > 0; }));
     waitFor([] { return false; }, 500);
     EXPECT_EQ(main->PictureHome.Tag(), home);
+}
+
+TEST_F(UnderAWindowManager, TheOrganizeDialogStaysAboveTheSkinManagerAfterAClickOnIt) {
+    FormDesignEdit& editor = SkinEditorInTheCorner();
+    ClickAt(MiddleOf(editor.Picture1(6)));  // the skin manager beside it, topmost too
+    QWidget* manager = WindowOf(runtime::form<FormLoading>());
+    ASSERT_TRUE(waitFor([&] { return Exposed(runtime::form<FormLoading>()); }));
+    backend_.menuAnswers.push_back("Organize Favorites\tAlt+O");
+    bool aboveWhenOpened = false;
+    bool aboveAfterTheClick = false;
+    whenShown<QWidget>(&context, [&](QWidget& dialog) {
+        waitFor([&] { return dialog.windowHandle()->isExposed(); });
+        aboveWhenOpened = waitFor([&] { return Above(dialog, *manager); }, 2000);
+        ClickAt(manager->mapToGlobal(QPoint(8, 8)));  // far above the dialog's top
+        aboveAfterTheClick = !waitFor([&] { return !Above(dialog, *manager); }, 1000);
+        runtime::form<frmOrganizeFavorite>().Unload();
+    });
+    ClickAt(MiddleOf(main->PictureBookmark));
+    EXPECT_TRUE(aboveWhenOpened);
+    EXPECT_TRUE(aboveAfterTheClick);
+}
+
+TEST_F(UnderAWindowManager, ADialogOverTheSmallestMainWindowInACornerLiesInsideTheScreen) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QSize least(main->MinimumWidth() / 15, main->MinimumHeight() / 15);
+    const WhereShown shown;
+    for (const auto& [corner, command] :
+         {std::pair(screen.topLeft(), "Organize Favorites\tAlt+O"),
+          std::pair(screen.bottomRight() - QPoint(least.width(), least.height()) + QPoint(1, 1),
+                    "Add To Favorites\tAlt+A")}) {
+        main->Move(corner.x() * 15, corner.y() * 15, least.width() * 15, least.height() * 15);
+        ASSERT_TRUE(waitFor([&] { return WindowOf(*main)->geometry() == QRect(corner, least); }));
+        backend_.menuAnswers.push_back(command);
+        QRect asked;
+        QRect placed;
+        whenShown<QWidget>(&context, [&](QWidget& dialog) {
+            asked = shown.at(&dialog);
+            waitFor([&] { return dialog.windowHandle()->isExposed(); });
+            waitFor([] { return false; }, 300);  // where the window manager leaves it
+            placed = dialog.frameGeometry();
+            for (runtime::Form* form : runtime::app().Forms())
+                if (form->modal()) form->Unload();
+        });
+        ClickAt(MiddleOf(main->PictureBookmark));
+        // Some window managers pull a window back, others leave it where the program asks.
+        EXPECT_TRUE(screen.contains(asked)) << command << " at " << asked.x() << ", " << asked.y();
+        EXPECT_TRUE(screen.contains(placed)) << command;
+    }
+}
+
+TEST_F(UnderAWindowManager, ABlankPopUpOpensOverTheMainWindowAfterAClickOnTheSkinEditor) {
+    ::e2e::PageServer site;
+    site.add("/writer.htm",
+             "<script>function pop() { var w = window.open(''); w.document.write('Hello'); "
+             "w.document.close(); }</script>Writer");
+    const std::string page = site.url("/writer.htm").toStdString();
+    ASSERT_TRUE(browse(*main, page, page));
+    FormDesignEdit& editor = SkinEditorInTheCorner();
+    ClickAt(MiddleOf(editor.TextBoxSkinName));
+    // The page opens it of its own accord, a while after the child went on elsewhere.
+    dynamic_cast<qt::QtWebEngine*>(main->WebBrowser2.engine())->page()->runJavaScript("pop()");
+    FormBabyBrowser* popUp = nullptr;
+    ASSERT_TRUE(waitFor([&] {
+        popUp = runtime::app().loadedForm<FormBabyBrowser>();
+        return popUp && popUp->Visible() && Exposed(*popUp);
+    }));
+    waitFor([] { return false; }, 300);
+    const QRect placed = WindowOf(*popUp)->frameGeometry();
+    EXPECT_TRUE(WindowOf(*main)->geometry().contains(placed.center()));
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(placed));
+}
+
+TEST_F(UnderAWindowManager, AWindowDraggedWithAnyButtonStaysWhereThatButtonCameUp) {
+    QWidget* window = WindowOf(*main);
+    // The title moves the window, its bottom-right corner sizes it; the right and the middle
+    // button leave nothing behind that spoils the left button's drag after them.
+    QPoint by(-120, -90);
+    for (const bool sizing : {false, true}) {
+        for (const int button : {3, 2, 1}) {
+            const QRect before = window->geometry();
+            const QRect wanted =
+                sizing ? before.adjusted(0, 0, by.x(), by.y()) : before.translated(by);
+            const QPoint grip =
+                sizing ? before.bottomRight() - QPoint(1, 1) : MiddleOf(main->PictureTitle);
+            DragWith(button, grip, grip + by);
+            EXPECT_TRUE(waitFor([&] { return window->geometry() == wanted; }, 2000))
+                << "button " << button << " left it at " << window->x() << ", " << window->y()
+                << ", " << window->width() << " x " << window->height();
+            Output("xdotool", At(grip + QPoint(50, 40)));
+            EXPECT_FALSE(waitFor([&] { return window->geometry() != wanted; }, 1000))
+                << "button " << button;
+            by = -by;
+        }
+    }
 }
 
 }  // namespace quillo::e2e

@@ -27,6 +27,7 @@ class RecordingWindowServices : public WindowServices {
     void setWindowRegion(Form& form, const std::vector<PointPx>& polygon) override;
     PointPx cursorPos() override { return cursor; }
     RectPx workArea() override { return area; }
+    RectPx workAreaAt(PointPx) override { return area; }
 
     std::vector<std::string> log;
     std::map<std::string, std::vector<PointPx>> regions;  // by form name

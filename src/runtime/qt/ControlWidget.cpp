@@ -21,6 +21,7 @@ namespace quillo::qt {
 bool ControlWidget::systemTookPress_ = false;
 bool ControlWidget::captureReleased_ = false;
 QPointF ControlWidget::lastPressGlobal_;
+Qt::MouseButton ControlWidget::lastPressButton_ = Qt::NoButton;
 quint64 ControlWidget::pressCount_ = 0;
 quint64 ControlWidget::forgottenAt_ = 0;
 
@@ -84,6 +85,7 @@ void ControlWidget::mousePressEvent(QMouseEvent* event) {
     FocusFollower::follow();
     if (!control_) return;  // a LostFocus handler may have unloaded the form
     lastPressGlobal_ = event->globalPosition();
+    lastPressButton_ = event->button();
     systemTookPress_ = false;
     captureReleased_ = false;
     int button = ButtonBits(event->button());

@@ -42,6 +42,7 @@ class ControlWidget : public QWidget {
     static void pressTakenBySystem() { systemTookPress_ = true; }
     // Where the last press happened, in global pixels.
     static QPointF lastPressPosition() { return lastPressGlobal_; }
+    static Qt::MouseButton lastPressButton() { return lastPressButton_; }
     // The press in progress lets go of the mouse: until the button comes up, its moves and its
     // release go to the control under the pointer instead of the pressed one.
     static void releaseCapture() { captureReleased_ = true; }
@@ -94,6 +95,7 @@ class ControlWidget : public QWidget {
     static bool systemTookPress_;
     static bool captureReleased_;
     static QPointF lastPressGlobal_;
+    static Qt::MouseButton lastPressButton_;
     // Presses so far, and their number when they were last forgotten.
     static quint64 pressCount_;
     static quint64 forgottenAt_;

@@ -70,12 +70,13 @@ void FormPeer::apply(Property property) {
 
 void FormPeer::applyFlags() {
     const int border = form().BorderStyle();
-    // A modal window is a dialog, which the window system keeps with the window that owns it,
-    // and stays above every window of the program, the topmost ones too.
+    // A modal window is a dialog, which the window system keeps with the window that owns it.
+    // It takes the topmost layer, and the windows it blocks leave that layer while it is up:
+    // whatever the window manager does with a dialog, no window of the program can come over it.
     const bool modal = form().modal();
     Qt::WindowFlags flags = modal ? Qt::Dialog : border >= 4 ? Qt::Tool : Qt::Window;
     if (border == 0) flags |= Qt::FramelessWindowHint;
-    if (topmost_ || modal) flags |= Qt::WindowStaysOnTopHint;
+    if ((topmost_ || modal) && !blocked_) flags |= Qt::WindowStaysOnTopHint;
     QWidget* window = widget();
     if (window->windowFlags() == flags) return;
     QWindow* handle = window->windowHandle();
@@ -114,6 +115,12 @@ void FormPeer::applyOwner() {
 void FormPeer::setTopmost(bool topmost) {
     if (!widget()) return;
     topmost_ = topmost;
+    applyFlags();
+}
+
+void FormPeer::setBlocked(bool blocked) {
+    if (!widget() || blocked_ == blocked) return;
+    blocked_ = blocked;
     applyFlags();
 }
 

@@ -26,6 +26,8 @@ class FormPeer : public WidgetPeer {
     static FormPeer* of(const runtime::Form& form);
     void setTopmost(bool topmost);
     bool topmost() const { return topmost_; }
+    // A modal window of the program blocks this one (or no longer does).
+    void setBlocked(bool blocked);
 
   protected:
     void apply(runtime::Property property) override;
@@ -42,6 +44,7 @@ class FormPeer : public WidgetPeer {
 
     std::function<void()> shownOrGone_;
     bool topmost_ = false;
+    bool blocked_ = false;
 };
 
 }  // namespace quillo::qt

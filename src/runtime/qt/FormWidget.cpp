@@ -11,6 +11,7 @@
 #include "runtime/Application.h"
 #include "runtime/Form.h"
 #include "runtime/Menu.h"
+#include "runtime/qt/FormPeer.h"
 #include "runtime/qt/ModelSync.h"
 #include "runtime/qt/PixelScale.h"
 #include "runtime/qt/Pixmaps.h"
@@ -65,6 +66,16 @@ FormWidget::FormWidget(runtime::Form& form) : ControlWidget(form, nullptr) {
 
 runtime::Form* FormWidget::form() const {
     return static_cast<runtime::Form*>(control());
+}
+
+bool FormWidget::event(QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::WindowBlocked || type == QEvent::WindowUnblocked) {
+        runtime::Form* owner = form();
+        if (FormPeer* peer = owner ? FormPeer::of(*owner) : nullptr)
+            peer->setBlocked(type == QEvent::WindowBlocked);
+    }
+    return ControlWidget::event(event);
 }
 
 void FormWidget::paintEvent(QPaintEvent*) {

@@ -37,6 +37,7 @@ class FormWidget : public ControlWidget {
     bool confirmShown();
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -5,6 +5,7 @@
 #include <QPolygon>
 #include <QRegion>
 #include <QScreen>
+#include <algorithm>
 
 #include "runtime/Form.h"
 #include "runtime/qt/ControlWidget.h"
@@ -12,6 +13,12 @@
 #include "runtime/qt/WindowDrag.h"
 
 namespace quillo::qt {
+
+namespace {
+runtime::RectPx RectOf(const QRect& rect) {
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+}  // namespace
 
 Qt::Edges QtWindowServices::EdgesOf(int hitCode) {
     switch (hitCode) {
@@ -42,13 +49,16 @@ void QtWindowServices::setTopmost(runtime::Form& form, bool topmost) {
 
 void QtWindowServices::startSystemMove(runtime::Form& form) {
     if (QWidget* window = WidgetPeer::widgetOf(form))
-        WindowDrag::start(window, {}, ControlWidget::lastPressPosition());
+        WindowDrag::start(window, {}, ControlWidget::lastPressPosition(),
+                          ControlWidget::lastPressButton());
 }
 
 void QtWindowServices::startSystemResize(runtime::Form& form, int hitCode) {
     QWidget* window = WidgetPeer::widgetOf(form);
     Qt::Edges edges = EdgesOf(hitCode);
-    if (window && edges) WindowDrag::start(window, edges, ControlWidget::lastPressPosition());
+    if (window && edges)
+        WindowDrag::start(window, edges, ControlWidget::lastPressPosition(),
+                          ControlWidget::lastPressButton());
 }
 
 void QtWindowServices::releaseCapture() {
@@ -76,9 +86,24 @@ runtime::PointPx QtWindowServices::cursorPos() {
 
 runtime::RectPx QtWindowServices::workArea() {
     QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) return {};
-    QRect area = screen->availableGeometry();
-    return {area.x(), area.y(), area.width(), area.height()};
+    return screen ? RectOf(screen->availableGeometry()) : runtime::RectPx{};
+}
+
+runtime::RectPx QtWindowServices::workAreaAt(runtime::PointPx point) {
+    const QPoint at(point.x, point.y);
+    // How far the point lies outside the screen: 0 for the screen that holds it.
+    const auto distance = [&](const QScreen* screen) {
+        const QRect bounds = screen->geometry();
+        const QPoint inside(std::clamp(at.x(), bounds.left(), bounds.right()),
+                            std::clamp(at.y(), bounds.top(), bounds.bottom()));
+        return (inside - at).manhattanLength();
+    };
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.isEmpty()) return {};
+    const QScreen* nearest = *std::min_element(
+        screens.begin(), screens.end(),
+        [&](const QScreen* one, const QScreen* other) { return distance(one) < distance(other); });
+    return RectOf(nearest->availableGeometry());
 }
 
 }  // namespace quillo::qt

@@ -8,6 +8,7 @@
 #include <QWindow>
 
 #include "runtime/qt/ControlWidget.h"
+#include "runtime/qt/X11MoveResize.h"
 
 namespace quillo::qt {
 
@@ -15,17 +16,20 @@ namespace {
 WindowDrag* current = nullptr;
 }  // namespace
 
-WindowDrag::WindowDrag(QWidget* window, Qt::Edges edges, QPointF pressGlobal)
+WindowDrag::WindowDrag(QWidget* window, Qt::Edges edges, QPointF pressGlobal,
+                       Qt::MouseButton button)
     : window_(window),
       edges_(edges),
+      button_(button),
       press_(pressGlobal),
       startGeometry_(window->geometry()),
       startPosition_(window->pos()) {}
 
-void WindowDrag::start(QWidget* window, Qt::Edges edges, QPointF pressGlobal) {
+void WindowDrag::start(QWidget* window, Qt::Edges edges, QPointF pressGlobal,
+                       Qt::MouseButton button) {
     if (!window) return;
     if (current) current->finish();
-    current = new WindowDrag(window, edges, pressGlobal);
+    current = new WindowDrag(window, edges, pressGlobal, button);
     QCoreApplication::instance()->installEventFilter(current);
 }
 
@@ -37,19 +41,20 @@ bool WindowDrag::eventFilter(QObject* watched, QEvent* event) {
     // Mouse events reach the window first and its widgets after; the widgets' copies decide.
     if (!watched->isWidgetType()) return false;
     if (event->type() == QEvent::MouseButtonRelease) {
-        finish();
+        // Another button let go while the pressed one is held changes nothing.
+        if (static_cast<QMouseEvent*>(event)->button() == button_) finish();
         return false;
     }
     if (event->type() != QEvent::MouseMove) return false;
     const auto* mouse = static_cast<QMouseEvent*>(event);
+    // The button came up where this drag did not see it.
+    if (!(mouse->buttons() & button_)) {
+        finish();
+        return false;
+    }
     if (following_) {
         follow(mouse->globalPosition());
         return true;
-    }
-    // The button came up where this drag did not see it.
-    if (mouse->buttons() == Qt::NoButton) {
-        finish();
-        return false;
     }
     const QPointF moved = mouse->globalPosition() - press_;
     if (moved.manhattanLength() < QGuiApplication::styleHints()->startDragDistance()) return false;
@@ -65,15 +70,24 @@ void WindowDrag::handOver(QPointF global) {
     }
     following_ = true;
     // The window catches up with the pointer, which may be well past the drag distance by now;
-    // the window system's loop goes on from where the pointer is.
-    follow(QCursor::pos());
-    QWindow* handle = window_->windowHandle();
-    if (handle && (edges_ ? handle->startSystemResize(edges_) : handle->startSystemMove())) {
+    // the window system's loop goes on from there, with the pointer where the window stands
+    // for it.
+    const QPointF pointer = QCursor::pos();
+    follow(pointer);
+    if (startSystemLoop(pointer)) {
         finish();
         return;
     }
     // Our own loop follows the positions the mouse events give.
     follow(global);
+}
+
+bool WindowDrag::startSystemLoop(QPointF pointer) {
+    QWindow* handle = window_->windowHandle();
+    if (!handle) return false;
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        return button_ == Qt::LeftButton && StartX11MoveResize(*handle, edges_, pointer);
+    return edges_ ? handle->startSystemResize(edges_) : handle->startSystemMove();
 }
 
 void WindowDrag::follow(QPointF global) {
