@@ -1,7 +1,6 @@
 #include <QAbstractItemModel>
+#include <QAbstractItemView>
 #include <QComboBox>
-#include <QListWidget>
-#include <QTreeWidget>
 #include <functional>
 #include <string>
 
@@ -35,105 +34,64 @@ class RowCounter : public QObject {
     long rows = 0;
 };
 
-// What the widget of one kind of list shows: its rows' texts and its chosen rows.
+// One kind of list filled with entries 0 to n - 1, top to bottom, and emptied from the top.
+struct Filling {
+    const char* what;
+    Control& (*control)(LongLists&);
+    std::function<void(LongLists&, int i)> add;
+    std::function<void(LongLists&, int i)> choose;
+    std::function<void(LongLists&, int i)> remove;  // the top entry, which is entry i
+};
+
+// What a list's widget shows: its rows top to bottom (under the node "Favorites" when there is
+// one), and the rows it shows chosen.
 struct Shown {
+    explicit Shown(QWidget* widget) {
+        auto* view = widget->findChild<QAbstractItemView*>();
+        QAbstractItemModel* model = view->model();
+        QModelIndex parent;
+        if (model->rowCount() > 0 && model->index(0, 0).data().toString() == "Favorites")
+            parent = model->index(0, 0);
+        for (int row = 0; row < model->rowCount(parent); ++row)
+            rows.append(model->index(row, 0, parent).data().toString());
+        if (auto* combo = widget->findChild<QComboBox*>()) {
+            if (combo->currentIndex() >= 0) chosen.append(combo->currentIndex());
+            return;
+        }
+        for (const QModelIndex& index : view->selectionModel()->selectedIndexes())
+            chosen.append(index.row());
+    }
     QStringList rows;
     QList<int> chosen;
 };
 
-// One kind of list filled on Qt, a chosen entry in its middle, and emptied from the top.
-struct Filling {
-    const char* what;
-    std::function<void(LongLists&)> prepare;
-    std::function<void(LongLists&, int i)> add;
-    std::function<void(LongLists&, int i)> choose;
-    std::function<void(LongLists&, int i)> remove;  // the top entry, which is entry i
-    std::function<QAbstractItemModel*(QWidget*)> model;
-    std::function<Shown(QWidget*)> shown;
-    Control& (*control)(LongLists&);
-};
-
-QList<int> SelectedRows(QAbstractItemView* view) {
-    QList<int> rows;
-    for (const QModelIndex& index : view->selectionModel()->selectedIndexes())
-        rows.append(index.row());
-    return rows;
-}
-
-Shown ListShown(QWidget* widget) {
-    auto* list = widget->findChild<QListWidget*>();
-    Shown shown;
-    for (int row = 0; row < list->count(); ++row)
-        shown.rows.append(list->item(row)->text());
-    shown.chosen = SelectedRows(list);
-    return shown;
-}
-
-QTreeWidget* TreeOf(QWidget* widget) {
-    return widget->findChild<QTreeWidget*>();
-}
-
 std::vector<Filling> Fillings() {
-    auto none = [](LongLists&) {};
-    auto listModel = [](QWidget* w) { return w->findChild<QListWidget*>()->model(); };
+    auto listBox = [](LongLists& f) -> Control& { return f.List1; };
+    auto tree = [](LongLists& f) -> Control& { return f.TV; };
+    auto chooseNode = [](LongLists& f, int i) { f.TV.setSelectedItem(f.TV.Nodes(EntryKey(i))); };
+    auto removeNode = [](LongLists& f, int i) { f.TV.Nodes.Remove(EntryKey(i)); };
     return {
-        {"combo box", none, [](LongLists& f, int i) { f.Combo1.AddItem(EntryText(i)); },
+        {"combo box", [](LongLists& f) -> Control& { return f.Combo1; },
+         [](LongLists& f, int i) { f.Combo1.AddItem(EntryText(i)); },
          [](LongLists& f, int i) { f.Combo1.setListIndex(i); },
-         [](LongLists& f, int) { f.Combo1.RemoveItem(0); },
-         [](QWidget* w) { return w->findChild<QComboBox*>()->model(); },
-         [](QWidget* w) {
-             auto* combo = w->findChild<QComboBox*>();
-             Shown shown;
-             for (int row = 0; row < combo->count(); ++row)
-                 shown.rows.append(combo->itemText(row));
-             if (combo->currentIndex() >= 0) shown.chosen.append(combo->currentIndex());
-             return shown;
-         },
-         [](LongLists& f) -> Control& { return f.Combo1; }},
-        {"list box", none, [](LongLists& f, int i) { f.List1.AddItem(EntryText(i)); },
-         [](LongLists& f, int i) { f.List1.setListIndex(i); },
-         [](LongLists& f, int) { f.List1.RemoveItem(0); }, listModel, ListShown,
-         [](LongLists& f) -> Control& { return f.List1; }},
-        {"list box, entries added at the top", none,
+         [](LongLists& f, int) { f.Combo1.RemoveItem(0); }},
+        {"list box, entries added at the top", listBox,
          [](LongLists& f, int i) { f.List1.AddItem(EntryText(kEntries - 1 - i), 0); },
          [](LongLists& f, int i) { f.List1.setListIndex(i); },
-         [](LongLists& f, int) { f.List1.RemoveItem(0); }, listModel, ListShown,
-         [](LongLists& f) -> Control& { return f.List1; }},
-        {"list view", none,
+         [](LongLists& f, int) { f.List1.RemoveItem(0); }},
+        {"list view", [](LongLists& f) -> Control& { return f.LV; },
          [](LongLists& f, int i) { f.LV.ListItems.Add(EntryKey(i), EntryText(i)); },
          [](LongLists& f, int i) { f.LV.setSelectedItem(f.LV.ListItems(i + 1)); },
-         [](LongLists& f, int i) { f.LV.ListItems.Remove(EntryKey(i)); }, listModel, ListShown,
-         [](LongLists& f) -> Control& { return f.LV; }},
-        {"tree, top-level nodes", none,
+         [](LongLists& f, int i) { f.LV.ListItems.Remove(EntryKey(i)); }},
+        {"tree, top-level nodes", tree,
          [](LongLists& f, int i) { f.TV.Nodes.Add("", tvwLast, EntryKey(i), EntryText(i)); },
-         [](LongLists& f, int i) { f.TV.setSelectedItem(f.TV.Nodes(EntryKey(i))); },
-         [](LongLists& f, int i) { f.TV.Nodes.Remove(EntryKey(i)); },
-         [](QWidget* w) { return TreeOf(w)->model(); },
-         [](QWidget* w) {
-             QTreeWidget* tree = TreeOf(w);
-             Shown shown;
-             for (int row = 0; row < tree->topLevelItemCount(); ++row)
-                 shown.rows.append(tree->topLevelItem(row)->text(0));
-             shown.chosen = SelectedRows(tree);
-             return shown;
+         chooseNode, removeNode},
+        {"tree, children of an expanded node", tree,
+         [](LongLists& f, int i) {
+             if (i == 0) f.TV.Nodes.Add("", tvwLast, "MN", "Favorites")->setExpanded(true);
+             f.TV.Nodes.Add("MN", tvwChild, EntryKey(i), EntryText(i));
          },
-         [](LongLists& f) -> Control& { return f.TV; }},
-        {"tree, children of one node",
-         [](LongLists& f) { f.TV.Nodes.Add("", tvwLast, "MN", "Favorites")->setExpanded(true); },
-         [](LongLists& f, int i) { f.TV.Nodes.Add("MN", tvwChild, EntryKey(i), EntryText(i)); },
-         [](LongLists& f, int i) { f.TV.setSelectedItem(f.TV.Nodes(EntryKey(i))); },
-         [](LongLists& f, int i) { f.TV.Nodes.Remove(EntryKey(i)); },
-         [](QWidget* w) { return TreeOf(w)->model(); },
-         [](QWidget* w) {
-             QTreeWidgetItem* top = TreeOf(w)->topLevelItem(0);
-             Shown shown;
-             for (int row = 0; row < top->childCount(); ++row) {
-                 shown.rows.append(top->child(row)->text(0));
-                 if (top->child(row)->isSelected()) shown.chosen.append(row);
-             }
-             return shown;
-         },
-         [](LongLists& f) -> Control& { return f.TV; }},
+         chooseNode, removeNode},
     };
 }
 
@@ -143,8 +101,10 @@ class LongListsOnQt : public QtFixture {
         form = &application().newForm<LongLists>();
         form->Move(0, 0, 9000, 6000);
         for (Control* list :
-             std::initializer_list<Control*>{&form->Combo1, &form->List1, &form->LV, &form->TV})
+             std::initializer_list<Control*>{&form->Combo1, &form->List1, &form->LV, &form->TV}) {
             list->Move(150, 150, 4000, 4000);
+            list->setVisible(false);
+        }
         form->Show();
     }
     // Runs step for i from 0 to n - 1 and returns the rows the widget's model saw change. It
@@ -158,24 +118,27 @@ class LongListsOnQt : public QtFixture {
     }
     // Fills the list, chooses its middle entry, and empties it from the top past that entry (a
     // failed check ends this one list's run).
-    void fillAndEmpty(const Filling& filling, QWidget* widget) {
+    void fillAndEmpty(const Filling& filling) {
         const int middle = kEntries / 2;
-        filling.prepare(*form);
-        RowCounter counter(filling.model(widget));
-        EXPECT_LE(RowsBy(counter, kEntries, [&](int i) { filling.add(*form, i); }), kEntries);
+        form->TV.Nodes.Clear();
+        Control& control = filling.control(*form);
+        control.setVisible(true);
+        QWidget* widget = widgetOf(control);
+        RowCounter counter(widget->findChild<QAbstractItemView*>()->model());
+        // One row more where the entries go under a node of their own.
+        EXPECT_LE(RowsBy(counter, kEntries, [&](int i) { filling.add(*form, i); }), kEntries + 1);
         filling.choose(*form, middle);
-        Shown shown = filling.shown(widget);
-        ASSERT_EQ(shown.rows.size(), kEntries);
-        EXPECT_EQ(shown.rows.front().toStdString(), EntryText(0));
-        EXPECT_EQ(shown.rows.back().toStdString(), EntryText(kEntries - 1));
-        EXPECT_EQ(shown.chosen, QList<int>{middle});
+        QStringList entries;
+        for (int i = 0; i < kEntries; ++i)
+            entries.append(QString::fromStdString(EntryText(i)));
+        EXPECT_EQ(Shown(widget).rows, entries);
+        EXPECT_EQ(Shown(widget).chosen, QList<int>{middle});
         // Past the chosen entry Qt would choose the next one; the list keeps the model's choice.
         EXPECT_LE(RowsBy(counter, middle + 1, [&](int i) { filling.remove(*form, i); }),
                   middle + 1);
-        shown = filling.shown(widget);
-        ASSERT_EQ(shown.rows.size(), kEntries - middle - 1);
-        EXPECT_EQ(shown.rows.front().toStdString(), EntryText(middle + 1));
-        EXPECT_TRUE(shown.chosen.isEmpty());
+        EXPECT_EQ(Shown(widget).rows, entries.mid(middle + 1));
+        EXPECT_TRUE(Shown(widget).chosen.isEmpty());
+        control.setVisible(false);
     }
     LongLists* form = nullptr;
 };
@@ -185,13 +148,6 @@ class LongListsOnQt : public QtFixture {
 TEST_F(LongListsOnQt, FillAndEmptyChangingEachEntrysRowOnceAndShowingTheModel) {
     for (const Filling& filling : Fillings()) {
         SCOPED_TRACE(filling.what);
-        form->Combo1.Clear();
-        form->List1.Clear();
-        form->LV.ListItems.Clear();
-        form->TV.Nodes.Clear();
-        QWidget* widget = widgetOf(filling.control(*form));
-        widget->show();
-        fillAndEmpty(filling, widget);
-        widget->hide();
+        fillAndEmpty(filling);
     }
 }

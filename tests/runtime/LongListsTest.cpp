@@ -18,93 +18,68 @@ using quillo::testing::EntryKey;
 using quillo::testing::EntryText;
 constexpr int kEntries = quillo::testing::kLongList;
 
-std::vector<std::string> TextsOf(const std::vector<Node*>& nodes) {
-    std::vector<std::string> texts;
-    for (const Node* node : nodes)
-        texts.push_back(node->Text());
-    return texts;
-}
-
-// One way of filling a list and emptying it again, entry by entry.
+// One way of filling a list with entries 0 to n - 1, top to bottom, and emptying it again.
 struct Filling {
     const char* what;
-    const char* control;  // as the peer names it
-    std::function<void(LongLists&)> prepare;
+    const char* control;                            // as the peer names it
     std::function<void(LongLists&, int i)> add;     // i from 0 up
     std::function<void(LongLists&, int i)> remove;  // i from 0 up
-    std::function<std::vector<std::string>(LongLists&)> shown;
-    std::string first, last;  // what the filled list shows at its top and bottom
 };
 
-std::vector<std::string> ComboTexts(LongLists& f) {
+// The list's texts top to bottom; a tree's top-level nodes, or the children of "MN".
+std::vector<std::string> Shown(LongLists& f, const std::string& control) {
     std::vector<std::string> texts;
-    for (int i = 0; i < f.Combo1.ListCount(); ++i)
+    for (int i = 0; control == "Combo1" && i < f.Combo1.ListCount(); ++i)
         texts.push_back(f.Combo1.List(i));
-    return texts;
-}
-std::vector<std::string> ListTexts(LongLists& f) {
-    std::vector<std::string> texts;
-    for (int i = 0; i < f.List1.ListCount(); ++i)
+    for (int i = 0; control == "List1" && i < f.List1.ListCount(); ++i)
         texts.push_back(f.List1.List(i));
-    return texts;
-}
-std::vector<std::string> ItemTexts(LongLists& f) {
-    std::vector<std::string> texts;
-    for (int i = 1; i <= f.LV.ListItems.Count(); ++i)
+    for (int i = 1; control == "LV" && i <= f.LV.ListItems.Count(); ++i)
         texts.push_back(f.LV.ListItems(i)->Text());
+    if (control != "TV") return texts;
+    for (const Node* node : f.TV.Nodes("MN") ? f.TV.Nodes("MN")->children() : f.TV.Nodes.roots())
+        texts.push_back(node->Text());
     return texts;
 }
 
 std::vector<Filling> Fillings() {
     const int n = kEntries;
-    auto none = [](LongLists&) {};
-    auto roots = [](LongLists& f) { return TextsOf(f.TV.Nodes.roots()); };
     return {
-        {"combo box, each entry last", "Combo1", none,
+        {"combo box, each entry last", "Combo1",
          [](LongLists& f, int i) { f.Combo1.AddItem(EntryText(i)); },
-         [](LongLists& f, int) { f.Combo1.RemoveItem(0); }, ComboTexts, EntryText(0),
-         EntryText(n - 1)},
-        {"combo box, each entry first", "Combo1", none,
-         [](LongLists& f, int i) { f.Combo1.AddItem(EntryText(i), 0); },
-         [](LongLists& f, int) { f.Combo1.RemoveItem(f.Combo1.ListCount() - 1); }, ComboTexts,
-         EntryText(n - 1), EntryText(0)},
-        {"list box", "List1", none, [](LongLists& f, int i) { f.List1.AddItem(EntryText(i)); },
-         [](LongLists& f, int) { f.List1.RemoveItem(f.List1.ListCount() - 1); }, ListTexts,
-         EntryText(0), EntryText(n - 1)},
+         [](LongLists& f, int) { f.Combo1.RemoveItem(0); }},
+        {"combo box, each entry first", "Combo1",
+         [n](LongLists& f, int i) { f.Combo1.AddItem(EntryText(n - 1 - i), 0); },
+         [](LongLists& f, int) { f.Combo1.RemoveItem(f.Combo1.ListCount() - 1); }},
         {"sorted list box, entries coming last first", "List1",
-         [](LongLists& f) { f.List1.setSorted(true); },
-         [n](LongLists& f, int i) { f.List1.AddItem(EntryText(n - 1 - i)); },
-         [](LongLists& f, int) { f.List1.RemoveItem(0); }, ListTexts, EntryText(0),
-         EntryText(n - 1)},
-        {"list view", "LV", none,
-         [](LongLists& f, int i) { f.LV.ListItems.Add(EntryKey(i), EntryText(i)); },
-         [](LongLists& f, int i) { f.LV.ListItems.Remove(EntryKey(i)); }, ItemTexts, EntryText(0),
-         EntryText(n - 1)},
-        {"tree, top-level nodes", "TV", none,
-         [](LongLists& f, int i) { f.TV.Nodes.Add("", tvwLast, EntryKey(i), EntryText(i)); },
-         [](LongLists& f, int i) { f.TV.Nodes.Remove(EntryKey(i)); }, roots, EntryText(0),
-         EntryText(n - 1)},
-        {"tree, children of one node", "TV",
-         [](LongLists& f) { f.TV.Nodes.Add("", tvwLast, "MN", "Favorites"); },
-         [](LongLists& f, int i) { f.TV.Nodes.Add("MN", tvwChild, EntryKey(i), EntryText(i)); },
-         [n](LongLists& f, int i) { f.TV.Nodes.Remove(EntryKey(n - 1 - i)); },
-         [](LongLists& f) { return TextsOf(f.TV.Nodes("MN")->children()); }, EntryText(0),
-         EntryText(n - 1)},
-        {"tree, each node after the one before", "TV", none,
-         [](LongLists& f, int i) {
-             if (i == 0)
-                 f.TV.Nodes.Add("", tvwLast, EntryKey(i), EntryText(i));
-             else
-                 f.TV.Nodes.Add(EntryKey(i - 1), tvwNext, EntryKey(i), EntryText(i));
-         },
-         [n](LongLists& f, int i) { f.TV.Nodes.Remove(EntryKey(n - 1 - i)); }, roots, EntryText(0),
-         EntryText(n - 1)},
-        {"sorted tree, nodes coming last first", "TV", [](LongLists& f) { f.TV.setSorted(true); },
          [n](LongLists& f, int i) {
+             if (i == 0) f.List1.setSorted(true);
+             f.List1.AddItem(EntryText(n - 1 - i));
+         },
+         [](LongLists& f, int) { f.List1.RemoveItem(0); }},
+        {"list view", "LV",
+         [](LongLists& f, int i) { f.LV.ListItems.Add(EntryKey(i), EntryText(i)); },
+         [](LongLists& f, int i) { f.LV.ListItems.Remove(EntryKey(i)); }},
+        {"tree, top-level nodes", "TV",
+         [](LongLists& f, int i) { f.TV.Nodes.Add("", tvwLast, EntryKey(i), EntryText(i)); },
+         [](LongLists& f, int i) { f.TV.Nodes.Remove(EntryKey(i)); }},
+        {"tree, children of one node", "TV",
+         [](LongLists& f, int i) {
+             if (i == 0) f.TV.Nodes.Add("", tvwLast, "MN", "Favorites");
+             f.TV.Nodes.Add("MN", tvwChild, EntryKey(i), EntryText(i));
+         },
+         [n](LongLists& f, int i) { f.TV.Nodes.Remove(EntryKey(n - 1 - i)); }},
+        {"tree, each node after the one before", "TV",
+         [](LongLists& f, int i) {
+             f.TV.Nodes.Add(i == 0 ? "" : EntryKey(i - 1), i == 0 ? tvwLast : tvwNext, EntryKey(i),
+                            EntryText(i));
+         },
+         [n](LongLists& f, int i) { f.TV.Nodes.Remove(EntryKey(n - 1 - i)); }},
+        {"sorted tree, nodes coming last first", "TV",
+         [n](LongLists& f, int i) {
+             if (i == 0) f.TV.setSorted(true);
              f.TV.Nodes.Add("", tvwLast, EntryKey(i), EntryText(n - 1 - i));
          },
-         [](LongLists& f, int i) { f.TV.Nodes.Remove(EntryKey(i)); }, roots, EntryText(0),
-         EntryText(n - 1)},
+         [](LongLists& f, int i) { f.TV.Nodes.Remove(EntryKey(i)); }},
     };
 }
 
@@ -124,19 +99,17 @@ long RowsWrittenBy(Harness& harness, const std::string& control, int n,
 void FillAndEmpty(const Filling& filling) {
     Harness harness;
     auto& form = app().form<LongLists>();
-    filling.prepare(form);
     const std::string control = "LongLists." + std::string(filling.control);
-    const long filled =
-        RowsWrittenBy(harness, control, kEntries, [&](int i) { filling.add(form, i); });
-    EXPECT_LE(filled, kEntries);
-    const std::vector<std::string> shown = filling.shown(form);
-    ASSERT_EQ(shown.size(), static_cast<std::size_t>(kEntries));
-    EXPECT_EQ(shown.front(), filling.first);
-    EXPECT_EQ(shown.back(), filling.last);
-    const long emptied =
-        RowsWrittenBy(harness, control, kEntries, [&](int i) { filling.remove(form, i); });
-    EXPECT_LE(emptied, kEntries);
-    EXPECT_TRUE(filling.shown(form).empty());
+    // One row more where the entries go under a node of their own.
+    EXPECT_LE(RowsWrittenBy(harness, control, kEntries, [&](int i) { filling.add(form, i); }),
+              kEntries + 1);
+    std::vector<std::string> entries;
+    for (int i = 0; i < kEntries; ++i)
+        entries.push_back(EntryText(i));
+    EXPECT_EQ(Shown(form, filling.control), entries);
+    EXPECT_LE(RowsWrittenBy(harness, control, kEntries, [&](int i) { filling.remove(form, i); }),
+              kEntries);
+    EXPECT_TRUE(Shown(form, filling.control).empty());
 }
 
 }  // namespace
