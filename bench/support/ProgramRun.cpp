@@ -41,6 +41,10 @@ ProgramRun::ProgramRun(int& argc, char** argv, const std::string& command) {
 
 ProgramRun::~ProgramRun() = default;
 
+std::string ProgramRun::folder() const {
+    return parts_->folder.path().toStdString();
+}
+
 int ProgramRun::exec() {
     // The splash's timer loads the main window inside one of the runtime's timer runs; this
     // watch sees it right after that run, long before the main window's own timer is due.

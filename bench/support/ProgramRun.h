@@ -19,6 +19,9 @@ class ProgramRun {
     ProgramRun(int& argc, char** argv, const std::string& command);
     ~ProgramRun();
 
+    // The program folder, for files the benchmark lays before the program starts.
+    std::string folder() const;
+
     // Called once, as soon as the main window has loaded.
     std::function<void(quillo::form1&)> mainWindowLoaded;
 

@@ -52,26 +52,27 @@ void ComboBox::setSelText(const std::string& value) {
 }
 
 void ComboBox::AddItem(std::string item, int index) {
-    items_.add(std::move(item), index);
-    changed(Property::Items);
+    int place = items_.add(std::move(item), index);
+    entryChanged({EntryChange::Kind::Inserted, place});
 }
 
 void ComboBox::RemoveItem(int index) {
     int chosen = items_.listIndex();
     if (!items_.remove(index)) return;
-    changed(Property::Items);
-    if (chosen != items_.listIndex()) changed(Property::ListIndex);
+    entryChanged({EntryChange::Kind::Removed, index});
+    // The entries after it move up with their choice; only the chosen one's removal changes it.
+    if (chosen == index) changed(Property::ListIndex);
 }
 
 void ComboBox::Clear() {
     items_.clear();
-    changed(Property::Items);
+    entryChanged({EntryChange::Kind::Cleared});
     changed(Property::ListIndex);
     if (style_ == 2 && edit_.setText("")) changed(Property::Text);
 }
 
 void ComboBox::setList(int index, std::string text) {
-    if (items_.setAt(index, std::move(text))) changed(Property::Items);
+    if (items_.setAt(index, std::move(text))) entryChanged({EntryChange::Kind::Replaced, index});
 }
 
 void ComboBox::setListIndex(int value) {

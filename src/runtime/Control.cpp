@@ -105,6 +105,10 @@ void Control::changed(Property property) {
     if (peer_) peer_->changed(*this, property);
 }
 
+void Control::entryChanged(const EntryChange& change) {
+    if (peer_) peer_->entryChanged(*this, change);
+}
+
 namespace {
 void run(Control& control, const std::function<void()>& handler) {
     control.form().application().dispatch(handler);

@@ -141,6 +141,8 @@ class Control {
   protected:
     // Tells the peer that a property changed.
     void changed(Property property);
+    // Tells the peer of one step in the control's entries, nodes or items.
+    void entryChanged(const EntryChange& change);
     // Stores a geometry value and tells the peer; true when it changed.
     bool setGeometryValue(double& field, double value);
     // Width or Height changed.

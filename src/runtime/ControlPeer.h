@@ -33,6 +33,22 @@ enum class Property {
     Destroyed       // the form was unloaded: the peer lets go of its widget
 };
 
+// One step in the entries of a list or combo box, the nodes of a tree view or the items of a list
+// view, so that a peer changes the one row it concerns instead of reading every row again. The
+// model holds the step already when the peer hears of it.
+struct EntryChange {
+    enum class Kind {
+        Inserted,  // a new entry at place
+        Removed,   // the entry at place (a node with every node below it)
+        Replaced,  // the text of the entry at place
+        Cleared,   // every entry
+        Expanded   // a node was expanded or collapsed
+    };
+    Kind kind;
+    int place = -1;  // from 0: the row of a list, a node's place among its siblings
+    long id = 0;     // the tree node or list item; 0 for the entries of list and combo boxes
+};
+
 // The backend's side of a control: it mirrors each change of the model and sends user input back
 // to the control as events.
 class ControlPeer {
@@ -42,6 +58,12 @@ class ControlPeer {
     // The tree node or list item shown at x, y (twips, in the control's own coordinates): its
     // id, or 0 when there is none there. Only peers of tree views and list views are asked.
     virtual long itemAt(const Control& control, double x, double y) = 0;
+    // One entry changed. A peer that reads the entries only as a whole takes it as a change of
+    // Items (of Expansion for a node expanded or collapsed).
+    virtual void entryChanged(Control& control, const EntryChange& change) {
+        changed(control,
+                change.kind == EntryChange::Kind::Expanded ? Property::Expansion : Property::Items);
+    }
 };
 
 }  // namespace quillo::runtime

@@ -15,26 +15,26 @@ bool before(const std::string& a, const std::string& b) {
 }  // namespace
 
 std::string ItemList::at(int index) const {
-    return contains(index) ? entries_[static_cast<std::size_t>(index)].text : std::string();
+    return contains(index) ? entry(index).text : std::string();
 }
 
 bool ItemList::setAt(int index, std::string text) {
     if (!contains(index)) return false;
-    entries_[static_cast<std::size_t>(index)].text = std::move(text);
+    entry(index).text = std::move(text);
     return true;
 }
 
 int ItemList::sortedPosition(const std::string& text) const {
-    auto found =
-        std::upper_bound(entries_.begin(), entries_.end(), text,
-                         [](const std::string& t, const Entry& e) { return before(t, e.text); });
+    auto found = std::upper_bound(
+        entries_.begin(), entries_.end(), text,
+        [](const std::string& t, const std::unique_ptr<Entry>& e) { return before(t, e->text); });
     return static_cast<int>(found - entries_.begin());
 }
 
 int ItemList::add(std::string text, int index) {
     int position =
         sorted_ ? sortedPosition(text) : (index < 0 || index > count() ? count() : index);
-    entries_.insert(entries_.begin() + position, Entry{std::move(text)});
+    entries_.insert(entries_.begin() + position, std::make_unique<Entry>(Entry{std::move(text)}));
     if (listIndex_ >= position) ++listIndex_;
     return position;
 }
@@ -56,7 +56,7 @@ void ItemList::clear() {
 
 int ItemList::find(const std::string& text) const {
     for (int i = 0; i < count(); ++i)
-        if (entries_[static_cast<std::size_t>(i)].text == text) return i;
+        if (entry(i).text == text) return i;
     return -1;
 }
 
@@ -65,7 +65,9 @@ void ItemList::setSorted(bool value) {
     if (!sorted_) return;
     std::string current = at(listIndex_);
     std::stable_sort(entries_.begin(), entries_.end(),
-                     [](const Entry& a, const Entry& b) { return before(a.text, b.text); });
+                     [](const std::unique_ptr<Entry>& a, const std::unique_ptr<Entry>& b) {
+                         return before(a->text, b->text);
+                     });
     if (listIndex_ >= 0) listIndex_ = find(current);
 }
 
@@ -74,29 +76,30 @@ void ItemList::setListIndex(int value) {
 }
 
 bool ItemList::selected(int index) const {
-    return contains(index) && entries_[static_cast<std::size_t>(index)].selected;
+    return contains(index) && entry(index).selected;
 }
 
 void ItemList::setSelected(int index, bool value) {
-    if (contains(index)) entries_[static_cast<std::size_t>(index)].selected = value;
+    if (contains(index)) entry(index).selected = value;
 }
 
 int ItemList::selectedCount() const {
     return static_cast<int>(
-        std::count_if(entries_.begin(), entries_.end(), [](const Entry& e) { return e.selected; }));
+        std::count_if(entries_.begin(), entries_.end(),
+                      [](const std::unique_ptr<Entry>& e) { return e->selected; }));
 }
 
 void ItemList::clearSelection() {
-    for (Entry& entry : entries_)
-        entry.selected = false;
+    for (const std::unique_ptr<Entry>& e : entries_)
+        e->selected = false;
 }
 
 long ItemList::itemData(int index) const {
-    return contains(index) ? entries_[static_cast<std::size_t>(index)].data : 0;
+    return contains(index) ? entry(index).data : 0;
 }
 
 void ItemList::setItemData(int index, long value) {
-    if (contains(index)) entries_[static_cast<std::size_t>(index)].data = value;
+    if (contains(index)) entry(index).data = value;
 }
 
 }  // namespace quillo::runtime

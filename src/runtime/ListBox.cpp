@@ -10,26 +10,27 @@ ListBox::ListBox(Form& form, std::string name, int index, Control* container)
     : Control(form, ControlKind::ListBox, std::move(name), index, container) {}
 
 void ListBox::AddItem(std::string item, int index) {
-    items_.add(std::move(item), index);
-    changed(Property::Items);
+    int place = items_.add(std::move(item), index);
+    entryChanged({EntryChange::Kind::Inserted, place});
 }
 
 void ListBox::RemoveItem(int index) {
     int chosen = items_.listIndex();
     if (!items_.remove(index)) return;
-    changed(Property::Items);
-    if (chosen != items_.listIndex()) changed(Property::ListIndex);
+    entryChanged({EntryChange::Kind::Removed, index});
+    // The entries after it move up with their choice; only the chosen one's removal changes it.
+    if (chosen == index) changed(Property::ListIndex);
 }
 
 void ListBox::Clear() {
     items_.clear();
     anchor_ = -1;
-    changed(Property::Items);
+    entryChanged({EntryChange::Kind::Cleared});
     changed(Property::ListIndex);
 }
 
 void ListBox::setList(int index, std::string text) {
-    if (items_.setAt(index, std::move(text))) changed(Property::Items);
+    if (items_.setAt(index, std::move(text))) entryChanged({EntryChange::Kind::Replaced, index});
 }
 
 void ListBox::setListIndex(int value) {

@@ -9,7 +9,7 @@ ListItem::ListItem(ListView& view, long id, std::string key, std::string text)
 
 void ListItem::setText(std::string value) {
     text_ = std::move(value);
-    view_->itemsChanged();
+    view_->itemsChanged({EntryChange::Kind::Replaced, Index() - 1, id_});
 }
 
 int ListItem::Index() const {
@@ -20,7 +20,7 @@ void ListItem::setSelected(bool value) {
     if (value) view_->itemSelecting(*this);
     if (selected_ == value) return;
     selected_ = value;
-    view_->selectionChanged();
+    view_->itemSelectionChanged(*this);
 }
 
 }  // namespace quillo::runtime

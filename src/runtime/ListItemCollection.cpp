@@ -10,15 +10,15 @@ ListItem* ListItemCollection::Add(std::string key, std::string text) {
     if (!key.empty() && Item(key)) return nullptr;
     items_.push_back(
         std::make_unique<ListItem>(*view_, nextId_++, std::move(key), std::move(text)));
-    view_->itemsChanged();
-    return items_.back().get();
+    ListItem* item = items_.back().get();
+    if (!item->Key().empty()) keys_.emplace(item->Key(), item);
+    view_->itemsChanged({EntryChange::Kind::Inserted, Count() - 1, item->id()});
+    return item;
 }
 
 ListItem* ListItemCollection::Item(const std::string& key) const {
-    if (key.empty()) return nullptr;
-    for (const auto& item : items_)
-        if (item->Key() == key) return item.get();
-    return nullptr;
+    auto found = keys_.find(key);
+    return found == keys_.end() ? nullptr : found->second;
 }
 
 ListItem* ListItemCollection::Item(int index) const {
@@ -26,26 +26,31 @@ ListItem* ListItemCollection::Item(int index) const {
     return items_[static_cast<std::size_t>(index - 1)].get();
 }
 
+std::deque<std::unique_ptr<ListItem>>::const_iterator ListItemCollection::placeOf(long id) const {
+    return std::lower_bound(
+        items_.begin(), items_.end(), id,
+        [](const std::unique_ptr<ListItem>& item, long wanted) { return item->id() < wanted; });
+}
+
 ListItem* ListItemCollection::byId(long id) const {
-    for (const auto& item : items_)
-        if (item->id() == id) return item.get();
-    return nullptr;
+    auto found = placeOf(id);
+    return found != items_.end() && (*found)->id() == id ? found->get() : nullptr;
 }
 
 int ListItemCollection::indexOf(const ListItem& item) const {
-    for (std::size_t i = 0; i < items_.size(); ++i)
-        if (items_[i].get() == &item) return static_cast<int>(i) + 1;
-    return 0;
+    auto found = placeOf(item.id());
+    if (found == items_.end() || found->get() != &item) return 0;
+    return static_cast<int>(found - items_.begin()) + 1;
 }
 
 bool ListItemCollection::Remove(ListItem* item) {
-    auto found =
-        std::find_if(items_.begin(), items_.end(),
-                     [&](const std::unique_ptr<ListItem>& owned) { return owned.get() == item; });
-    if (!item || found == items_.end()) return false;
+    const int index = item ? indexOf(*item) : 0;
+    if (index == 0) return false;
     view_->itemRemoving(*item);
-    items_.erase(found);
-    view_->itemsChanged();
+    const long id = item->id();
+    if (!item->Key().empty()) keys_.erase(item->Key());
+    items_.erase(items_.begin() + (index - 1));
+    view_->itemsChanged({EntryChange::Kind::Removed, index - 1, id});
     return true;
 }
 
@@ -53,7 +58,8 @@ void ListItemCollection::Clear() {
     for (const auto& item : items_)
         view_->itemRemoving(*item);
     items_.clear();
-    view_->itemsChanged();
+    keys_.clear();
+    view_->itemsChanged({EntryChange::Kind::Cleared});
 }
 
 }  // namespace quillo::runtime

@@ -1,14 +1,17 @@
 #pragma once
 
+#include <deque>
 #include <memory>
 #include <string>
-#include <vector>
+#include <unordered_map>
 
 #include "runtime/ListItem.h"
 
 namespace quillo::runtime {
 
-// The items of a list view in list order, Index from 1.
+// The items of a list view in list order, Index from 1. Items are only ever appended, so the
+// list is in the order of their ids as well: an item is found by its id or key, and its place
+// told, without going through the list.
 class ListItemCollection {
   public:
     explicit ListItemCollection(ListView& view) : view_(&view) {}
@@ -32,8 +35,12 @@ class ListItemCollection {
     int indexOf(const ListItem& item) const;
 
   private:
+    // Where the item with this id is or would be in the list.
+    std::deque<std::unique_ptr<ListItem>>::const_iterator placeOf(long id) const;
+
     ListView* view_;
-    std::vector<std::unique_ptr<ListItem>> items_;
+    std::deque<std::unique_ptr<ListItem>> items_;
+    std::unordered_map<std::string, ListItem*> keys_;
     long nextId_ = 1;
 };
 

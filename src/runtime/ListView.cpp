@@ -17,15 +17,27 @@ void ListView::setMultiSelect(bool value) {
 }
 
 ListItem* ListView::SelectedItem() const {
+    if (selectedCount_ == 0) return nullptr;
     if (current_ && current_->Selected()) return current_;
     for (int i = 1; i <= ListItems.Count(); ++i)
         if (ListItems(i)->Selected()) return ListItems(i);
     return nullptr;
 }
 
+void ListView::selectOnly(const std::function<bool(int index)>& chosen) {
+    bool changes = false;
+    selectedCount_ = 0;
+    for (int i = 1; i <= ListItems.Count(); ++i) {
+        ListItem& item = *ListItems(i);
+        changes = changes || item.selected_ != chosen(i);
+        item.selected_ = chosen(i);
+        selectedCount_ += item.selected_ ? 1 : 0;
+    }
+    if (changes) changed(Property::ListIndex);
+}
+
 void ListView::deselectAll() {
-    for (int i = 1; i <= ListItems.Count(); ++i)
-        ListItems(i)->setSelected(false);
+    selectOnly([](int) { return false; });
 }
 
 void ListView::setSelectedItem(ListItem* item) {
@@ -38,11 +50,22 @@ void ListView::setSelectedItem(ListItem* item) {
     current_ = item;
 }
 
+void ListView::itemSelectionChanged(const ListItem& item) {
+    selectedCount_ += item.Selected() ? 1 : -1;
+    changed(Property::ListIndex);
+}
+
 void ListView::itemSelecting(ListItem& item) {
     if (multiSelect_) return;
+    ListItem* previous = current_;
+    current_ = &item;
+    if (selectedCount_ == 0) return;
+    if (selectedCount_ == 1 && previous && previous->Selected()) {
+        if (previous != &item) previous->setSelected(false);
+        return;
+    }
     for (int i = 1; i <= ListItems.Count(); ++i)
         if (ListItems(i) != &item) ListItems(i)->setSelected(false);
-    current_ = &item;
 }
 
 void ListView::setDropHighlight(ListItem* item) {
@@ -86,8 +109,7 @@ void ListView::fireItemClick(ListItem& item, int shift) {
         } else if (extend) {
             int from = std::min(anchor_->Index(), item.Index());
             int to = std::max(anchor_->Index(), item.Index());
-            for (int i = 1; i <= ListItems.Count(); ++i)
-                ListItems(i)->setSelected(i >= from && i <= to);
+            selectOnly([from, to](int i) { return i >= from && i <= to; });
         } else {
             deselectAll();
             item.setSelected(true);
@@ -112,6 +134,7 @@ void ListView::endLabelEdit(std::optional<std::string> newText) {
 }
 
 void ListView::itemRemoving(const ListItem& item) {
+    if (item.Selected()) --selectedCount_;
     if (current_ == &item) current_ = nullptr;
     if (anchor_ == &item) anchor_ = nullptr;
     if (dropHighlight_ == &item) setDropHighlight(nullptr);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -46,12 +47,15 @@ class ListView : public Control {
     void endLabelEdit(std::optional<std::string> newText);
 
     // Used by the items and the collection.
-    void itemsChanged() { changed(Property::Items); }
-    void selectionChanged() { changed(Property::ListIndex); }
+    void itemsChanged(const EntryChange& change) { entryChanged(change); }
+    // An item was selected or deselected.
+    void itemSelectionChanged(const ListItem& item);
     void itemSelecting(ListItem& item);
     void itemRemoving(const ListItem& item);
 
   private:
+    // Gives every item its flag and tells the peer once.
+    void selectOnly(const std::function<bool(int index)>& chosen);
     void deselectAll();
 
     bool multiSelect_ = false;
@@ -59,6 +63,8 @@ class ListView : public Control {
     ListItem* anchor_ = nullptr;
     ListItem* dropHighlight_ = nullptr;
     ListItem* editing_ = nullptr;
+    // The items selected: with none, or with only the current one, no search is needed.
+    int selectedCount_ = 0;
     int labelEdit_ = 0;
     int view_ = 0;
 };

@@ -11,9 +11,12 @@ Node::Node(TreeView& tree, long id, std::string key, std::string text)
 
 void Node::setText(std::string value) {
     text_ = std::move(value);
-    std::vector<Node*>& siblings = tree_->Nodes.siblingsOf(parent_);
     bool sorted = parent_ ? parent_->sorted_ : tree_->Sorted();
-    if (sorted) NodeCollection::sortByText(siblings);
+    if (!sorted) {
+        tree_->nodeChanged({EntryChange::Kind::Replaced, place(), id_});
+        return;
+    }
+    NodeCollection::sortByText(tree_->Nodes.siblingsOf(parent_));
     tree_->nodesChanged();
 }
 
@@ -23,7 +26,10 @@ const std::vector<Node*>& Node::siblings() const {
 
 int Node::place() const {
     const auto& row = siblings();
-    return static_cast<int>(std::find(row.begin(), row.end(), this) - row.begin());
+    if (placeGuess_ >= row.size() || row[placeGuess_] != this)
+        placeGuess_ =
+            static_cast<std::size_t>(std::find(row.begin(), row.end(), this) - row.begin());
+    return static_cast<int>(placeGuess_);
 }
 
 Node* Node::Next() const {
@@ -65,7 +71,7 @@ int Node::Index() const {
 void Node::setExpanded(bool value) {
     if (expanded_ == value) return;
     expanded_ = value;
-    tree_->expansionChanged();
+    tree_->nodeChanged({EntryChange::Kind::Expanded, -1, id_});
 }
 
 bool Node::Selected() const {

@@ -61,6 +61,7 @@ class Node {
   private:
     friend class NodeCollection;
     const std::vector<Node*>& siblings() const;
+    // The node's place among its siblings; found at once where it was last seen.
     int place() const;
 
     TreeView* tree_;
@@ -72,6 +73,7 @@ class Node {
     std::vector<Node*> children_;
     bool expanded_ = false;
     bool sorted_ = false;
+    mutable std::size_t placeGuess_ = 0;
 };
 
 }  // namespace quillo::runtime

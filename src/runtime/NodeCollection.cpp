@@ -1,28 +1,46 @@
 #include "runtime/NodeCollection.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "runtime/PathResolver.h"
 #include "runtime/TreeView.h"
 
 namespace quillo::runtime {
 
-void NodeCollection::sortByText(std::vector<Node*>& nodes) {
-    std::stable_sort(nodes.begin(), nodes.end(), [](const Node* a, const Node* b) {
-        return LowerAscii(a->Text()) < LowerAscii(b->Text());
-    });
+namespace {
+
+bool textBefore(const Node* a, const Node* b) {
+    return LowerAscii(a->Text()) < LowerAscii(b->Text());
 }
 
-void NodeCollection::insertSibling(std::vector<Node*>& siblings, Node* node, std::size_t place,
-                                   bool sorted) {
-    siblings.insert(
-        siblings.begin() + static_cast<std::ptrdiff_t>(std::min(place, siblings.size())), node);
-    if (sorted) sortByText(siblings);
+}  // namespace
+
+void NodeCollection::sortByText(std::vector<Node*>& nodes) {
+    std::stable_sort(nodes.begin(), nodes.end(), textBefore);
+}
+
+std::size_t NodeCollection::insertSibling(std::vector<Node*>& siblings, Node* node,
+                                          std::size_t place, bool sorted) {
+    place = std::min(place, siblings.size());
+    if (sorted) {
+        // As a stable sort of the siblings with the node at place would put it.
+        auto [first, last] = std::equal_range(siblings.begin(), siblings.end(), node, textBefore);
+        place = std::clamp(place, static_cast<std::size_t>(first - siblings.begin()),
+                           static_cast<std::size_t>(last - siblings.begin()));
+    }
+    siblings.insert(siblings.begin() + static_cast<std::ptrdiff_t>(place), node);
+    return place;
+}
+
+std::deque<std::unique_ptr<Node>>::const_iterator NodeCollection::placeOf(long id) const {
+    return std::lower_bound(
+        nodes_.begin(), nodes_.end(), id,
+        [](const std::unique_ptr<Node>& node, long wanted) { return node->id() < wanted; });
 }
 
 bool NodeCollection::owns(const Node* node) const {
-    return std::any_of(nodes_.begin(), nodes_.end(),
-                       [&](const std::unique_ptr<Node>& owned) { return owned.get() == node; });
+    return node && byId(node->id()) == node;
 }
 
 std::pair<Node*, std::size_t> NodeCollection::placeFor(Node* relative, int relationship) {
@@ -48,9 +66,12 @@ Node* NodeCollection::Add(Node* relative, int relationship, std::string key, std
     auto [parent, place] = placeFor(relative, relationship);
     nodes_.push_back(std::make_unique<Node>(*tree_, nextId_++, std::move(key), std::move(text)));
     Node* node = nodes_.back().get();
+    if (!node->Key().empty()) keys_.emplace(node->Key(), node);
     node->parent_ = parent;
-    insertSibling(siblingsOf(parent), node, place, parent ? parent->sorted_ : tree_->Sorted());
-    tree_->nodesChanged();
+    node->placeGuess_ =
+        insertSibling(siblingsOf(parent), node, place, parent ? parent->sorted_ : tree_->Sorted());
+    tree_->nodeChanged(
+        {EntryChange::Kind::Inserted, static_cast<int>(node->placeGuess_), node->id()});
     return node;
 }
 
@@ -65,10 +86,8 @@ Node* NodeCollection::Add(const std::string& relativeKey, int relationship, std:
 }
 
 Node* NodeCollection::Item(const std::string& key) const {
-    if (key.empty()) return nullptr;
-    for (const auto& node : nodes_)
-        if (node->Key() == key) return node.get();
-    return nullptr;
+    auto found = keys_.find(key);
+    return found == keys_.end() ? nullptr : found->second;
 }
 
 Node* NodeCollection::Item(int index) const {
@@ -77,15 +96,14 @@ Node* NodeCollection::Item(int index) const {
 }
 
 Node* NodeCollection::byId(long id) const {
-    for (const auto& node : nodes_)
-        if (node->id() == id) return node.get();
-    return nullptr;
+    auto found = placeOf(id);
+    return found != nodes_.end() && (*found)->id() == id ? found->get() : nullptr;
 }
 
 int NodeCollection::indexOf(const Node& node) const {
-    for (std::size_t i = 0; i < nodes_.size(); ++i)
-        if (nodes_[i].get() == &node) return static_cast<int>(i) + 1;
-    return 0;
+    auto found = placeOf(node.id());
+    if (found == nodes_.end() || found->get() != &node) return 0;
+    return static_cast<int>(found - nodes_.begin()) + 1;
 }
 
 void NodeCollection::collect(Node* node, std::vector<Node*>& subtree) const {
@@ -94,18 +112,30 @@ void NodeCollection::collect(Node* node, std::vector<Node*>& subtree) const {
         collect(child, subtree);
 }
 
+void NodeCollection::forget(const std::vector<Node*>& subtree) {
+    for (const Node* gone : subtree)
+        if (!gone->Key().empty()) keys_.erase(gone->Key());
+    if (subtree.size() == 1) {
+        nodes_.erase(placeOf(subtree.front()->id()));
+        return;
+    }
+    const std::unordered_set<const Node*> going(subtree.begin(), subtree.end());
+    std::erase_if(nodes_,
+                  [&](const std::unique_ptr<Node>& owned) { return going.count(owned.get()) > 0; });
+}
+
 bool NodeCollection::Remove(Node* node) {
-    if (!node || !owns(node)) return false;
+    if (!owns(node)) return false;
     std::vector<Node*> subtree;
     collect(node, subtree);
     for (Node* gone : subtree)
         tree_->nodeRemoving(*gone);
     auto& siblings = siblingsOf(node->parent_);
-    siblings.erase(std::find(siblings.begin(), siblings.end(), node));
-    std::erase_if(nodes_, [&](const std::unique_ptr<Node>& owned) {
-        return std::find(subtree.begin(), subtree.end(), owned.get()) != subtree.end();
-    });
-    tree_->nodesChanged();
+    const int place = node->place();
+    const long id = node->id();
+    siblings.erase(siblings.begin() + place);
+    forget(subtree);
+    tree_->nodeChanged({EntryChange::Kind::Removed, place, id});
     return true;
 }
 
@@ -114,7 +144,8 @@ void NodeCollection::Clear() {
         tree_->nodeRemoving(*node);
     roots_.clear();
     nodes_.clear();
-    tree_->nodesChanged();
+    keys_.clear();
+    tree_->nodeChanged({EntryChange::Kind::Cleared});
 }
 
 }  // namespace quillo::runtime

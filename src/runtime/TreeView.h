@@ -58,8 +58,9 @@ class TreeView : public Control {
     void endLabelEdit(std::optional<std::string> newText);
 
     // Used by the nodes and the collection.
+    // The nodes were put in another order: the peer reads them all again.
     void nodesChanged() { changed(Property::Items); }
-    void expansionChanged() { changed(Property::Expansion); }
+    void nodeChanged(const EntryChange& change) { entryChanged(change); }
     void nodeRemoving(const Node& node);
 
   private:

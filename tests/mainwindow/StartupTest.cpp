@@ -242,6 +242,32 @@ TEST(StartUp, FillsTheAddressBarHistoryFromCombourlIniInItsOrder) {
     EXPECT_TRUE(withoutFile.history().empty());
 }
 
+TEST(StartUp, FillsALongHistoryAndLongSkinListsWritingEachEntryOncePerFill) {
+    constexpr int kEntries = 10000;
+    std::string history, skins;
+    for (int i = 0; i < kEntries; ++i) {
+        history += "<www.site" + std::to_string(i) + ".test>";
+        skins += "skin" + std::to_string(i) + '\x02';
+    }
+    Program program;
+    program.harness.writeFile("combourl.ini", history + "\r\n");
+    program.harness.writeFile("skinlib.txt", skins + "\r\n");
+    program.start();
+    ASSERT_EQ(program.main().ComboURL.ListCount(), kEntries);
+    EXPECT_EQ(program.main().ComboURL.List(kEntries - 1), "www.site9999.test");
+    // The save-as window's list is filled again by each skin window that loads.
+    struct List {
+        const char* name;
+        int fills;
+    };
+    const auto& written = program.backend().rowsWritten;
+    for (List list : {List{"form1.ComboURL", 1}, List{"FormLoading.ListSkins", 1},
+                      List{"FormSaveAs.ListSkins", 3}}) {
+        ASSERT_TRUE(written.count(list.name)) << list.name;
+        EXPECT_LE(written.at(list.name), list.fills * kEntries) << list.name;
+    }
+}
+
 TEST(StartUp, NamesItsAnimationAliasAfterTheTimeOfDay) {
     struct Case {
         runtime::TimeOfDay time;

@@ -130,6 +130,10 @@ class HeadlessBackend : public Backend {
     void after(std::int64_t milliseconds, std::function<void()> work);
 
     std::vector<PeerEvent> peerEvents;
+    // The rows that a peer showing the entries of lists, the nodes of trees and the items of list
+    // views would have written, by control (PeerName): a change of Items writes every row again,
+    // a step in the entries (EntryChange) the one row it concerns, a clear none.
+    std::map<std::string, long> rowsWritten;
     // Called after each change is logged, while the control holds its new value: lets a test see
     // values that are gone again by the time the code under test returns.
     std::function<void(Control&, Property)> onChange;

@@ -19,14 +19,19 @@ struct PeerEvent {
 };
 
 // The headless side of a control: it writes every change into the backend's log and answers
-// hit tests from rows of the backend's row height, top to bottom, over the control's width.
+// hit tests from rows of the backend's row height, top to bottom, over the control's width. A
+// step in the entries is logged as a change of Items (or Expansion); the backend also counts the
+// rows that a peer showing them would write (HeadlessBackend::rowsWritten).
 class RecordingPeer : public ControlPeer {
   public:
     explicit RecordingPeer(HeadlessBackend& backend) : backend_(backend) {}
     void changed(Control& control, Property property) override;
     long itemAt(const Control& control, double x, double y) override;
+    void entryChanged(Control& control, const EntryChange& change) override;
 
   private:
+    void record(Control& control, Property property);
+
     HeadlessBackend& backend_;
 };
 

@@ -72,11 +72,39 @@ void ComboBoxWidget::mirror(Property property) {
     }
 }
 
+void ComboBoxWidget::mirrorEntry(const runtime::EntryChange& change) {
+    if (!control() || !combo_) return;
+    using Kind = runtime::EntryChange::Kind;
+    const QString text = QString::fromStdString(box()->List(change.place));
+    switch (change.kind) {
+        case Kind::Inserted:
+            combo_->insertItem(change.place, text);
+            break;
+        case Kind::Removed:
+            combo_->removeItem(change.place);
+            break;
+        case Kind::Replaced:
+            combo_->setItemText(change.place, text);
+            break;
+        case Kind::Cleared:
+            combo_->clear();
+            break;
+        case Kind::Expanded:
+            break;
+    }
+    // Qt chooses the first entry of a list that was empty, and another when the chosen one goes.
+    applyChoice();
+    applyText();
+}
+
 void ComboBoxWidget::applyItems() {
     runtime::ComboBox* model = box();
-    combo_->clear();
+    QStringList entries;
+    entries.reserve(model->ListCount());
     for (int i = 0; i < model->ListCount(); ++i)
-        combo_->addItem(QString::fromStdString(model->List(i)));
+        entries.append(QString::fromStdString(model->List(i)));
+    combo_->clear();
+    combo_->addItems(entries);
 }
 
 void ComboBoxWidget::applyChoice() {

@@ -17,6 +17,7 @@ namespace quillo::qt {
 // A combo box: a QComboBox, editable unless the style has no field. Qt completes and inserts
 // nothing of its own; the model keeps entries, choice, text and selection. Choosing an entry
 // goes to the model, which raises Click; typing goes through the key events as in a text box.
+// A step in the entries changes the one entry it concerns.
 class ComboBoxWidget : public HostWidget {
     Q_OBJECT
   public:
@@ -24,6 +25,7 @@ class ComboBoxWidget : public HostWidget {
     static std::unique_ptr<runtime::ControlPeer> createPeer(runtime::Control& control);
 
     void mirror(runtime::Property property) override;
+    void mirrorEntry(const runtime::EntryChange& change) override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

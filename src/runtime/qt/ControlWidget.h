@@ -34,6 +34,12 @@ class ControlWidget : public QWidget {
     // Brings what only this kind of control shows (text, entries, value) in line with the model
     // after the common handling of a change; the caller holds the ModelSync mark.
     virtual void mirror(runtime::Property) {}
+    // Brings one step in the entries, nodes or items in line; a widget that shows them only as a
+    // whole reads them all again.
+    virtual void mirrorEntry(const runtime::EntryChange& change) {
+        mirror(change.kind == runtime::EntryChange::Kind::Expanded ? runtime::Property::Expansion
+                                                                   : runtime::Property::Items);
+    }
     // The id of the tree node or list item at x, y (twips of the drawing area), 0 for none.
     virtual long itemAt(double, double) const { return 0; }
 

@@ -42,21 +42,76 @@ void EntryListWidget::mirror(Property property) {
     }
 }
 
+void EntryListWidget::mirrorEntry(const runtime::EntryChange& change) {
+    if (!control() || !list_) return;
+    using Kind = runtime::EntryChange::Kind;
+    switch (change.kind) {
+        case Kind::Inserted:
+            list_->insertItem(change.place, rowText(change.place));
+            break;
+        case Kind::Removed:
+            delete list_->takeItem(change.place);
+            keepChoice();
+            break;
+        case Kind::Replaced:
+            if (QListWidgetItem* row = list_->item(change.place))
+                row->setText(rowText(change.place));
+            break;
+        case Kind::Cleared:
+            list_->clear();
+            break;
+        case Kind::Expanded:
+            break;
+    }
+}
+
 void EntryListWidget::applyRows() {
+    QStringList rows;
+    const int count = rowCount();
+    rows.reserve(count);
+    for (int row = 0; row < count; ++row)
+        rows.append(rowText(row));
     list_->clear();
-    for (int row = 0; row < rowCount(); ++row)
-        list_->addItem(rowText(row));
+    list_->addItems(rows);
+}
+
+QItemSelection EntryListWidget::chosenRows() const {
+    QItemSelection chosen;
+    QAbstractItemModel* rows = list_->model();
+    const int count = list_->count();
+    auto choose = [&](int first, int last) {
+        chosen.select(rows->index(first, 0), rows->index(last, 0));
+    };
+    if (list_->selectionMode() == QAbstractItemView::SingleSelection) {
+        // One row at most, the one with the caret.
+        const int current = currentRow();
+        if (current >= 0 && current < count && rowChosen(current)) choose(current, current);
+        return chosen;
+    }
+    for (int row = 0; row < count; ++row) {
+        if (!rowChosen(row)) continue;
+        const int first = row;
+        while (row + 1 < count && rowChosen(row + 1))
+            ++row;
+        choose(first, row);
+    }
+    return chosen;
 }
 
 void EntryListWidget::applyChoice() {
-    const int rows = list_->count();
-    for (int row = 0; row < rows; ++row)
-        list_->item(row)->setSelected(rowChosen(row));
+    list_->selectionModel()->select(chosenRows(), QItemSelectionModel::ClearAndSelect);
     const int current = currentRow();
-    if (current >= 0 && current < rows) {
+    if (current >= 0 && current < list_->count()) {
         list_->setCurrentRow(current, QItemSelectionModel::NoUpdate);
         list_->scrollToItem(list_->item(current));
     }
+}
+
+void EntryListWidget::keepChoice() {
+    if (list_->selectionMode() != QAbstractItemView::SingleSelection) return;
+    const QItemSelection chosen = chosenRows();
+    QItemSelectionModel* shown = list_->selectionModel();
+    if (shown->selection() != chosen) shown->select(chosen, QItemSelectionModel::ClearAndSelect);
 }
 
 int EntryListWidget::rowAt(const QPointF& position, bool& inRows) const {

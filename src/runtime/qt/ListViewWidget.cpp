@@ -107,17 +107,19 @@ void ListViewWidget::applyViewMode() {
 }
 
 void ListViewWidget::applyDropHighlight() {
-    ListItem* highlighted = view()->DropHighlight();
-    for (int row = 0; row < list()->count(); ++row) {
-        QListWidgetItem* shown = list()->item(row);
-        if (highlighted && highlighted->Index() - 1 == row) {
-            shown->setBackground(list()->palette().brush(QPalette::Highlight));
-            shown->setForeground(list()->palette().brush(QPalette::HighlightedText));
-        } else {
-            shown->setData(Qt::BackgroundRole, QVariant());
-            shown->setData(Qt::ForegroundRole, QVariant());
-        }
+    if (QListWidgetItem* before =
+            highlighted_.isValid() ? list()->item(highlighted_.row()) : nullptr) {
+        before->setData(Qt::BackgroundRole, QVariant());
+        before->setData(Qt::ForegroundRole, QVariant());
     }
+    highlighted_ = QPersistentModelIndex();
+    ListItem* item = view()->DropHighlight();
+    const int row = item ? item->Index() - 1 : -1;
+    QListWidgetItem* shown = list()->item(row);
+    if (!shown) return;
+    highlighted_ = QPersistentModelIndex(list()->model()->index(row, 0));
+    shown->setBackground(list()->palette().brush(QPalette::Highlight));
+    shown->setForeground(list()->palette().brush(QPalette::HighlightedText));
 }
 
 void ListViewWidget::applyLabelEdit() {

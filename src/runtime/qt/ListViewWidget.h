@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPersistentModelIndex>
 #include <memory>
 
 #include "runtime/ControlPeer.h"
@@ -43,6 +44,8 @@ class ListViewWidget : public EntryListWidget {
     void editFinished(std::optional<std::string> text);
 
     LabelEditor editor_;
+    // The drop-highlighted row; it moves with the rows before it coming and going.
+    QPersistentModelIndex highlighted_;
 };
 
 }  // namespace quillo::qt

@@ -56,8 +56,11 @@ Node* TreeViewWidget::nodeOf(const QTreeWidgetItem* item) const {
 }
 
 QTreeWidgetItem* TreeViewWidget::itemOf(const Node* node) const {
-    if (!node) return nullptr;
-    auto found = items_.find(node->id());
+    return node ? itemOf(node->id()) : nullptr;
+}
+
+QTreeWidgetItem* TreeViewWidget::itemOf(long id) const {
+    auto found = items_.find(id);
     return found == items_.end() ? nullptr : found->second;
 }
 
@@ -88,21 +91,85 @@ void TreeViewWidget::mirror(Property property) {
     }
 }
 
+void TreeViewWidget::mirrorEntry(const runtime::EntryChange& change) {
+    if (!control() || !view_) return;
+    using Kind = runtime::EntryChange::Kind;
+    const Node* node = tree()->Nodes.byId(change.id);
+    switch (change.kind) {
+        case Kind::Inserted:
+            if (node) insertNode(*node, change.place);
+            break;
+        case Kind::Removed:
+            removeNode(change.id, change.place);
+            keepSelection();
+            break;
+        case Kind::Replaced:
+            if (QTreeWidgetItem* item = itemOf(node))
+                item->setText(0, QString::fromStdString(node->Text()));
+            break;
+        case Kind::Cleared:
+            items_.clear();
+            highlighted_ = 0;
+            view_->clear();
+            break;
+        case Kind::Expanded:
+            if (QTreeWidgetItem* item = itemOf(node)) item->setExpanded(node->Expanded());
+            break;
+    }
+}
+
 void TreeViewWidget::applyNodes() {
     items_.clear();
     highlighted_ = 0;
     view_->clear();
-    addNodes(tree()->Nodes.roots(), nullptr);
+    QList<QTreeWidgetItem*> rows;
+    for (const Node* node : tree()->Nodes.roots())
+        rows.append(rowFor(*node));
+    view_->addTopLevelItems(rows);
 }
 
-void TreeViewWidget::addNodes(const std::vector<Node*>& nodes, QTreeWidgetItem* parent) {
-    for (Node* node : nodes) {
-        auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(view_);
-        item->setText(0, QString::fromStdString(node->Text()));
-        item->setData(0, idRole, QVariant::fromValue<qlonglong>(node->id()));
-        items_[node->id()] = item;
-        addNodes(node->children(), item);
+QTreeWidgetItem* TreeViewWidget::rowFor(const Node& node) {
+    // Filled in before it joins the tree, which then takes it in one step.
+    auto* item = new QTreeWidgetItem(QStringList{QString::fromStdString(node.Text())});
+    item->setData(0, idRole, QVariant::fromValue<qlonglong>(node.id()));
+    items_[node.id()] = item;
+    for (const Node* child : node.children())
+        item->addChild(rowFor(*child));
+    return item;
+}
+
+void TreeViewWidget::insertNode(const Node& node, int place) {
+    QTreeWidgetItem* item = rowFor(node);
+    if (QTreeWidgetItem* parent = itemOf(node.Parent()))
+        parent->insertChild(place, item);
+    else
+        view_->insertTopLevelItem(place, item);
+}
+
+void TreeViewWidget::removeNode(long id, int place) {
+    QTreeWidgetItem* item = itemOf(id);
+    if (!item) return;
+    QTreeWidgetItem* parent = item->parent();
+    QTreeWidgetItem* taken = parent ? parent->takeChild(place) : view_->takeTopLevelItem(place);
+    if (!taken) return;
+    std::vector<QTreeWidgetItem*> below{taken};
+    while (!below.empty()) {
+        QTreeWidgetItem* gone = below.back();
+        below.pop_back();
+        items_.erase(gone->data(0, idRole).toLongLong());
+        for (int i = 0; i < gone->childCount(); ++i)
+            below.push_back(gone->child(i));
     }
+    if (!items_.count(highlighted_)) highlighted_ = 0;
+    delete taken;
+}
+
+void TreeViewWidget::keepSelection() {
+    QTreeWidgetItem* wanted = itemOf(tree()->SelectedItem());
+    const QList<QTreeWidgetItem*> shown = view_->selectedItems();
+    if (shown.size() == (wanted ? 1 : 0) && (!wanted || shown.front() == wanted)) return;
+    view_->clearSelection();
+    if (wanted) wanted->setSelected(true);
 }
 
 void TreeViewWidget::applyExpansion() {

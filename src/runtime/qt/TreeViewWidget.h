@@ -27,6 +27,7 @@ class TreeViewWidget : public HostWidget {
     static std::unique_ptr<runtime::ControlPeer> createPeer(runtime::Control& control);
 
     void mirror(runtime::Property property) override;
+    void mirrorEntry(const runtime::EntryChange& change) override;
     long itemAt(double x, double y) const override;
 
   protected:
@@ -37,8 +38,14 @@ class TreeViewWidget : public HostWidget {
     runtime::TreeView* tree() const;
     runtime::Node* nodeOf(const QTreeWidgetItem* item) const;
     QTreeWidgetItem* itemOf(const runtime::Node* node) const;
+    QTreeWidgetItem* itemOf(long id) const;
     void applyNodes();
-    void addNodes(const std::vector<runtime::Node*>& nodes, QTreeWidgetItem* parent);
+    // A row for the node, not yet in the tree, with rows for the nodes below it.
+    QTreeWidgetItem* rowFor(const runtime::Node& node);
+    void insertNode(const runtime::Node& node, int place);
+    void removeNode(long id, int place);
+    // Qt chooses another row when the one with the caret goes; the tree keeps the model's choice.
+    void keepSelection();
     void applyExpansion();
     void applySelection();
     void applyDropHighlight();

@@ -56,6 +56,13 @@ void WidgetPeer::changed(runtime::Control&, Property property) {
     apply(property);
 }
 
+void WidgetPeer::entryChanged(runtime::Control&, const runtime::EntryChange& change) {
+    if (!widget_) return;
+    ModelSync sync;
+    widget_->update();
+    widget_->mirrorEntry(change);
+}
+
 void WidgetPeer::apply(Property property) {
     switch (property) {
         case Property::Geometry:

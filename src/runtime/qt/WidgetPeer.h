@@ -21,6 +21,7 @@ class WidgetPeer : public runtime::ControlPeer {
     // Brings a new widget in line with every property of the control.
     void mirrorAll();
     void changed(runtime::Control& control, runtime::Property property) override;
+    void entryChanged(runtime::Control& control, const runtime::EntryChange& change) override;
     long itemAt(const runtime::Control& control, double x, double y) override;
 
     ControlWidget* widget() const { return widget_; }
