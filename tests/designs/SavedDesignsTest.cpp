@@ -5,17 +5,16 @@
 #include <string>
 #include <vector>
 
-#include "ShapedDesign.h"
 #include "designs/DesignList.h"
 #include "designs/frmLoadDesign.h"
 #include "designs/frmMBrowser.h"
 #include "designs/frmSaveDesign.h"
-#include "mainwindow/Variables.h"
 #include "mainwindow/form1.h"
 #include "runtime/headless/FileFaults.h"
 #include "runtime/headless/Harness.h"
 #include "runtime/headless/User.h"
 #include "shared/ModuleLanguage.h"
+#include "skins/SkinFiles.h"
 
 using namespace quillo;
 using quillo::headless::User;
@@ -66,18 +65,6 @@ struct Program {
         dialog.setTag(address);
         return dialog;
     }
-    // Saves the design of the designed page kAddress under the name, through its window's menu.
-    void saveFromDesignWindow(const std::string& name) {
-        MorphingEnabled = true;
-        frmMBrowser& window = runtime::app().newForm<frmMBrowser>();
-        window.setTag(kAddress);
-        window.MorphFromPage(quillo::testing::ShapedDesign(), kAddress);
-        harness.advance(500);
-        harness.backend().answerMenu("Save Design");
-        User::mouseDown(window, runtime::vbRightButton, 0, 0);
-        User::type(runtime::form<frmSaveDesign>().Text1, name);
-        User::click(runtime::form<frmSaveDesign>().cmdSave);
-    }
     // Keeps a design without pictures for kAddress, every element at 1, 2, 3, 4 pixels.
     void cacheDesign() {
         std::string text;
@@ -94,13 +81,6 @@ struct Program {
         std::ofstream(folder + "/a.htmScriptIndex.dat", std::ios::binary) << text;
     }
 };
-
-std::vector<std::string> Listed(const runtime::ListBox& list) {
-    std::vector<std::string> shown;
-    for (int i = 0; i < list.ListCount(); ++i)
-        shown.push_back(list.List(i));
-    return shown;
-}
 
 }  // namespace
 
@@ -185,7 +165,7 @@ TEST(LoadDesign, ListsTheNamesInFileOrderAndRemovesEveryLineOfTheChosenOneStayin
         User::click(dialog.cmdDelete);
         User::click(dialog.cmdLoad);
         EXPECT_EQ(program.list(), c.after) << c.before;
-        EXPECT_EQ(Listed(dialog.lstView), c.shown) << c.before;
+        EXPECT_EQ(skintest::listEntries(dialog.lstView), c.shown) << c.before;
         EXPECT_TRUE(program.isOpen<frmLoadDesign>() && program.designWindows().empty());
     }
 }
@@ -204,13 +184,13 @@ TEST(LoadDesign, ARemovalTakesTheEntryFromTheListAsItStandsThenAndShowsThatList)
         Program program("a~1\r\nb~2\r\n");
         frmLoadDesign& dialog = runtime::form<frmLoadDesign>();
         // The dialog stays open meanwhile.
-        c.meanwhile.empty() ? program.saveFromDesignWindow("kite")
+        c.meanwhile.empty() ? User::type(program.saveDialog(kAddress, {}).Text1, "kite\r")
                             : program.harness.writeFile(kList, c.meanwhile);
         User::clickEntry(dialog.lstView, 0);
         ASSERT_EQ(dialog.lstView.Text(), "a");
         User::click(dialog.cmdDelete);
         EXPECT_EQ(program.list(), c.after) << c.meanwhile;
-        EXPECT_EQ(Listed(dialog.lstView), c.shown) << c.meanwhile;
+        EXPECT_EQ(skintest::listEntries(dialog.lstView), c.shown) << c.meanwhile;
         EXPECT_TRUE(program.isOpen<frmLoadDesign>() && program.messages().empty());
     }
 }

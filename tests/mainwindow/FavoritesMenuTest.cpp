@@ -101,10 +101,10 @@ TEST(FavoritesMenu, ListsAFavoriteSavedWithoutANameAndFoldersWhoseNamesBeginWith
 TEST(FavoritesMenu, ListsNoFileThatTheProgramWasWritingWhenItsRunEndedOrIsWritingNow) {
     WithFavorites program;
     for (const std::string& name :
-         {NewFileName(EndedProcess(), 1), NewFileName(getppid(), 2),
-          "Games/" + NewFileName(EndedProcess(), 3), std::string("Games/Chess.url"),
-          std::string(".quillo-4-5.url"), std::string("Zoo.url")})
-        program.file(name, Shortcut("http://left.example/"));
+         std::vector<std::string>{NewFileName(EndedProcess(), 1), NewFileName(getppid(), 2),
+                                  "Games/" + NewFileName(EndedProcess(), 3), "Games/Chess.url",
+                                  ".quillo-4-5.url", "Zoo.url"})
+        program.file(name);
     EXPECT_EQ(program.open(), kCommands + ", Games[Chess], .quillo-4-5, Zoo");
 }
 

@@ -357,50 +357,26 @@ TEST(PopUps, APopUpOfTheSidePaneOpensInTheMainPage) {
     EXPECT_TRUE(program.starts().empty());
 }
 
-namespace {
-
-const std::string kAdultPage = "http://www.adults.test/";
-
-// A page that says what it is in its own text and also holds one harmless frame; it completes
-// loadMs after it turned interactive.
-void addAdultPageWithAHarmlessFrame(HeadlessWeb& web, const std::string& address, int loadMs) {
-    web.addHtml(address,
-                "<body><p>This site has adult content only.</p>"
-                "<iframe src='http://www.adults.test/kittens.htm'></iframe></body>")
-        .loadMs = loadMs;
-    web.addHtml("http://www.adults.test/kittens.htm", "<body><p>Kittens at play</p></body>");
-}
-
-// A design window of its own page, shown.
-frmMBrowser& shownDesignWindow(Program& program) {
-    const std::string designPage = "http://www.design.test/kids/a.htm";
-    program.web().addHtml(designPage, "<body>Shapes</body>");
-    MorphingEnabled = true;
-    auto& window = app().newForm<frmMBrowser>();
-    window.setTag(designPage);
-    window.MorphFromPage(ShapedDesign(), designPage);
-    program.advance(500);
-    program.advance(0);
-    return window;
-}
-
-}  // namespace
-
 TEST(PageFilter, APageWhoseOwnTextIsForbiddenIsBlockedInEveryWindowThoughItHoldsAHarmlessFrame) {
     // Judged as the page completes, or by the poll of a page that takes long to complete.
     struct Case {
-        const char* window;
+        std::string window;
         int loadMs;
     };
-    for (Case c : std::vector<Case>{
+    for (const Case& c : std::vector<Case>{
              {"main", 0}, {"main", 99999}, {"design", 0}, {"design", 99999}, {"pop-up", 0}}) {
-        SCOPED_TRACE(std::string(c.window) + " " + std::to_string(c.loadMs));
+        SCOPED_TRACE(c.window + " " + std::to_string(c.loadMs));
         Program program;
         form1& main = program.start();
-        const std::string window = c.window;
-        if (window == "pop-up") {
-            addAdultPageWithAHarmlessFrame(program.web(), "about:blank", c.loadMs);
-            ASSERT_TRUE(EngineOf(main.WebBrowser2).openNewWindow("about:blank"));
+        const std::string page = c.window == "pop-up" ? "about:blank" : "http://www.adults.test/";
+        program.web()
+            .addHtml(page,
+                     "<body><p>This site has adult content only.</p>"
+                     "<iframe src='http://www.adults.test/kittens.htm'></iframe></body>")
+            .loadMs = c.loadMs;
+        program.web().addHtml("http://www.adults.test/kittens.htm", "<body>Kittens at play</body>");
+        if (c.window == "pop-up") {
+            ASSERT_TRUE(EngineOf(main.WebBrowser2).openNewWindow(page));
             program.advance(0);
             auto& popUp = *app().loadedForm<FormBabyBrowser>();
             EXPECT_FALSE(popUp.Visible());
@@ -409,13 +385,21 @@ TEST(PageFilter, APageWhoseOwnTextIsForbiddenIsBlockedInEveryWindowThoughItHolds
             EXPECT_FALSE(IsForbiddenText(text));
             continue;
         }
-        addAdultPageWithAHarmlessFrame(program.web(), kAdultPage, c.loadMs);
-        runtime::WebBrowser& browser =
-            window == "main" ? main.WebBrowser2 : shownDesignWindow(program).webView;
-        browser.Navigate(kAdultPage);
+        runtime::WebBrowser* browser = &main.WebBrowser2;
+        if (c.window == "design") {
+            const std::string designPage = "http://www.design.test/kids/a.htm";
+            program.web().addHtml(designPage, "<body>Shapes</body>");
+            MorphingEnabled = true;
+            auto& window = app().newForm<frmMBrowser>();
+            window.setTag(designPage);
+            window.MorphFromPage(ShapedDesign(), designPage);
+            program.advance(500);
+            browser = &window.webView;
+        }
+        browser->Navigate(page);
         program.advance(0);
         program.advance(1000);
         program.advance(0);
-        EXPECT_EQ(browser.LocationURL(), kBlockedAddress);
+        EXPECT_EQ(browser->LocationURL(), kBlockedAddress);
     }
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include <filesystem>
-#include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -256,15 +256,11 @@ TEST(StartUp, FillsALongHistoryAndLongSkinListsWritingEachEntryOncePerFill) {
     ASSERT_EQ(program.main().ComboURL.ListCount(), kEntries);
     EXPECT_EQ(program.main().ComboURL.List(kEntries - 1), "www.site9999.test");
     // The save-as window's list is filled again by each skin window that loads.
-    struct List {
-        const char* name;
-        int fills;
-    };
     const auto& written = program.backend().rowsWritten;
-    for (List list : {List{"form1.ComboURL", 1}, List{"FormLoading.ListSkins", 1},
-                      List{"FormSaveAs.ListSkins", 3}}) {
-        ASSERT_TRUE(written.count(list.name)) << list.name;
-        EXPECT_LE(written.at(list.name), list.fills * kEntries) << list.name;
+    for (const auto& [list, fills] : std::map<std::string, int>{
+             {"form1.ComboURL", 1}, {"FormLoading.ListSkins", 1}, {"FormSaveAs.ListSkins", 3}}) {
+        ASSERT_TRUE(written.count(list)) << list;
+        EXPECT_LE(written.at(list), fills * kEntries) << list;
     }
 }
 

@@ -9,25 +9,17 @@
 #include "runtime/headless/Harness.h"
 
 using namespace quillo::runtime;
+using namespace quillo::testing;
 using quillo::headless::Harness;
 
 namespace {
 
-using LongLists = quillo::testing::LongListForm;
-using quillo::testing::EntryKey;
-using quillo::testing::EntryText;
-constexpr int kEntries = quillo::testing::kLongList;
-
-// One way of filling a list with entries 0 to n - 1, top to bottom, and emptying it again.
-struct Filling {
-    const char* what;
-    const char* control;                            // as the peer names it
-    std::function<void(LongLists&, int i)> add;     // i from 0 up
-    std::function<void(LongLists&, int i)> remove;  // i from 0 up
-};
+using L = LongListForm;
+using Step = std::function<void(L&, int i)>;
+constexpr int n = kLongList;
 
 // The list's texts top to bottom; a tree's top-level nodes, or the children of "MN".
-std::vector<std::string> Shown(LongLists& f, const std::string& control) {
+std::vector<std::string> Shown(L& f, const std::string& control) {
     std::vector<std::string> texts;
     for (int i = 0; control == "Combo1" && i < f.Combo1.ListCount(); ++i)
         texts.push_back(f.Combo1.List(i));
@@ -41,82 +33,70 @@ std::vector<std::string> Shown(LongLists& f, const std::string& control) {
     return texts;
 }
 
-std::vector<Filling> Fillings() {
-    const int n = kEntries;
-    return {
-        {"combo box, each entry last", "Combo1",
-         [](LongLists& f, int i) { f.Combo1.AddItem(EntryText(i)); },
-         [](LongLists& f, int) { f.Combo1.RemoveItem(0); }},
-        {"combo box, each entry first", "Combo1",
-         [n](LongLists& f, int i) { f.Combo1.AddItem(EntryText(n - 1 - i), 0); },
-         [](LongLists& f, int) { f.Combo1.RemoveItem(f.Combo1.ListCount() - 1); }},
-        {"sorted list box, entries coming last first", "List1",
-         [n](LongLists& f, int i) {
-             if (i == 0) f.List1.setSorted(true);
-             f.List1.AddItem(EntryText(n - 1 - i));
-         },
-         [](LongLists& f, int) { f.List1.RemoveItem(0); }},
-        {"list view", "LV",
-         [](LongLists& f, int i) { f.LV.ListItems.Add(EntryKey(i), EntryText(i)); },
-         [](LongLists& f, int i) { f.LV.ListItems.Remove(EntryKey(i)); }},
-        {"tree, top-level nodes", "TV",
-         [](LongLists& f, int i) { f.TV.Nodes.Add("", tvwLast, EntryKey(i), EntryText(i)); },
-         [](LongLists& f, int i) { f.TV.Nodes.Remove(EntryKey(i)); }},
-        {"tree, children of one node", "TV",
-         [](LongLists& f, int i) {
-             if (i == 0) f.TV.Nodes.Add("", tvwLast, "MN", "Favorites");
-             f.TV.Nodes.Add("MN", tvwChild, EntryKey(i), EntryText(i));
-         },
-         [n](LongLists& f, int i) { f.TV.Nodes.Remove(EntryKey(n - 1 - i)); }},
-        {"tree, each node after the one before", "TV",
-         [](LongLists& f, int i) {
-             f.TV.Nodes.Add(i == 0 ? "" : EntryKey(i - 1), i == 0 ? tvwLast : tvwNext, EntryKey(i),
-                            EntryText(i));
-         },
-         [n](LongLists& f, int i) { f.TV.Nodes.Remove(EntryKey(n - 1 - i)); }},
-        {"sorted tree, nodes coming last first", "TV",
-         [n](LongLists& f, int i) {
-             if (i == 0) f.TV.setSorted(true);
-             f.TV.Nodes.Add("", tvwLast, EntryKey(i), EntryText(n - 1 - i));
-         },
-         [](LongLists& f, int i) { f.TV.Nodes.Remove(EntryKey(i)); }},
-    };
-}
-
-// Runs step for i from 0 to n - 1 and returns the rows the control's peer wrote meanwhile. It
-// stops once they pass twice the steps: a list that is written again for every entry would
-// take minutes here.
-long RowsWrittenBy(Harness& harness, const std::string& control, int n,
-                   const std::function<void(int)>& step) {
-    long& rows = harness.backend().rowsWritten[control];
-    const long before = rows;
-    for (int i = 0; i < n && rows - before <= 2L * n; ++i)
-        step(i);
-    return rows - before;
-}
-
-// Fills the list, checks it, and empties it again (a failed check ends this one list's run).
-void FillAndEmpty(const Filling& filling) {
-    Harness harness;
-    auto& form = app().form<LongLists>();
-    const std::string control = "LongLists." + std::string(filling.control);
-    // One row more where the entries go under a node of their own.
-    EXPECT_LE(RowsWrittenBy(harness, control, kEntries, [&](int i) { filling.add(form, i); }),
-              kEntries + 1);
-    std::vector<std::string> entries;
-    for (int i = 0; i < kEntries; ++i)
-        entries.push_back(EntryText(i));
-    EXPECT_EQ(Shown(form, filling.control), entries);
-    EXPECT_LE(RowsWrittenBy(harness, control, kEntries, [&](int i) { filling.remove(form, i); }),
-              kEntries);
-    EXPECT_TRUE(Shown(form, filling.control).empty());
-}
-
 }  // namespace
 
 TEST(LongLists, FillAndEmptyWritingEachEntrysRowOnce) {
-    for (const Filling& filling : Fillings()) {
-        SCOPED_TRACE(filling.what);
-        FillAndEmpty(filling);
+    struct Case {
+        const char *what, *control;
+        Step add, remove;  // entries 0 to n - 1, top to bottom, and back out
+    };
+    const Step removeNode = [](L& f, int i) { f.TV.Nodes.Remove(EntryKey(i)); };
+    const Step removeLastNode = [](L& f, int i) { f.TV.Nodes.Remove(EntryKey(n - 1 - i)); };
+    const Case cases[] = {
+        {"combo box, each entry last", "Combo1",
+         [](L& f, int i) { f.Combo1.AddItem(EntryText(i)); },
+         [](L& f, int) { f.Combo1.RemoveItem(0); }},
+        {"combo box, each entry first", "Combo1",
+         [](L& f, int i) { f.Combo1.AddItem(EntryText(n - 1 - i), 0); },
+         [](L& f, int) { f.Combo1.RemoveItem(f.Combo1.ListCount() - 1); }},
+        {"sorted list box, entries coming last first", "List1",
+         [](L& f, int i) {
+             if (i == 0) f.List1.setSorted(true);
+             f.List1.AddItem(EntryText(n - 1 - i));
+         },
+         [](L& f, int) { f.List1.RemoveItem(0); }},
+        {"list view", "LV", [](L& f, int i) { f.LV.ListItems.Add(EntryKey(i), EntryText(i)); },
+         [](L& f, int i) { f.LV.ListItems.Remove(EntryKey(i)); }},
+        {"tree, top-level nodes", "TV",
+         [](L& f, int i) { f.TV.Nodes.Add("", tvwLast, EntryKey(i), EntryText(i)); }, removeNode},
+        {"tree, children of one node", "TV",
+         [](L& f, int i) {
+             if (i == 0) f.TV.Nodes.Add("", tvwLast, "MN", "Favorites");
+             f.TV.Nodes.Add("MN", tvwChild, EntryKey(i), EntryText(i));
+         },
+         removeLastNode},
+        {"tree, each node after the one before", "TV",
+         [](L& f, int i) {
+             f.TV.Nodes.Add(i == 0 ? "" : EntryKey(i - 1), i == 0 ? tvwLast : tvwNext, EntryKey(i),
+                            EntryText(i));
+         },
+         removeLastNode},
+        {"sorted tree, nodes coming last first", "TV",
+         [](L& f, int i) {
+             if (i == 0) f.TV.setSorted(true);
+             f.TV.Nodes.Add("", tvwLast, EntryKey(i), EntryText(n - 1 - i));
+         },
+         removeNode},
+    };
+    std::vector<std::string> entries;
+    for (int i = 0; i < n; ++i)
+        entries.push_back(EntryText(i));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Harness harness;
+        auto& form = app().form<L>();
+        long& rows = harness.backend().rowsWritten["LongLists." + std::string(c.control)];
+        // The rows the peer wrote in a pass; it stops once they pass twice the steps, as a list
+        // written again for every entry would take minutes here.
+        auto rowsBy = [&](const Step& step) {
+            const long before = rows;
+            for (int i = 0; i < n && rows - before <= 2L * n; ++i)
+                step(form, i);
+            return rows - before;
+        };
+        EXPECT_LE(rowsBy(c.add), n + 1);  // one more where the entries go under a node
+        EXPECT_EQ(Shown(form, c.control), entries);
+        EXPECT_LE(rowsBy(c.remove), n);
+        EXPECT_TRUE(Shown(form, c.control).empty());
     }
 }

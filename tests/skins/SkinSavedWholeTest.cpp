@@ -2,10 +2,8 @@
 // saved and the user is told.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <functional>
-#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -14,13 +12,11 @@
 #include "runtime/headless/FileFaults.h"
 #include "shared/FormMessageBox.h"
 #include "shared/ModuleFucns.h"
-#include "shared/ModuleLanguage.h"
 #include "skins/FormDesignEdit.h"
 #include "skins/FormLoading.h"
 #include "skins/FormSaveAs.h"
 #include "skins/SkinFiles.h"
 
-using namespace skintest;
 using namespace quillo;
 using quillo::headless::User;
 using quillo::runtime::form;
@@ -28,173 +24,136 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The program, started in the skin Sea, with each message box answered by the next word given
-// and its text kept.
-class SavedWhole : public ::testing::Test {
-  protected:
-    void startInSea() {
-        run_.reset();
-        run_ = std::make_unique<quillo::testing::Program>();
-        harness().layAssets(QUILLO_ASSETS_DIR);
-        harness().writeFile("skinlib.txt", "Quillo\x02Sea\x02\r\n");
-        harness().writeFile("rn418.ini", "<Sea>\r\n");
-        writeSkin(harness(), "Sea", fieldsOf());
-        messages.clear();
-        run_->start();
-    }
-    void restart() {
-        run_->main().Unload();
-        run_->start();
-    }
-    headless::Harness& harness() { return run_->harness; }
-    form1& main() { return run_->main(); }
-    std::string skins() { return harness().path("skins/"); }
+const std::string kSaveFailed = "Sorry, that skin could not be saved.";
 
+// The program started in the skin Sea, each message box answered by the next word given and its
+// text kept.
+struct InSea : quillo::testing::Program {
+    InSea() {
+        harness.layAssets(QUILLO_ASSETS_DIR);
+        harness.writeFile("skinlib.txt", "Quillo\x02Sea\x02\r\n");
+        harness.writeFile("rn418.ini", "<Sea>\r\n");
+        skintest::writeSkin(harness, "Sea", skintest::fieldsOf());
+        start();
+    }
     void answer(const std::vector<std::string>& words) {
         for (const std::string& word : words)
-            run_->backend().answerModal("FormMessageBox", [this, word](runtime::Form& shown) {
+            backend().answerModal("FormMessageBox", [this, word](runtime::Form& shown) {
                 messages.push_back(static_cast<FormMessageBox&>(shown).Label1.Caption());
                 User::click(*shown.findControl("Label" + word));
             });
     }
-    void saveAs(const std::string& name, const std::vector<std::string>& answers) {
-        form<FormSaveAs>().TextBoxSkinName.setText(name);
+    // Through the save-as window, or with the editor's own save button.
+    void save(const std::string& name, const std::vector<std::string>& answers,
+              bool inEditor = false) {
+        auto& editor = form<FormDesignEdit>();
+        (inEditor ? editor.TextBoxSkinName : form<FormSaveAs>().TextBoxSkinName).setText(name);
         answer(answers);
-        User::click(form<FormSaveAs>().Picture1(0));
+        User::click(inEditor ? editor.Picture1(8) : form<FormSaveAs>().Picture1(0));
     }
-    void saveInEditor(const std::string& name, const std::vector<std::string>& answers) {
-        form<FormDesignEdit>().TextBoxSkinName.setText(name);
-        answer(answers);
-        User::click(form<FormDesignEdit>().Picture1(8));
+    // Chooses the manager's second skin, types the new name if given, and clicks the button.
+    void manage(const std::string& skin, int button, const std::string& newName = "") {
+        User::clickEntry(form<FormLoading>().ListSkins, 1);
+        ASSERT_EQ(form<FormLoading>().ListSkins.Text(), skin);
+        if (!newName.empty()) form<FormLoading>().TextBoxSkinName.setText(newName);
+        User::click(form<FormLoading>().Picture1(button));
     }
-    void chooseInManager(const std::string& name) {
-        const auto names = listEntries(form<FormLoading>().ListSkins);
-        const auto found = std::find(names.begin(), names.end(), name);
-        ASSERT_NE(found, names.end()) << name;
-        User::clickEntry(form<FormLoading>().ListSkins, static_cast<int>(found - names.begin()));
-    }
-    void loadInManager(const std::string& name) {
-        chooseInManager(name);
-        User::click(form<FormLoading>().Picture1(0));
-    }
-
-    // The skin folders, each holding its descriptor and every file that names.
+    // The skin folders, each marked unless it holds its descriptor and every file that names.
     std::set<std::string> wholeSkins() {
         std::set<std::string> whole;
-        for (const auto& entry : fs::directory_iterator(skins())) {
-            const std::string name = entry.path().filename().string();
-            const std::string folder = skins() + name + "/";
-            const auto fields =
-                ExtractAll("<", ">", "Insensitive", "Exclusive", "Closest",
-                           harness().readFile("skins/" + name + "/" + name + ".tz3"));
+        for (const auto& folder : fs::directory_iterator(harness.path("skins"))) {
+            const std::string name = folder.path().filename().string();
+            const auto fields = ExtractAll("<", ">", "Insensitive", "Exclusive", "Closest",
+                                           harness.readFile("skins/" + name + "/" + name + ".tz3"));
             bool complete = fields.size() == 22;
             for (std::size_t field = 3; complete && field < 21; ++field)
-                complete = fs::is_regular_file(folder + fields[field]);
+                complete = fs::is_regular_file(folder.path() / fields[field]);
             whole.insert(complete ? name : name + " (incomplete)");
         }
         return whole;
     }
-    // The main window's buttons and strips whose Tags name no file.
-    std::vector<std::string> undressed() {
-        std::vector<std::string> bare;
-        for (const auto* names : {&kButtonNames, &kStripNames})
-            for (const std::string& name : *names)
-                if (!fs::is_regular_file(main().findControl(name)->Tag())) bare.push_back(name);
-        return bare;
-    }
-
-    std::unique_ptr<quillo::testing::Program> run_;
     std::vector<std::string> messages;
 };
 
-const std::string kSaveSea = "Save your skin as Sea?";
-const std::string kSaveSky = "Save your skin as Sky?";
-
 }  // namespace
 
-TEST_F(SavedWhole, ASaveOverTheSkinInUseThatCannotFinishSaysSoAndWhatComesNextFindsItWhole) {
+TEST(SavedWhole, ASaveOverTheSkinInUseThatCannotFinishSaysSoAndWhatComesNextFindsItWhole) {
     struct Case {
-        std::string next;
-        std::function<void()> step;
+        const char* next;
+        std::function<void(InSea&)> step;
         std::set<std::string> skinsAfter;
-        std::vector<std::string> messagesAfter;
+        std::string saidAfter;
     };
+    const std::set<std::string> withSky{"Quillo", "Sea", "Sky"};
+    const std::string saveSky = "Save your skin as Sky?";
     const Case cases[] = {
-        {"save as", [&] { saveAs("Sky", {"YES"}); }, {"Quillo", "Sea", "Sky"}, {kSaveSky}},
-        {"editor's save",
-         [&] { saveInEditor("Sky", {"YES"}); },
-         {"Quillo", "Sea", "Sky"},
-         {kSaveSky}},
+        {"save as", [](InSea& p) { p.save("Sky", {"YES"}); }, withSky, saveSky},
+        {"editor's save", [](InSea& p) { p.save("Sky", {"YES"}, true); }, withSky, saveSky},
         {"save as after a restart",
-         [&] {
-             restart();
-             saveAs("Sky", {"YES"});
+         [](InSea& p) {
+             p.main().Unload();
+             p.start();
+             p.save("Sky", {"YES"});
          },
-         {"Quillo", "Sea", "Sky"},
-         {kSaveSky}},
-        {"load", [&] { loadInManager("Sea"); }, {"Quillo", "Sea"}, {}},
+         withSky, saveSky},
+        {"load", [](InSea& p) { p.manage("Sea", 0); }, {"Quillo", "Sea"}, ""},
         {"rename, then load",
-         [&] {
-             chooseInManager("Sea");
-             form<FormLoading>().TextBoxSkinName.setText("Ocean");
-             answer({"YES"});
-             User::click(form<FormLoading>().Picture1(4));
-             loadInManager("Ocean");
+         [](InSea& p) {
+             p.answer({"YES"});
+             p.manage("Sea", 4, "Ocean");
+             p.manage("Ocean", 0);
          },
          {"Quillo", "Ocean"},
-         {"Rename Sea to Ocean?"}},
+         "Rename Sea to Ocean?"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.next);
-        startInSea();
+        InSea program;
         {
             headless::FileFaults faults;
             // Neither the new folder nor the old one can take the name Sea.
             faults.failRenames(
                 [](const std::string&, const std::string& to) { return to.ends_with("/Sea"); });
-            saveAs("Sea", {"YES", "OK"});
+            program.save("Sea", {"YES", "OK"});
         }
-        ASSERT_FALSE(fs::exists(skins() + "Sea"));
-        c.step();
-
-        std::vector<std::string> said{kSaveSea, MsgSaveFailed};
-        said.insert(said.end(), c.messagesAfter.begin(), c.messagesAfter.end());
-        EXPECT_EQ(messages, said);
-        EXPECT_EQ(wholeSkins(), c.skinsAfter);
-        EXPECT_EQ(undressed(), std::vector<std::string>{});
+        ASSERT_FALSE(fs::exists(program.harness.path("skins/Sea")));
+        c.step(program);
+        std::vector<std::string> said{"Save your skin as Sea?", kSaveFailed};
+        if (!c.saidAfter.empty()) said.push_back(c.saidAfter);
+        EXPECT_EQ(program.messages, said);
+        EXPECT_EQ(program.wholeSkins(), c.skinsAfter);
+        std::vector<std::string> undressed;
+        for (const auto* names : {&skintest::kButtonNames, &skintest::kStripNames})
+            for (const std::string& name : *names)
+                if (!fs::is_regular_file(program.main().findControl(name)->Tag()))
+                    undressed.push_back(name);
+        EXPECT_EQ(undressed, std::vector<std::string>{});
     }
-    EXPECT_EQ(MsgSaveFailed, "Sorry, that skin could not be saved.");
 }
 
-TEST_F(SavedWhole, ASaveWhoseDroppedPictureIsGoneWritesNothingSwitchesNothingAndSaysSo) {
-    struct Case {
-        std::string target;
-        bool inEditor;
-        std::string name;
-    };
-    const Case cases[] = {{"PictureHome", false, "Mine"}, {"PictureBottomCenter", true, "Sea"}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.target);
-        startInSea();
-        const std::string dropped = harness().path("drops/sun.gif");
-        harness().writeFile("drops/sun.gif", gif(12, 7));
-        ASSERT_TRUE(User::dropFiles(*main().findControl(c.target), {dropped}));
-        fs::remove(dropped);
-        const std::string sea = harness().readFile("skins/Sea/Sea.tz3");
-        const auto seaFiles = std::distance(fs::directory_iterator(skins() + "Sea"), {});
+TEST(SavedWhole, ASaveWhoseDroppedPictureIsGoneWritesNothingSwitchesNothingAndSaysSo) {
+    for (bool inEditor : {false, true}) {
+        SCOPED_TRACE(inEditor);
+        InSea program;
+        auto& harness = program.harness;
+        harness.writeFile("drops/sun.gif", skintest::gif(12, 7));
+        ASSERT_TRUE(User::dropFiles(
+            *program.main().findControl(inEditor ? "PictureBottomCenter" : "PictureHome"),
+            {harness.path("drops/sun.gif")}));
+        fs::remove(harness.path("drops/sun.gif"));
+        const std::string sea = harness.readFile("skins/Sea/Sea.tz3");
+        const auto seaFiles = std::distance(fs::directory_iterator(harness.path("skins/Sea")), {});
 
-        if (c.inEditor)
-            saveInEditor(c.name, {"YES", "OK"});
-        else
-            saveAs(c.name, {"YES", "OK"});
-        EXPECT_EQ(messages,
-                  (std::vector<std::string>{"Save your skin as " + c.name + "?", MsgSaveFailed}));
-        EXPECT_EQ(wholeSkins(), (std::set<std::string>{"Quillo", "Sea"}));
-        EXPECT_EQ(harness().readFile("skins/Sea/Sea.tz3"), sea);
-        EXPECT_EQ(std::distance(fs::directory_iterator(skins() + "Sea"), {}), seaFiles);
-        EXPECT_EQ(harness().readFile("skinlib.txt") + harness().readFile("rn418.ini"),
+        const std::string name = inEditor ? "Sea" : "Mine";
+        program.save(name, {"YES", "OK"}, inEditor);
+        EXPECT_EQ(program.messages,
+                  (std::vector<std::string>{"Save your skin as " + name + "?", kSaveFailed}));
+        EXPECT_EQ(program.wholeSkins(), (std::set<std::string>{"Quillo", "Sea"}));
+        EXPECT_EQ(harness.readFile("skins/Sea/Sea.tz3"), sea);
+        EXPECT_EQ(std::distance(fs::directory_iterator(harness.path("skins/Sea")), {}), seaFiles);
+        EXPECT_EQ(harness.readFile("skinlib.txt") + harness.readFile("rn418.ini"),
                   "Quillo\x02Sea\x02\r\n<Sea>\r\n");
-        EXPECT_EQ(listEntries(form<FormSaveAs>().ListSkins),
+        EXPECT_EQ(skintest::listEntries(form<FormSaveAs>().ListSkins),
                   (std::vector<std::string>{"Quillo", "Sea"}));
     }
 }
