@@ -153,10 +153,8 @@ TEST_F(DragAndDrop, ABitmapDroppedFromAnotherProgramDressesAButtonOrJoinsTheLibr
 }
 
 TEST_F(DragAndDrop, APictureFromAPageOfAnotherCopyDressesNothingThatTheSameFileFromElsewhereDoes) {
-    // What another copy of the program offers for a picture dragged out of its page: the file
-    // its engine wrote, the picture's markup, no text and its page's own data, the program's
-    // mark among them.
-    const std::string file = writeBitmap(Qt::blue);
+    // Another copy's page offers the file its engine wrote, the picture's markup, no text and
+    // the page's own data, the program's mark among them.
     QMimeData fromPage;
     fromPage.setData("chromium/x-web-custom-data",
                      QByteArray::fromHex("4c000000010000001e0000006100700070006c0069006300610074"
@@ -164,14 +162,14 @@ TEST_F(DragAndDrop, APictureFromAPageOfAnotherCopyDressesNothingThatTheSameFileF
                                          "70006100670065002d0064007200610067000100000031000000"));
     fromPage.setHtml("<img src=\"http://127.0.0.1:40609/blue.bmp\">");
     fromPage.setText("");
+    const std::string file = writeBitmap(Qt::blue);
     fromPage.setUrls({QUrl::fromLocalFile(QString::fromStdString(file))});
     const std::string back = main->PictureBack.Tag();
     EXPECT_FALSE(drop(widgetOf(main->PictureBack), fromPage));
     EXPECT_FALSE(drop(widgetOf(editor->PictureImageBox), fromPage));
     EXPECT_EQ(main->PictureBack.Tag(), back);
     EXPECT_EQ(editor->LibraryText, "");
-    // The same file from a file manager.
-    EXPECT_TRUE(dropFiles(widgetOf(main->PictureBack), fromPage.urls()));
+    EXPECT_TRUE(dropFiles(widgetOf(main->PictureBack), fromPage.urls()));  // from a file manager
     EXPECT_EQ(main->PictureBack.Tag(), file);
 }
 

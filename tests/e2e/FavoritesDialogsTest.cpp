@@ -1,8 +1,9 @@
-// The add-favorite and organize-favorites dialogs on the Qt window system, worked with clicks and
-// keys on their widgets as a user works them.
+// The add-favorite and organize-favorites dialogs on Qt, worked with clicks and keys on their
+// widgets as a user works them.
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "QtFixture.h"
@@ -35,14 +37,6 @@ class FavoritesDialogs : public QtFixture {
     }
 
     static fs::path root() { return WindowsDir + "/Favorites"; }
-    // Zoo with Lion, Tiger and the folder Birds; nothing else.
-    static void layFavorites() {
-        fs::remove_all(root());
-        for (const char* favorite : {"Zoo/Lion.url", "Zoo/Tiger.url", "Zoo/Birds/Owl.url"}) {
-            fs::create_directories((root() / favorite).parent_path());
-            std::ofstream(root() / favorite) << "[InternetShortcut]\r\nURL=http://zoo/\r\n";
-        }
-    }
     static Names onDisk() {
         Names found;
         for (const auto& entry : fs::recursive_directory_iterator(root()))
@@ -50,10 +44,15 @@ class FavoritesDialogs : public QtFixture {
         std::sort(found.begin(), found.end());
         return found;
     }
-    // The dialog laid on fresh favorites, shown and given the focus.
+    // The dialog shown with the focus over favorites of nothing but Zoo, which holds Lion, Tiger
+    // and the folder Birds.
     template <class Dialog>
     static Dialog& open() {
-        layFavorites();
+        fs::remove_all(root());
+        for (const char* favorite : {"Zoo/Lion.url", "Zoo/Tiger.url", "Zoo/Birds/Owl.url"}) {
+            fs::create_directories((root() / favorite).parent_path());
+            std::ofstream(root() / favorite) << "[InternetShortcut]\r\nURL=http://zoo/\r\n";
+        }
         Dialog& dialog = form<Dialog>();
         dialog.Show();
         // A window manager gives the window the focus a moment after it shows.
@@ -64,20 +63,23 @@ class FavoritesDialogs : public QtFixture {
     static QAbstractItemView* rowsOf(const runtime::Control& control) {
         return widgetOf(control)->findChild<QAbstractItemView*>();
     }
-    // A click that never makes a double click with the one before.
-    static void click(QWidget* on, QPoint at) {
+    // A click on a button, or on a row of a list or tree, that never makes a double click with
+    // the one before.
+    static void click(const runtime::Control& control, const QString& row = {}) {
+        QWidget* on = widgetOf(control);
+        QPoint at(5, 5);
+        if (!row.isEmpty()) {
+            QAbstractItemView* rows = rowsOf(control);
+            const QModelIndex found = rows->model()
+                                          ->match(rows->model()->index(0, 0), Qt::DisplayRole, row,
+                                                  1, Qt::MatchExactly | Qt::MatchRecursive)
+                                          .value(0);
+            ASSERT_TRUE(found.isValid()) << row.toStdString();
+            on = rows->viewport();
+            at = rows->visualRect(found).center();
+        }
         QTest::mouseClick(on, Qt::LeftButton, {}, at);
         QTest::qWait(QApplication::doubleClickInterval() + 50);
-    }
-    static void click(const runtime::Control& button) { click(widgetOf(button), QPoint(5, 5)); }
-    static void clickRow(const runtime::Control& control, const QString& text) {
-        QAbstractItemView* rows = rowsOf(control);
-        const QModelIndex found = rows->model()
-                                      ->match(rows->model()->index(0, 0), Qt::DisplayRole, text, 1,
-                                              Qt::MatchExactly | Qt::MatchRecursive)
-                                      .value(0);
-        ASSERT_TRUE(found.isValid()) << text.toStdString();
-        click(rows->viewport(), rows->visualRect(found).center());
     }
     static void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
     // Types over the whole text of the label edit that has the focus and ends it with Enter.
@@ -103,56 +105,51 @@ class FavoritesDialogs : public QtFixture {
 
 TEST_F(FavoritesDialogs, NewStartsNamingItsFolderWhereverTheFocusWas) {
     for (bool fromTheTree : {false, true}) {
+        SCOPED_TRACE(fromTheTree ? "from the tree" : "from the name");
         frmAddFavorite& dialog = open<frmAddFavorite>();
         dialog.txtFavoriteName.setText("Fish page");
         dialog.SelectName();
-        if (fromTheTree) clickRow(dialog.TV, "Favorites");
+        if (fromTheTree) click(dialog.TV, "Favorites");
         click(dialog.cmdNew);
         typeName("Fish");
-        EXPECT_EQ(onDisk().front(), "Fish") << "from the tree: " << fromTheTree;
-        EXPECT_FALSE(fs::exists(root() / "New Folder 1")) << "from the tree: " << fromTheTree;
+        EXPECT_EQ(onDisk().front(), "Fish");
+        EXPECT_FALSE(fs::exists(root() / "New Folder 1"));
         dialog.Unload();
     }
 }
 
 TEST_F(FavoritesDialogs,
        AfterTheListedFolderIsRenamedItsListActsOnItsFavoritesAndAfterADeleteOnNone) {
-    struct Case {
-        std::string button;  // pressed on Lion once Zoo is Jungle
-        std::string typed;
-        Names shown, after;
-    };
-    const Names birds = {"Jungle", "Jungle/Birds", "Jungle/Birds/Owl.url"};
-    const auto with = [&](Names more) {
-        more.insert(more.begin(), birds.begin(), birds.end());
-        std::sort(more.begin(), more.end());
-        return more;
-    };
-    for (const Case& c : std::vector<Case>{
-             {"Delete", "", {"Tiger"}, with({"Jungle/Tiger.url"})},
-             {"Rename", "Leo", {"Leo*", "Tiger"}, with({"Jungle/Leo.url", "Jungle/Tiger.url"})},
-             {"Move", "", {"Tiger"}, with({"Jungle/Tiger.url", "Lion.url"})}}) {
+    // A button pressed on Lion once Zoo is Jungle, the name then typed, the list shown and where
+    // Lion is left.
+    for (const auto& [button, typed, shown, lion] :
+         std::vector<std::tuple<std::string, std::string, Names, std::string>>{
+             {"Delete", "", {"Tiger"}, ""},
+             {"Rename", "Leo", {"Leo*", "Tiger"}, "Jungle/Leo.url"},
+             {"Move", "", {"Tiger"}, "Lion.url"}}) {
+        SCOPED_TRACE(button);
         frmOrganizeFavorite& dialog = open<frmOrganizeFavorite>();
-        clickRow(dialog.TV, "Zoo");
+        click(dialog.TV, "Zoo");
         click(dialog.cmdRename);
         typeName("Jungle");
-        clickRow(dialog.LV, "Lion");
-        if (c.button == "Move")
+        click(dialog.LV, "Lion");
+        if (button == "Move")
             whenShown<QWidget>(&context, [](QWidget&) {
-                clickRow(form<frmMoveFavorite>().TV, "Favorites");
+                click(form<frmMoveFavorite>().TV, "Favorites");
                 click(form<frmMoveFavorite>().cmdOK);
             });
-        click(c.button == "Delete"   ? dialog.cmdDelete
-              : c.button == "Rename" ? dialog.cmdRename
-                                     : dialog.cmdMove);
-        if (!c.typed.empty()) typeName(c.typed);
-        EXPECT_EQ(listed(dialog.LV), c.shown) << c.button;
-        EXPECT_EQ(onDisk(), c.after) << c.button;
+        click(*dialog.findControl("cmd" + button));
+        if (!typed.empty()) typeName(typed);
+        Names after{"Jungle", "Jungle/Birds", "Jungle/Birds/Owl.url", "Jungle/Tiger.url"};
+        if (!lion.empty()) after.push_back(lion);
+        std::sort(after.begin(), after.end());
+        EXPECT_EQ(listed(dialog.LV), shown);
+        EXPECT_EQ(onDisk(), after);
         dialog.Unload();
     }
 
     frmOrganizeFavorite& dialog = open<frmOrganizeFavorite>();
-    clickRow(dialog.TV, "Zoo");
+    click(dialog.TV, "Zoo");
     whenShown<QMessageBox>(&context,
                            [](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
     click(dialog.cmdDelete);
@@ -161,65 +158,46 @@ TEST_F(FavoritesDialogs,
 }
 
 TEST_F(FavoritesDialogs, ANameThatWouldShowAsNothingIsRefusedAndTheOldNameStays) {
-    struct Case {
-        bool folder;
-        std::string typed;
-    };
-    for (const Case& c : std::vector<Case>{{false, ""},
-                                           {false, "   "},
-                                           {false, "..."},
-                                           {false, " . "},
-                                           {true, ""},
-                                           {true, "..."},
-                                           {true, " . . "}}) {
-        const std::string what = (c.folder ? "folder [" : "favorite [") + c.typed + "]";
-        frmOrganizeFavorite& dialog = open<frmOrganizeFavorite>();
-        const Names before = onDisk();
-        clickRow(dialog.TV, "Zoo");
-        if (!c.folder) clickRow(dialog.LV, "Lion");
-        QString message;
-        whenShown<QMessageBox>(&context, [&](QMessageBox& box) {
-            message = box.text();
-            box.button(QMessageBox::Ok)->click();
-        });
-        click(dialog.cmdRename);
-        typeName(c.typed);
-        EXPECT_EQ(message, "Error") << what;
-        EXPECT_EQ(onDisk(), before) << what;
-        EXPECT_EQ(dialog.TV.Nodes("MN1")->Text(), "Zoo") << what;
-        EXPECT_EQ(listed(dialog.LV), (Names{c.folder ? "Lion" : "Lion*", "Tiger"})) << what;
-        dialog.Unload();
-    }
+    for (const bool folder : {false, true})
+        for (const std::string typed : {"", "   ", "...", " . . "}) {
+            SCOPED_TRACE((folder ? "folder [" : "favorite [") + typed + "]");
+            frmOrganizeFavorite& dialog = open<frmOrganizeFavorite>();
+            const Names before = onDisk();
+            click(dialog.TV, "Zoo");
+            if (!folder) click(dialog.LV, "Lion");
+            QString message;
+            whenShown<QMessageBox>(&context, [&](QMessageBox& box) {
+                message = box.text();
+                box.button(QMessageBox::Ok)->click();
+            });
+            click(dialog.cmdRename);
+            typeName(typed);
+            EXPECT_EQ(message, "Error");
+            EXPECT_EQ(onDisk(), before);
+            EXPECT_EQ(dialog.TV.Nodes("MN1")->Text(), "Zoo");
+            EXPECT_EQ(listed(dialog.LV), (Names{folder ? "Lion" : "Lion*", "Tiger"}));
+            dialog.Unload();
+        }
 }
 
 TEST_F(FavoritesDialogs, KeysInATreeOrListWithNothingChosenTakeItsFirstRowOrWithEndItsLast) {
-    struct Case {
-        const char* name;
-        Qt::Key key;
-        std::string node;     // chosen in the tree, which has the focus at first
-        Names listed;         // Zoo's list, reached with Tab, the chosen one marked "*"
-        std::string deleted;  // then by the Delete key
-    };
-    for (const Case& c :
-         std::vector<Case>{{"Down", Qt::Key_Down, "Favorites", {"Lion*", "Tiger"}, "Lion"},
-                           {"Up", Qt::Key_Up, "Favorites", {"Lion*", "Tiger"}, "Lion"},
-                           {"Home", Qt::Key_Home, "Favorites", {"Lion*", "Tiger"}, "Lion"},
-                           {"Space", Qt::Key_Space, "Favorites", {"Lion*", "Tiger"}, "Lion"},
-                           {"End", Qt::Key_End, "Zoo", {"Lion", "Tiger*"}, "Tiger"}}) {
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_Home, Qt::Key_Space, Qt::Key_End}) {
+        SCOPED_TRACE(QKeySequence(key).toString().toStdString());
+        const bool end = key == Qt::Key_End;
         frmOrganizeFavorite& dialog = open<frmOrganizeFavorite>();
         ASSERT_TRUE(waitFor([&] { return QApplication::focusWidget() == rowsOf(dialog.TV); }));
         ASSERT_EQ(dialog.TV.SelectedItem(), nullptr);
-        press(c.key);
+        press(key);
         const runtime::Node* chosen = dialog.TV.SelectedItem();
-        EXPECT_EQ(chosen ? chosen->Text() : "(none)", c.node) << c.name;
+        EXPECT_EQ(chosen ? chosen->Text() : "(none)", end ? "Zoo" : "Favorites");
 
-        clickRow(dialog.TV, "Zoo");
+        click(dialog.TV, "Zoo");
         press(Qt::Key_Tab);
-        ASSERT_EQ(QApplication::focusWidget(), rowsOf(dialog.LV)) << c.name;
-        press(c.key);
-        EXPECT_EQ(listed(dialog.LV), c.listed) << c.name;
+        ASSERT_EQ(QApplication::focusWidget(), rowsOf(dialog.LV));
+        press(key);
+        EXPECT_EQ(listed(dialog.LV), (end ? Names{"Lion", "Tiger*"} : Names{"Lion*", "Tiger"}));
         press(Qt::Key_Delete);
-        EXPECT_FALSE(fs::exists(root() / "Zoo" / (c.deleted + ".url"))) << c.name;
+        EXPECT_FALSE(fs::exists(root() / "Zoo" / (end ? "Tiger.url" : "Lion.url")));
         dialog.Unload();
     }
 }

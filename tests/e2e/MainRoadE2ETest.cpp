@@ -117,24 +117,23 @@ TEST_F(MainRoad, APageWhoseFrameHoldsAForbiddenPhraseGivesWayToTheBlockedPage) {
 
 TEST_F(MainRoad, APageSayingWhatItIsInItsOwnTextGivesWayToTheBlockedPageThoughItHoldsAFrame) {
     ::e2e::PageServer site;
-    site.add("/kittens.htm", "<html><body><p>Kittens at play</p></body></html>");
+    site.add("/kittens.htm", "<p>Kittens at play</p>");
     // Said in the page's own text, or in a shadow tree of it; the frame holds nothing amiss.
     site.add("/said.htm",
-             "<html><body><p>This site has adult content only.</p>"
-             "<iframe src='/kittens.htm'></iframe></body></html>");
+             "<p>This site has adult content only.</p><iframe src='/kittens.htm'></iframe>");
     site.add("/shadow.htm",
-             "<html><body><p id='h'></p><iframe src='/kittens.htm'></iframe><script>"
-             "document.getElementById('h').attachShadow({mode: 'open'}).innerHTML = "
-             "'This site has adult content only.';</script></body></html>");
+             "<p id='h'></p><iframe src='/kittens.htm'></iframe><script>document.getElementById("
+             "'h').attachShadow({mode: 'open'}).innerHTML = 'This site has adult content only.';"
+             "</script>");
     form1& main = start();
-    const std::string blocked = "http://www.quillo.example/blocked.htm";
+    const std::string kittens = site.url("/kittens.htm").toStdString();
     for (const char* path : {"/said.htm", "/shadow.htm"}) {
         SCOPED_TRACE(path);
-        ASSERT_TRUE(browse(main, site.url(path).toStdString(), blocked));
+        ASSERT_TRUE(
+            browse(main, site.url(path).toStdString(), "http://www.quillo.example/blocked.htm"));
         EXPECT_NE(GetPageText(main.WebBrowser2.Object()).find("Let us go somewhere else."),
                   std::string::npos);
-        ASSERT_TRUE(browse(main, site.url("/kittens.htm").toStdString(),
-                           site.url("/kittens.htm").toStdString()));
+        ASSERT_TRUE(browse(main, kittens, kittens));
     }
 }
 
@@ -336,30 +335,27 @@ TEST_F(MainRoad, ABlankPopUpWrittenByScriptShowsItsTextUnlessItHoldsAForbiddenPh
 TEST_F(MainRoad, ANavigationEndingWithoutAPageSaysItIsDoneAsALoadDoes) {
     ::e2e::PageServer site;
     site.addSilent("/never.htm");
-    enum class Stop { No, AtOnce, WhileLoading };
-    struct Case {
-        const char* name;
-        std::string typed;
-        Stop stop;
-    };
     form1& main = start();
     const std::string never = site.url("/never.htm").toStdString();
-    for (const Case& c : std::vector<Case>{{"refused", "htp://127.0.0.1/page.html", Stop::No},
-                                           {"stopped at once", never, Stop::AtOnce},
-                                           {"stopped while loading", never, Stop::WhileLoading}}) {
+    enum Stop { NotStopped, StoppedAtOnce, StoppedWhileLoading };
+    // One the engine refuses at once; one stopped before the request goes out, one after.
+    for (const auto& [typed, stop] :
+         std::vector<std::pair<std::string, Stop>>{{"htp://127.0.0.1/page.html", NotStopped},
+                                                   {never, StoppedAtOnce},
+                                                   {never, StoppedWhileLoading}}) {
+        SCOPED_TRACE(::testing::Message() << typed << ", stop " << stop);
         const int asked = site.requests("/never.htm");
-        main.ComboURL.setText(c.typed);
+        main.ComboURL.setText(typed);
         headless::User::type(main.ComboURL, "\r");
-        if (c.stop == Stop::WhileLoading) {
-            ASSERT_TRUE(::e2e::waitFor([&] { return site.requests("/never.htm") > asked; }))
-                << c.name;
+        if (stop == StoppedWhileLoading) {
+            ASSERT_TRUE(::e2e::waitFor([&] { return site.requests("/never.htm") > asked; }));
         }
-        if (c.stop != Stop::No)
+        if (stop != NotStopped)
             QTest::mouseClick(qt::WidgetPeer::widgetOf(main.PictureStop), Qt::LeftButton);
         EXPECT_TRUE(::e2e::waitFor(
             [&] { return !main.WebBrowser2.Busy() && main.LabelStatusBarMain.Caption() == "Done"; },
             5000))
-            << c.name << ": " << main.LabelStatusBarMain.Caption();
+            << main.LabelStatusBarMain.Caption();
     }
 }
 

@@ -2,16 +2,14 @@
 // that goes through the window manager's own move and size loops, placement and stacking.
 
 #include <QBuffer>
+#include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
 #include <QScreen>
 #include <QWebEnginePage>
 #include <QWindow>
-#include <cstdlib>
-#include <filesystem>
 #include <map>
-#include <optional>
 #include <vector>
 
 #include "../designs/ShapedDesign.h"
@@ -56,27 +54,18 @@ QStringList At(QPoint point) {
 void ClickAt(QPoint point, int clicks = 1) {
     Output("xdotool", At(point) + QStringList{"click", "--repeat", QString::number(clicks), "1"});
 }
-// A press of the button and a drag in small steps, as a hand moves; and the button's release.
-QStringList PressAndMove(int button, QPoint from, QPoint to) {
+// A press, a drag in small steps as a hand moves, and a release once the window followed; or
+// at once, when nothing is to follow (a drag out of a page holds the program until it ends).
+// Some window managers size a window only at the release, showing an outline until then.
+void Drag(QPoint from, QPoint to, const std::function<bool()>& followed = {}, int button = 1) {
     QStringList steps = At(from) + QStringList{"mousedown", QString::number(button)};
     for (int step = 1; step <= 10; ++step)
         steps += At(from + (to - from) * step / 10);
-    return steps;
-}
-QStringList Release(int button) {
-    return {"mouseup", QString::number(button), "sleep", "0.2"};
-}
-void DragWith(int button, QPoint from, QPoint to) {
-    Output("xdotool", PressAndMove(button, from, to) + Release(button));
-}
-// A left drag released once the window followed, or at once when nothing is to follow (a drag
-// out of a page holds the program until it ends). Some window managers size a window only at
-// the release, showing an outline until then.
-void Drag(QPoint from, QPoint to, const std::function<bool()>& followed = {}) {
-    if (!followed) return DragWith(1, from, to);
-    Output("xdotool", PressAndMove(1, from, to));
+    const QStringList release{"mouseup", QString::number(button), "sleep", "0.2"};
+    if (!followed) return void(Output("xdotool", steps + release));
+    Output("xdotool", steps);
     waitFor(followed, 2000);
-    Output("xdotool", Release(1));
+    Output("xdotool", release);
     EXPECT_TRUE(waitFor(followed));
 }
 // The window on top of the window manager's stacking order.
@@ -84,29 +73,15 @@ WId TopWindow() {
     const QString stacking = Output("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"});
     return stacking.trimmed().split(' ').last().toULong(nullptr, 16);
 }
-// The X server's own order of the top-level windows, top first (as xwininfo lists them): the
-// window manager's frames around the program's windows where it puts them in one. Some window
-// managers keep the stacking property in an order of their own.
-QList<WId> ServerStacking() {
-    QList<WId> order;
-    for (const QString& line : Output("xwininfo", {"-root", "-children"}).split('\n'))
-        if (line.trimmed().startsWith("0x"))
-            order << line.trimmed().section(' ', 0, 0).toULong(nullptr, 16);
-    return order;
+// By the X server's own stacking, which xwininfo lists top first, each window in its frame:
+// some window managers keep the stacking property in an order of their own.
+bool Above(const QWidget& upper, const QWidget& lower) {
+    const QString tree = Output("xwininfo", {"-root", "-tree"});
+    const auto place = [&](const QWidget& window) {
+        return tree.indexOf(QString(" 0x%1 ").arg(window.winId(), 0, 16));
+    };
+    return place(upper) >= 0 && place(upper) < place(lower);
 }
-// The top-level window that holds this one: its frame, or the window itself.
-WId TopLevelOf(WId window) {
-    for (;;) {
-        const QString tree = Output("xwininfo", {"-tree", "-id", QString::number(window)});
-        const auto idAfter = [&](const QString& label) {
-            return tree.section(label, 1).trimmed().section(' ', 0, 0).toULong(nullptr, 16);
-        };
-        const WId parent = idAfter("Parent window id:");
-        if (parent == 0 || parent == idAfter("Root window id:")) return window;
-        window = parent;
-    }
-}
-// The skin editor, topmost, in the top-left corner of the screen.
 FormDesignEdit& SkinEditorInTheCorner() {
     FormDesignEdit& editor = runtime::form<FormDesignEdit>();
     editor.Move(0, 0);
@@ -114,83 +89,27 @@ FormDesignEdit& SkinEditorInTheCorner() {
     EXPECT_TRUE(waitFor([&] { return Exposed(editor); }));
     return editor;
 }
-bool Above(const QWidget& upper, const QWidget& lower) {
-    const QList<WId> order = ServerStacking();
-    return order.indexOf(TopLevelOf(upper.winId())) < order.indexOf(TopLevelOf(lower.winId()));
-}
-
-// Where each window stood as it was shown, before a window manager could move it: where the
-// program asked for it.
-class WhereShown : public QObject, public std::map<const QWidget*, QRect> {
-  public:
-    WhereShown() { qApp->installEventFilter(this); }
-    ~WhereShown() override { qApp->removeEventFilter(this); }
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        const auto* widget = qobject_cast<QWidget*>(watched);
-        if (event->type() == QEvent::Show && widget && widget->isWindow())
-            (*this)[widget] = widget->geometry();
-        return false;
-    }
-};
-
-// A second copy of the program, started with an address as a pop-up starts one, with a home
-// and a temporary folder of its own; it ends with the test.
-class OtherCopy {
-  public:
-    OtherCopy(const std::string& folder, const std::string& address) {
-        for (const char* place : {"home", "run", "tmp"})
-            std::filesystem::create_directories(folder + "/other/" + place);
-        const QString root = QString::fromStdString(folder + "/other/");
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove("XDG_DATA_HOME");
-        environment.insert("HOME", root + "home");
-        environment.insert("XDG_RUNTIME_DIR", root + "run");
-        environment.insert("TMPDIR", root + "tmp");
-        environment.insert("QT_QPA_PLATFORM", "xcb");
-        environment.insert("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox");
-        process_.setProcessEnvironment(environment);
-        process_.start(QUILLO_PROGRAM, {QString::fromStdString("<" + address + ">")});
-    }
-    ~OtherCopy() {
-        process_.terminate();
-        if (!process_.waitForFinished(5000)) process_.kill();
-        process_.waitForFinished(5000);
-    }
-
-  private:
-    QProcess process_;
-};
-
-// A point in the middle of what the screen shows in about this colour, once a good part shows
-// in it.
-std::optional<QPoint> Showing(QColor colour) {
+// The middle of the magenta the screen shows once a good part of it does, or a null point.
+QPoint MagentaShown() {
     const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
-    auto near = [&](QColor shown) {
-        return std::abs(shown.red() - colour.red()) + std::abs(shown.green() - colour.green()) +
-                   std::abs(shown.blue() - colour.blue()) <
-               24;
-    };
     std::vector<QPoint> found;
     for (int y = 0; y < screen.height(); y += 4)
         for (int x = 0; x < screen.width(); x += 4)
-            if (near(screen.pixelColor(x, y))) found.emplace_back(x, y);
-    if (found.size() < 1000) return std::nullopt;
-    return found[found.size() / 2];
+            if (const QRgb shown = screen.pixel(x, y);
+                qRed(shown) > 240 && qGreen(shown) < 16 && qBlue(shown) > 240)
+                found.emplace_back(x, y);
+    return found.size() < 1000 ? QPoint() : found[found.size() / 2];
 }
 
-// Counts the drags that enter a widget.
-class DragsEntering : public QObject {
-  public:
-    explicit DragsEntering(QWidget* widget) { widget->installEventFilter(this); }
-    int count = 0;
-
-  protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        count += event->type() == QEvent::DragEnter;
-        return false;
+// Hands every event the object sees (every object, on the application) to a function.
+struct Watching : QObject {
+    Watching(QObject* on, std::function<void(QObject*, QEvent*)> seen) : seen(std::move(seen)) {
+        on->installEventFilter(this);
     }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        return seen(watched, event), false;
+    }
+    std::function<void(QObject*, QEvent*)> seen;
 };
 
 class UnderAWindowManager : public ProgramOnQt {
@@ -201,6 +120,18 @@ class UnderAWindowManager : public ProgramOnQt {
             GTEST_SKIP() << "needs an X display with a window manager, as scripts/test gives";
         main = &start();
         ASSERT_TRUE(waitFor([&] { return Exposed(*main); }));
+    }
+    // Chooses the command in the favorites menu and acts on the dialog it opens once that
+    // shows; the dialog closes after.
+    void withFavoritesDialog(const char* command, const std::function<void(QWidget&)>& act) {
+        backend_.menuAnswers.push_back(command);
+        whenShown<QWidget>(&context, [act](QWidget& dialog) {
+            waitFor([&] { return dialog.windowHandle()->isExposed(); });
+            act(dialog);
+            for (runtime::Form* form : runtime::app().Forms())
+                if (form->modal()) form->Unload();
+        });
+        ClickAt(MiddleOf(main->PictureBookmark));
     }
     form1* main = nullptr;
     QObject context;
@@ -302,81 +233,77 @@ TEST_F(UnderAWindowManager, APictureDraggedOutOfAPageOntoAButtonLeavesTheButtonA
 
 TEST_F(UnderAWindowManager,
        APictureDraggedFromAPageOfAnotherCopyOntoAButtonLeavesTheButtonAsItWas) {
-    // The other copy's engine offers the picture as a file of its own, in its temporary folder.
-    const QColor magenta(255, 0, 255);
     QImage picture(800, 800, QImage::Format_RGB32);
-    picture.fill(magenta);
+    picture.fill(Qt::magenta);
     QByteArray jpeg;
     QBuffer buffer(&jpeg);
     picture.save(&buffer, "JPG");
     ::e2e::PageServer site;
     site.add("/magenta.jpg", jpeg, "image/jpeg");
     site.add("/picture.htm", "<body style='margin:0'><img src='magenta.jpg'></body>");
-    site.add("/plain.htm", "<body>Plain</body>");
-    const std::string plain = site.url("/plain.htm").toStdString();
-    ASSERT_TRUE(browse(*main, plain, plain));
     // Below the other copy, which shows itself in the middle of the screen.
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    const QPoint below(0, screen.y() + screen.height() - WindowOf(*main)->height());
+    const QPoint below(0, QGuiApplication::primaryScreen()->availableGeometry().bottom() + 1 -
+                              WindowOf(*main)->height());
     main->Move(below.x() * 15, below.y() * 15);
     ASSERT_TRUE(waitFor([&] { return WindowOf(*main)->pos() == below; }));
     const std::string home = main->PictureHome.Tag();
-    DragsEntering entering(WindowOf(main->PictureHome));
-
-    OtherCopy other(folder_, site.url("/picture.htm").toStdString());
-    std::optional<QPoint> shown;
-    ASSERT_TRUE(waitFor([&] { return (shown = Showing(magenta)).has_value(); }, 60000));
-    Drag(*shown, MiddleOf(main->PictureHome));
-    EXPECT_TRUE(waitFor([&] { return entering.count > 0; }));
+    int entering = 0;
+    const Watching drags(WindowOf(main->PictureHome), [&](QObject*, QEvent* event) {
+        entering += event->type() == QEvent::DragEnter;
+    });
+    // Started as a pop-up starts one, at home in a folder of its own, where its engine writes
+    // the picture it offers.
+    const QString other = QString::fromStdString(folder_ + "/other");
+    QDir().mkpath(other);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("XDG_DATA_HOME");
+    for (const char* place : {"HOME", "XDG_RUNTIME_DIR", "TMPDIR"})
+        environment.insert(place, other);
+    QProcess copy;
+    copy.setProcessEnvironment(environment);
+    copy.start(QUILLO_PROGRAM, {"<" + site.url("/picture.htm") + ">"});
+    QPoint shown;
+    ASSERT_TRUE(waitFor([&] { return !(shown = MagentaShown()).isNull(); }, 60000));
+    Drag(shown, MiddleOf(main->PictureHome));
+    EXPECT_TRUE(waitFor([&] { return entering > 0; }));
     waitFor([] { return false; }, 500);
     EXPECT_EQ(main->PictureHome.Tag(), home);
+    copy.terminate();
+    copy.waitForFinished(5000);
 }
 
 TEST_F(UnderAWindowManager, TheOrganizeDialogStaysAboveTheSkinManagerAfterAClickOnIt) {
-    FormDesignEdit& editor = SkinEditorInTheCorner();
-    ClickAt(MiddleOf(editor.Picture1(6)));  // the skin manager beside it, topmost too
-    QWidget* manager = WindowOf(runtime::form<FormLoading>());
+    ClickAt(MiddleOf(SkinEditorInTheCorner().Picture1(6)));  // the skin manager, topmost too
     ASSERT_TRUE(waitFor([&] { return Exposed(runtime::form<FormLoading>()); }));
-    backend_.menuAnswers.push_back("Organize Favorites\tAlt+O");
-    bool aboveWhenOpened = false;
-    bool aboveAfterTheClick = false;
-    whenShown<QWidget>(&context, [&](QWidget& dialog) {
-        waitFor([&] { return dialog.windowHandle()->isExposed(); });
-        aboveWhenOpened = waitFor([&] { return Above(dialog, *manager); }, 2000);
+    QWidget* manager = WindowOf(runtime::form<FormLoading>());
+    withFavoritesDialog("Organize Favorites\tAlt+O", [&](QWidget& dialog) {
+        EXPECT_TRUE(waitFor([&] { return Above(dialog, *manager); }, 2000));
         ClickAt(manager->mapToGlobal(QPoint(8, 8)));  // far above the dialog's top
-        aboveAfterTheClick = !waitFor([&] { return !Above(dialog, *manager); }, 1000);
-        runtime::form<frmOrganizeFavorite>().Unload();
+        EXPECT_FALSE(waitFor([&] { return !Above(dialog, *manager); }, 1000));
     });
-    ClickAt(MiddleOf(main->PictureBookmark));
-    EXPECT_TRUE(aboveWhenOpened);
-    EXPECT_TRUE(aboveAfterTheClick);
 }
 
 TEST_F(UnderAWindowManager, ADialogOverTheSmallestMainWindowInACornerLiesInsideTheScreen) {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const QSize least(main->MinimumWidth() / 15, main->MinimumHeight() / 15);
-    const WhereShown shown;
+    // Where the program put each window it showed, before a window manager could move it.
+    std::map<QObject*, QRect> asked;
+    const Watching shown(qApp, [&](QObject* object, QEvent* event) {
+        if (event->type() == QEvent::Show && object->isWidgetType())
+            asked[object] = static_cast<QWidget*>(object)->geometry();
+    });
     for (const auto& [corner, command] :
          {std::pair(screen.topLeft(), "Organize Favorites\tAlt+O"),
           std::pair(screen.bottomRight() - QPoint(least.width(), least.height()) + QPoint(1, 1),
                     "Add To Favorites\tAlt+A")}) {
         main->Move(corner.x() * 15, corner.y() * 15, least.width() * 15, least.height() * 15);
         ASSERT_TRUE(waitFor([&] { return WindowOf(*main)->geometry() == QRect(corner, least); }));
-        backend_.menuAnswers.push_back(command);
-        QRect asked;
-        QRect placed;
-        whenShown<QWidget>(&context, [&](QWidget& dialog) {
-            asked = shown.at(&dialog);
-            waitFor([&] { return dialog.windowHandle()->isExposed(); });
+        withFavoritesDialog(command, [&](QWidget& dialog) {
             waitFor([] { return false; }, 300);  // where the window manager leaves it
-            placed = dialog.frameGeometry();
-            for (runtime::Form* form : runtime::app().Forms())
-                if (form->modal()) form->Unload();
+            // Some window managers pull a window back, others leave it where the program asks.
+            EXPECT_TRUE(screen.contains(asked.at(&dialog))) << command;
+            EXPECT_TRUE(screen.contains(dialog.frameGeometry())) << command;
         });
-        ClickAt(MiddleOf(main->PictureBookmark));
-        // Some window managers pull a window back, others leave it where the program asks.
-        EXPECT_TRUE(screen.contains(asked)) << command << " at " << asked.x() << ", " << asked.y();
-        EXPECT_TRUE(screen.contains(placed)) << command;
     }
 }
 
@@ -387,8 +314,7 @@ TEST_F(UnderAWindowManager, ABlankPopUpOpensOverTheMainWindowAfterAClickOnTheSki
              "w.document.close(); }</script>Writer");
     const std::string page = site.url("/writer.htm").toStdString();
     ASSERT_TRUE(browse(*main, page, page));
-    FormDesignEdit& editor = SkinEditorInTheCorner();
-    ClickAt(MiddleOf(editor.TextBoxSkinName));
+    ClickAt(MiddleOf(SkinEditorInTheCorner().TextBoxSkinName));
     // The page opens it of its own accord, a while after the child went on elsewhere.
     dynamic_cast<qt::QtWebEngine*>(main->WebBrowser2.engine())->page()->runJavaScript("pop()");
     FormBabyBrowser* popUp = nullptr;
@@ -409,18 +335,16 @@ TEST_F(UnderAWindowManager, AWindowDraggedWithAnyButtonStaysWhereThatButtonCameU
     QPoint by(-120, -90);
     for (const bool sizing : {false, true}) {
         for (const int button : {3, 2, 1}) {
+            SCOPED_TRACE(::testing::Message() << "sizing " << sizing << ", button " << button);
             const QRect before = window->geometry();
             const QRect wanted =
                 sizing ? before.adjusted(0, 0, by.x(), by.y()) : before.translated(by);
             const QPoint grip =
                 sizing ? before.bottomRight() - QPoint(1, 1) : MiddleOf(main->PictureTitle);
-            DragWith(button, grip, grip + by);
-            EXPECT_TRUE(waitFor([&] { return window->geometry() == wanted; }, 2000))
-                << "button " << button << " left it at " << window->x() << ", " << window->y()
-                << ", " << window->width() << " x " << window->height();
+            Drag(grip, grip + by, {}, button);
+            EXPECT_TRUE(waitFor([&] { return window->geometry() == wanted; }, 2000));
             Output("xdotool", At(grip + QPoint(50, 40)));
-            EXPECT_FALSE(waitFor([&] { return window->geometry() != wanted; }, 1000))
-                << "button " << button;
+            EXPECT_FALSE(waitFor([&] { return window->geometry() != wanted; }, 1000));
             by = -by;
         }
     }
