@@ -112,6 +112,16 @@ struct Watching : QObject {
     std::function<void(QObject*, QEvent*)> seen;
 };
 
+// A JPEG picture of 800 by 800 pixels all in one colour, large enough to drag from a page.
+QByteArray FilledJpeg(Qt::GlobalColor colour) {
+    QImage picture(800, 800, QImage::Format_RGB32);
+    picture.fill(colour);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    picture.save(&buffer, "JPG");
+    return jpeg;
+}
+
 class UnderAWindowManager : public ProgramOnQt {
   protected:
     void SetUp() override {
@@ -211,13 +221,8 @@ TEST_F(UnderAWindowManager, AClickOnAShapedWindowLeavesItInPlaceAndADoubleClickM
 
 TEST_F(UnderAWindowManager, APictureDraggedOutOfAPageOntoAButtonLeavesTheButtonAsItWas) {
     // The engine offers a picture dragged out of its page as a file of its own.
-    QImage green(800, 800, QImage::Format_RGB32);
-    green.fill(Qt::green);
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    green.save(&buffer, "JPG");
     ::e2e::PageServer site;
-    site.add("/green.jpg", jpeg, "image/jpeg");
+    site.add("/green.jpg", FilledJpeg(Qt::green), "image/jpeg");
     site.add("/picture.htm",
              "<body style='margin:0'><img src='green.jpg' "
              "ondragend='document.title = event.dataTransfer.dropEffect'></body>");
@@ -233,13 +238,8 @@ TEST_F(UnderAWindowManager, APictureDraggedOutOfAPageOntoAButtonLeavesTheButtonA
 
 TEST_F(UnderAWindowManager,
        APictureDraggedFromAPageOfAnotherCopyOntoAButtonLeavesTheButtonAsItWas) {
-    QImage picture(800, 800, QImage::Format_RGB32);
-    picture.fill(Qt::magenta);
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    picture.save(&buffer, "JPG");
     ::e2e::PageServer site;
-    site.add("/magenta.jpg", jpeg, "image/jpeg");
+    site.add("/magenta.jpg", FilledJpeg(Qt::magenta), "image/jpeg");
     site.add("/picture.htm", "<body style='margin:0'><img src='magenta.jpg'></body>");
     // Below the other copy, which shows itself in the middle of the screen.
     const QPoint below(0, QGuiApplication::primaryScreen()->availableGeometry().bottom() + 1 -
